@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class CPropertyPage;
+class QDialogButtonBox;
+class QTabWidget;
+
+// A record's modal sheet: a dialog titled as the record's sheet with one tab per page, in the order
+// the pages were added, and OK and Cancel. Page fields are exchanged with their controls when a page
+// is shown and when it is left; a page that refuses to be left keeps the focus.
+class CPropertySheet : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CPropertySheet(const QString& caption, QWidget* parent = nullptr);
+    ~CPropertySheet() override;
+    Q_DISABLE_COPY_MOVE(CPropertySheet)
+
+    // The sheet takes the page as a child; a page may also be a local declared after the sheet.
+    void AddPage(CPropertyPage* page);
+    int GetPageCount() const;
+    CPropertyPage* GetPage(int index) const;
+    // The page shown first when the sheet runs (or the page switched to while it runs).
+    void SetActivePage(int index);
+    void SetActivePage(CPropertyPage* page);
+    int GetActiveIndex() const;
+    CPropertyPage* GetActivePage() const;
+
+    // Runs the sheet through the prompt seam; QDialog::Accepted when closed with OK.
+    int DoModal();
+
+    // What the OK and Cancel buttons do; public so keyboard, mouse and tests share one path.
+    void PressOk();
+    void PressCancel();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    void OnTabChanging(int index);
+
+    QTabWidget* m_tabs;
+    QDialogButtonBox* m_buttons;
+    QList<CPropertyPage*> m_pages;
+    int m_current = -1;
+    int m_startPage = 0;
+};
