@@ -3,11 +3,14 @@
 #include <QString>
 #include <QWidget>
 
+class CPropertySheet;
+
 // One page of a CPropertySheet. A page keeps its fields as members; DoDataExchange copies them to
 // the controls (save = false) or back from the controls (save = true, returning false when a value
-// is refused). The sheet calls OnInitDialog before the page is first shown, OnSetActive each time it
-// is shown, OnKillActive when it is left (false keeps the page shown) and OnOK when the sheet is
-// closed with OK.
+// is refused). Before a page is first shown the sheet copies its members to the controls and calls
+// OnInitDialog; OnSetActive runs each time it is shown (from the second showing on, it copies the
+// members to the controls again), OnKillActive when it is left (it takes the controls' values;
+// false keeps the page shown) and OnOK when the sheet is closed with OK.
 class CPropertyPage : public QWidget
 {
     Q_OBJECT
@@ -30,6 +33,11 @@ protected:
     virtual bool DoDataExchange(bool save) = 0;
 
 private:
+    friend class CPropertySheet;
+    // Run by the sheet once, before the page is first shown.
+    void Initialize();
+
     QString m_title;
     bool m_initialized = false;
+    bool m_shownOnce = false;
 };

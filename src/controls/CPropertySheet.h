@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
+#include <QPointer>
 #include <QString>
 
 class CPropertyPage;
 class QDialogButtonBox;
+class QPushButton;
 class QTabWidget;
 
 // A record's modal sheet: a dialog titled as the record's sheet with one tab per page, in the order
@@ -38,14 +39,20 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void reject() override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void OnTabChanging(int index);
+    void ShowTab(int index);
+    void ActivatePage(CPropertyPage* page);
+    void PlaceButtonsAfter(CPropertyPage* page);
+    static void FocusPage(CPropertyPage* page);
 
     QTabWidget* m_tabs;
     QDialogButtonBox* m_buttons;
-    QList<CPropertyPage*> m_pages;
-    int m_current = -1;
-    int m_startPage = 0;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+    // The page shown while the sheet runs; null before it runs and after it closes.
+    QPointer<CPropertyPage> m_active;
+    bool m_running = false;
 };
