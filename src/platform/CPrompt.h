@@ -9,11 +9,31 @@ class QWidget;
 // CPrompt: message boxes, file choosers, the shell's "open" and the modal run of a dialog.
 // The program installs CQtPrompt; tests install a scripted prompt that answers for the user.
 
-enum class MessageIcon { None, Information, Exclamation, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageIcon
+{
+    None,
+    Information,
+    Exclamation,
+    Question
+};
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel
+};
 
 // Answers, numbered as the program has always numbered them.
-enum MessageAnswer { IDOK = 1, IDCANCEL = 2, IDRETRY = 4, IDYES = 6, IDNO = 7 };
+enum MessageAnswer
+{
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDRETRY = 4,
+    IDYES = 6,
+    IDNO = 7
+};
 
 struct MessageRequest
 {
