@@ -1,0 +1,129 @@
+#include "app/CHomeApp.h"
+
+#include "app/AppVersion.h"
+#include "app/CMainFrame.h"
+#include "app/SettingNames.h"
+#include "app/ShowMessageOnce.h"
+#include "data/AppPaths.h"
+#include "platform/CPrompt.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+enum StringId
+{
+    IDS_DATABASE_OPEN_FAILED = 57346,
+    IDS_WELCOME = 57347,
+    IDS_FIRST_RUN_QUESTION = 57364,
+    IDS_SYNC_FIRST = 57365,
+    IDS_ENTER_PRIMARY_HOME = 32794,
+};
+
+CHomeApp* g_instance = nullptr;
+
+void Centre(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace
+
+CHomeApp::CHomeApp() : m_settings(RegistryRoot::CurrentUser), m_previousDatabase(AppDatabase())
+{
+    g_instance = this;
+    SetAppDatabase(&m_database);
+}
+
+CHomeApp::~CHomeApp()
+{
+    ExitInstance();
+    SetAppDatabase(m_previousDatabase);
+    g_instance = nullptr;
+}
+
+CHomeApp* CHomeApp::Instance()
+{
+    return g_instance;
+}
+
+bool CHomeApp::InitInstance()
+{
+    if (!m_database.Open(GetConnectionString())) {
+        ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
+        return false;
+    }
+    m_mainFrame = std::make_unique<CMainFrame>();
+    OpenSettings();
+    PlaceMainWindow();
+    m_mainFrame->show();
+    WriteVersionValues();
+    Greet();
+    m_mainFrame->CreateViews();
+    m_mainFrame->FillHomesList(0);
+    SelectLastHome();
+    return true;
+}
+
+void CHomeApp::ExitInstance()
+{
+    m_mainFrame.reset();
+    m_database.Close();
+}
+
+// Without the key the program still runs: reads fall back to defaults and writes are lost.
+void CHomeApp::OpenSettings()
+{
+    const QString path = QString::fromLatin1(Settings::kKeyPath);
+    if (!m_settings.OpenByName(RegistryRoot::CurrentUser, path))
+        m_settings.Create(RegistryRoot::CurrentUser, path);
+}
+
+void CHomeApp::PlaceMainWindow()
+{
+    if (!m_settings.LoadPlacement(QString::fromLatin1(Settings::kWindowPlacement), *m_mainFrame))
+        Centre(*m_mainFrame);
+}
+
+void CHomeApp::WriteVersionValues()
+{
+    m_settings.SetString(QString::fromLatin1(Settings::kCurrentVersion), AppVersion());
+    m_settings.SetString(QString::fromLatin1(Settings::kAppPath), GetAppPath());
+}
+
+void CHomeApp::Greet()
+{
+    const QString welcome = LoadResString(IDS_WELCOME).replace(QStringLiteral("%s"), AppVersion());
+    ShowMessageOnce(m_settings, m_mainFrame.get(), welcome,
+                    QLatin1String(Settings::kGreetingPrefix) + AppVersion());
+}
+
+void CHomeApp::SelectLastHome()
+{
+    quint32 lastHomeId = 0;
+    if (m_settings.GetDword(QString::fromLatin1(Settings::kLastHomeId), lastHomeId))
+        m_mainFrame->SelectHome(long(qint32(lastHomeId)));
+    else
+        AskFirstRunQuestions();
+}
+
+// Someone who kept data on the handheld starts by syncing it; everyone else by entering a home.
+void CHomeApp::AskFirstRunQuestions()
+{
+    CMainFrame* frame = m_mainFrame.get();
+    const int answer = ShowMessage(frame, LoadResString(IDS_FIRST_RUN_QUESTION), AppName(),
+                                   MessageIcon::Question, MessageButtons::YesNo, IDNO);
+    if (answer == IDYES) {
+        ShowMessage(frame, LoadResString(IDS_SYNC_FIRST), AppName(), MessageIcon::Information);
+        frame->ShowHomesView();
+    } else {
+        ShowMessage(frame, LoadResString(IDS_ENTER_PRIMARY_HOME), AppName(), MessageIcon::Information);
+        frame->NewHome();
+    }
+}
