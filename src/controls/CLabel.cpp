@@ -1,0 +1,135 @@
+#include "controls/CLabel.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+
+CLabel::CLabel(QWidget* parent)
+    : QLabel(parent), m_textColour(palette().color(QPalette::WindowText)),
+      m_background(palette().color(QPalette::Button)), m_fontDescription(DefaultFont())
+{
+    setFont(m_fontDescription);
+}
+
+CLabel::CLabel(int controlId, const QString& text, QWidget* parent) : CLabel(parent)
+{
+    m_controlId = controlId;
+    setText(text);
+}
+
+QFont CLabel::DefaultFont()
+{
+    QFont font = QApplication::font();
+    font.setFamilies(
+        {QStringLiteral("Verdana"), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void CLabel::SetTextColor(const QColor& colour)
+{
+    m_textColour = colour;
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colour);
+    setPalette(colours);
+    repaint();
+}
+
+void CLabel::SetFontBold(bool bold)
+{
+    m_fontDescription.setWeight(bold ? QFont::Bold : QFont::Normal);
+    ApplyFont();
+}
+
+void CLabel::SetFontUnderline(bool underline)
+{
+    m_fontDescription.setUnderline(underline);
+    ApplyFont();
+}
+
+void CLabel::SetFontSize(int pixels)
+{
+    if (pixels > 0)
+        m_fontDescription.setPixelSize(pixels);
+    ApplyFont();
+}
+
+void CLabel::SetBkColor(const QColor& colour)
+{
+    m_background = colour;
+}
+
+void CLabel::SizeToText()
+{
+    const QFontMetrics metrics(font());
+    const QStringList lines = text().split(QStringLiteral("\r\n"));
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    const int textHeight = (metrics.height() + metrics.leading()) * int(lines.size());
+    const QRect client = contentsRect();
+    resize(widest + width() - client.width(), textHeight + height() - client.height());
+}
+
+void CLabel::ApplyHeadingStyle(CLabel& label)
+{
+    label.SetTextColor(QColor(55, 96, 157));
+    label.SetFontBold(true);
+}
+
+void CLabel::ApplyPlainBoldStyle(CLabel& label)
+{
+    label.SetTextColor(QColor(0, 0, 0));
+    label.SetFontBold(true);
+}
+
+void CLabel::ApplyLinkStyle(CLabel& label)
+{
+    label.SetTextColor(QColor(0, 0, 128));
+    label.SetFontUnderline(true);
+}
+
+void CLabel::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_background);
+    }
+    QLabel::paintEvent(event);
+}
+
+void CLabel::enterEvent(QEnterEvent* event)
+{
+    if (m_link && !m_tracking) {
+        m_tracking = true;
+        m_hover = true;
+        SetFontUnderline(true);
+    }
+    QLabel::enterEvent(event);
+}
+
+void CLabel::leaveEvent(QEvent* event)
+{
+    if (m_link) {
+        m_tracking = false;
+        if (m_hover) {
+            m_hover = false;
+            SetFontUnderline(false);
+        }
+    }
+    QLabel::leaveEvent(event);
+}
+
+void CLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(m_controlId);
+}
+
+void CLabel::ApplyFont()
+{
+    setFont(m_fontDescription);
+    repaint();
+}
