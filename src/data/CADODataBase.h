@@ -34,6 +34,7 @@ public:
     sqlite3* Handle() const { return m_db; }
 
 private:
+    bool PrepareSession();
     void ReportSessionError(int code, const QString& description);
 
     sqlite3* m_db = nullptr;

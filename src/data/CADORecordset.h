@@ -18,7 +18,11 @@ class CADODataBase;
 class CADORecordset final
 {
 public:
-    enum EditStatus { editNone = 0, editInProgress = 2 };
+    enum EditStatus
+    {
+        editNone = 0,
+        editInProgress = 2
+    };
 
     explicit CADORecordset(CADODataBase* database);
     ~CADORecordset();
@@ -38,8 +42,8 @@ public:
     bool SetFieldValue(const QString& name, const DateTimeValue& value);
     bool Update();
 
-    bool GetFieldValue(const QString& name, long& value);   // 32-bit integer
-    bool GetFieldValue(const QString& name, int& value);    // 16-bit integer
+    bool GetFieldValue(const QString& name, long& value); // 32-bit integer
+    bool GetFieldValue(const QString& name, int& value);  // 16-bit integer
     bool GetFieldValue(const QString& name, float& value);
     bool GetFieldValue(const QString& name, double& value);
     bool GetFieldValue(const QString& name, QString& value);

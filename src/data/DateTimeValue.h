@@ -6,7 +6,12 @@
 // time of day, with a status telling whether it holds a date at all.
 struct DateTimeValue
 {
-    enum Status { valid = 0, invalid = 1, null = 2 };
+    enum Status
+    {
+        valid = 0,
+        invalid = 1,
+        null = 2
+    };
 
     double m_dt = 0.0;
     Status m_status = valid;

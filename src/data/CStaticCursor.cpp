@@ -1,0 +1,250 @@
+#include "data/CStaticCursor.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+qint64 Truncated(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr double limit = 9.2e18;
+    return static_cast<qint64>(std::trunc(std::clamp(value, -limit, limit)));
+}
+
+bool FitsLong(qint64 value)
+{
+    return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
+}
+
+double NarrowedToSingle(double value)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest)
+        return std::numeric_limits<double>::infinity();
+    if (value < -largest)
+        return -std::numeric_limits<double>::infinity();
+    return static_cast<double>(static_cast<float>(value));
+}
+
+QByteArray FromUtf8(const unsigned char* text)
+{
+    return QByteArray(reinterpret_cast<const char*>(text));
+}
+
+} // namespace
+
+CStaticCursor::Stored CStaticCursor::Stored::Null()
+{
+    Stored value;
+    value.storage = SQLITE_NULL;
+    return value;
+}
+
+CStaticCursor::Stored CStaticCursor::Stored::Integer(qint64 integer)
+{
+    Stored value;
+    value.storage = SQLITE_INTEGER;
+    value.integer = integer;
+    return value;
+}
+
+CStaticCursor::Stored CStaticCursor::Stored::Real(double real)
+{
+    Stored value;
+    value.storage = SQLITE_FLOAT;
+    value.real = real;
+    return value;
+}
+
+CStaticCursor::Stored CStaticCursor::Stored::Text(const QByteArray& text)
+{
+    Stored value;
+    value.storage = SQLITE_TEXT;
+    value.text = text;
+    return value;
+}
+
+int CStaticCursor::Load(sqlite3_stmt* statement, bool rowIdFirst)
+{
+    Clear();
+    const int first = rowIdFirst ? 1 : 0;
+    const int count = sqlite3_column_count(statement) - first;
+    m_columns.resize(static_cast<size_t>(std::max(count, 0)));
+    for (int c = 0; c < count; ++c) {
+        Column& column = m_columns[static_cast<size_t>(c)];
+        const int index = c + first;
+        column.name = QString::fromUtf8(sqlite3_column_name(statement, index));
+        const char* declared = sqlite3_column_decltype(statement, index);
+        column.declaredKind = KindOfDeclaredType(declared);
+        column.keepsTextAsIs = KeepsTextAsIs(declared);
+        column.database =
+            FromUtf8(reinterpret_cast<const unsigned char*>(sqlite3_column_database_name(statement, index)));
+        column.table =
+            FromUtf8(reinterpret_cast<const unsigned char*>(sqlite3_column_table_name(statement, index)));
+        column.origin =
+            FromUtf8(reinterpret_cast<const unsigned char*>(sqlite3_column_origin_name(statement, index)));
+    }
+
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (rowIdFirst)
+            m_rowIds.push_back(sqlite3_column_int64(statement, 0));
+        for (int c = 0; c < count; ++c) {
+            const int index = c + first;
+            Cell cell{};
+            cell.storage = sqlite3_column_type(statement, index);
+            if (cell.storage == SQLITE_NULL)
+                cell.integer = 0;
+            else if (m_columns[static_cast<size_t>(c)].declaredKind == FieldValueKind::Text ||
+                     cell.storage == SQLITE_TEXT || cell.storage == SQLITE_BLOB) {
+                // Text, and text kept as bytes, both read back byte for byte.
+                const void* data = cell.storage == SQLITE_BLOB ? sqlite3_column_blob(statement, index)
+                                                               : sqlite3_column_text(statement, index);
+                AppendText(cell, data, sqlite3_column_bytes(statement, index));
+            } else if (cell.storage == SQLITE_INTEGER)
+                cell.integer = sqlite3_column_int64(statement, index);
+            else
+                cell.real = sqlite3_column_double(statement, index);
+            m_cells.push_back(cell);
+        }
+        ++m_rowCount;
+    }
+    if (rc != SQLITE_DONE)
+        Clear();
+    return rc;
+}
+
+void CStaticCursor::Clear()
+{
+    m_columns.clear();
+    m_cells.clear();
+    m_rowIds.clear();
+    m_text.clear();
+    m_rowCount = 0;
+    m_row = 0;
+}
+
+int CStaticCursor::FindColumn(const QString& name) const
+{
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].name == name)
+            return static_cast<int>(i);
+    }
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void CStaticCursor::MoveNext()
+{
+    if (m_row < m_rowCount)
+        ++m_row;
+}
+
+qint64 CStaticCursor::RowId() const
+{
+    return m_row < m_rowIds.size() ? m_rowIds[m_row] : 0;
+}
+
+FieldValue CStaticCursor::Value(int column) const
+{
+    const Cell& cell = CellAt(column);
+    FieldValue value;
+    switch (cell.storage) {
+    case SQLITE_NULL:
+        value.m_kind = FieldValueKind::Null;
+        return value;
+    case SQLITE_TEXT:
+        value.m_kind = FieldValueKind::Text;
+        value.m_text =
+            QByteArray::fromRawData(m_text.data() + cell.offset, static_cast<qsizetype>(cell.size));
+        return value;
+    default:
+        return NumberValue(ColumnAt(column), cell);
+    }
+}
+
+CStaticCursor::Stored CStaticCursor::ValueToStore(int column) const
+{
+    const Cell& cell = CellAt(column);
+    Stored value;
+    value.storage = cell.storage;
+    if (cell.storage == SQLITE_INTEGER)
+        value.integer = cell.integer;
+    else if (cell.storage == SQLITE_FLOAT)
+        value.real = cell.real;
+    else if (cell.storage == SQLITE_TEXT)
+        value.text = QByteArray::fromRawData(m_text.data() + cell.offset, static_cast<qsizetype>(cell.size));
+    return value;
+}
+
+void CStaticCursor::SetValue(int column, const Stored& value)
+{
+    Cell& cell = m_cells[m_row * m_columns.size() + static_cast<size_t>(column)];
+    cell.storage = value.storage;
+    cell.size = 0;
+    if (value.storage == SQLITE_TEXT)
+        AppendText(cell, value.text.constData(), static_cast<int>(value.text.size()));
+    else if (value.storage == SQLITE_FLOAT)
+        cell.real = value.real;
+    else
+        cell.integer = value.integer;
+}
+
+const CStaticCursor::Cell& CStaticCursor::CellAt(int column) const
+{
+    return m_cells[m_row * m_columns.size() + static_cast<size_t>(column)];
+}
+
+void CStaticCursor::AppendText(Cell& cell, const void* data, int size)
+{
+    cell.offset = static_cast<qint64>(m_text.size());
+    cell.size = static_cast<quint32>(size);
+    if (size > 0)
+        m_text.append(static_cast<const char*>(data), static_cast<size_t>(size));
+}
+
+// A number read as its column's declared kind, narrowed to that kind's width; with no declared
+// kind, the stored value decides (a whole number within 32 bits is a long, anything else a double).
+FieldValue CStaticCursor::NumberValue(const Column& column, const Cell& cell) const
+{
+    const bool whole = cell.storage == SQLITE_INTEGER;
+    const qint64 integer = whole ? cell.integer : Truncated(cell.real);
+    const double real = whole ? static_cast<double>(cell.integer) : cell.real;
+
+    FieldValue value;
+    value.m_kind = column.declaredKind;
+    if (value.m_kind == FieldValueKind::Empty)
+        value.m_kind = whole && FitsLong(integer) ? FieldValueKind::Long : FieldValueKind::Double;
+    switch (value.m_kind) {
+    case FieldValueKind::Text:
+        value.m_text = whole ? QByteArray::number(integer) : QByteArray::number(real, 'g', 15);
+        break;
+    case FieldValueKind::Short:
+        value.m_integer = static_cast<qint16>(integer);
+        break;
+    case FieldValueKind::Long:
+        value.m_integer = static_cast<qint32>(integer);
+        break;
+    case FieldValueKind::Byte:
+        value.m_integer = static_cast<quint8>(integer);
+        break;
+    case FieldValueKind::Boolean:
+        value.m_integer = (whole ? integer != 0 : real != 0.0) ? -1 : 0;
+        break;
+    case FieldValueKind::Single:
+        value.m_real = NarrowedToSingle(real);
+        break;
+    default:
+        value.m_real = real;
+        break;
+    }
+    return value;
+}

@@ -1,0 +1,14 @@
+#include "data/CWaitCursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+CWaitCursor::CWaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+CWaitCursor::~CWaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
