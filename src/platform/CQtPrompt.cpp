@@ -3,8 +3,11 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QUrl>
+
+#include <cstdio>
 
 namespace {
 
@@ -87,23 +90,40 @@ int ClosedAnswer(MessageButtons buttons)
     }
 }
 
+bool HasScreen()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 } // namespace
+
+CQtPrompt::CQtPrompt() : CQtPrompt(HasScreen()) {}
+
+CQtPrompt::CQtPrompt(bool interactive) : m_interactive(interactive) {}
 
 int CQtPrompt::Message(const MessageRequest& request)
 {
+    const QList<QMessageBox::StandardButton> buttons = BoxButtons(request.buttons);
+    const QMessageBox::StandardButton wanted = ButtonOf(request.defaultAnswer);
+    const QMessageBox::StandardButton defaultButton = buttons.contains(wanted) ? wanted : buttons.first();
+    if (!m_interactive) {
+        std::fprintf(stderr, "%s\n", qPrintable(request.text));
+        return AnswerOf(defaultButton);
+    }
     QMessageBox box(BoxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
                     request.owner);
-    const QList<QMessageBox::StandardButton> buttons = BoxButtons(request.buttons);
     for (const QMessageBox::StandardButton button : buttons)
         box.addButton(button);
-    const QMessageBox::StandardButton wanted = ButtonOf(request.defaultAnswer);
-    box.setDefaultButton(buttons.contains(wanted) ? wanted : buttons.first());
+    box.setDefaultButton(defaultButton);
     const int answer = AnswerOf(box.exec());
     return answer != 0 ? answer : ClosedAnswer(request.buttons);
 }
 
 QString CQtPrompt::ChooseFile(const FileRequest& request)
 {
+    if (!m_interactive)
+        return QString();
     QFileDialog dialog(request.owner, request.title);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -124,5 +144,5 @@ bool CQtPrompt::ShellOpen(const QString& path)
 
 int CQtPrompt::RunModal(QDialog& dialog)
 {
-    return dialog.exec();
+    return m_interactive ? dialog.exec() : int(QDialog::Rejected);
 }
