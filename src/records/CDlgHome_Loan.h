@@ -1,0 +1,39 @@
+#pragma once
+
+#include "controls/CPropertyPage.h"
+
+class CAutoListCtrl;
+class QLabel;
+class QPushButton;
+
+// The "Loans" page of the home sheet: the loans held against the home, largest first, with New,
+// Edit and Remove, and the total of those that count against the home's equity. Each loan is saved
+// by its own sheet at once, whatever becomes of the home's sheet.
+class CDlgHome_Loan final : public CPropertyPage
+{
+    Q_OBJECT
+public:
+    explicit CDlgHome_Loan(QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(CDlgHome_Loan)
+
+    void SetHomeId(long homeId) { m_homeId = homeId; }
+    long GetHomeId() const { return m_homeId; }
+
+protected:
+    void OnInitDialog() override;
+    bool DoDataExchange(bool save) override;
+
+private:
+    void FillLoans();
+    void OnNewLoan();
+    void OnEditLoan();
+    void OnRemoveLoan();
+
+    long m_homeId = -1;
+
+    CAutoListCtrl* m_list;
+    QPushButton* m_newButton;
+    QPushButton* m_editButton;
+    QPushButton* m_removeButton;
+    QLabel* m_total;
+};

@@ -1,0 +1,79 @@
+#include "records/CDlgLoan_Lender.h"
+
+#include "controls/CLabel.h"
+#include "records/CLoan.h"
+#include "records/PageLabels.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+CDlgLoan_Lender::CDlgLoan_Lender(QWidget* parent)
+    : CPropertyPage(QStringLiteral("Lender"), parent), m_lenderEdit(new QLineEdit(this)),
+      m_acctNoEdit(new QLineEdit(this)), m_phoneEdit(new QLineEdit(this)),
+      m_equityCheck(new QCheckBox(QStringLiteral("This loan affects my home &equity"), this))
+{
+    setObjectName(QStringLiteral("loanLenderPage"));
+    m_lenderEdit->setObjectName(QStringLiteral("lenderName"));
+    m_acctNoEdit->setObjectName(QStringLiteral("lenderAcctNo"));
+    m_phoneEdit->setObjectName(QStringLiteral("lenderPhone"));
+    m_equityCheck->setObjectName(QStringLiteral("affectsEquity"));
+
+    auto* note =
+        ExampleLabel(QStringLiteral("Note: Uncheck the above option if this loan is not related to your "
+                                    "home. For example, credit cards, auto loans, student loans etc., do "
+                                    "not affect your home equity."),
+                     this);
+    note->setObjectName(QStringLiteral("equityNote"));
+    note->setWordWrap(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Lender/Bank:"), m_lenderEdit, this), 0, 0);
+    grid->addWidget(m_lenderEdit, 0, 1);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Account #:"), m_acctNoEdit, this), 1, 0);
+    grid->addWidget(m_acctNoEdit, 1, 1);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Phone #:"), m_phoneEdit, this), 2, 0);
+    grid->addWidget(m_phoneEdit, 2, 1);
+    grid->setRowMinimumHeight(3, 12);
+    grid->addWidget(m_equityCheck, 4, 0, 1, 2);
+    grid->addWidget(note, 5, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(6, 1);
+
+    setTabOrder(m_lenderEdit, m_acctNoEdit);
+    setTabOrder(m_acctNoEdit, m_phoneEdit);
+    setTabOrder(m_phoneEdit, m_equityCheck);
+}
+
+void CDlgLoan_Lender::LoadFrom(const CLoan& loan)
+{
+    m_lenderName = loan.GetLenderName();
+    m_lenderAcctNo = loan.GetLenderAcctNo();
+    m_lenderPhone = loan.GetLenderPhone();
+    m_equityFlag = loan.GetEquityFlag();
+}
+
+void CDlgLoan_Lender::StoreTo(CLoan& loan) const
+{
+    loan.SetLenderName(m_lenderName);
+    loan.SetLenderAcctNo(m_lenderAcctNo);
+    loan.SetLenderPhone(m_lenderPhone);
+    loan.SetEquityFlag(m_equityFlag);
+}
+
+bool CDlgLoan_Lender::DoDataExchange(bool save)
+{
+    if (save) {
+        m_lenderName = m_lenderEdit->text();
+        m_lenderAcctNo = m_acctNoEdit->text();
+        m_lenderPhone = m_phoneEdit->text();
+        m_equityFlag = m_equityCheck->isChecked() ? 1 : 0;
+    } else {
+        m_lenderEdit->setText(m_lenderName);
+        m_acctNoEdit->setText(m_lenderAcctNo);
+        m_phoneEdit->setText(m_lenderPhone);
+        m_equityCheck->setChecked(m_equityFlag != 0);
+    }
+    return true;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class QLineEdit;
+
+// Money and rates in the sheets' edits: written plain, with two decimals above 0, and read back in
+// the C locale, as the program has always printed them.
+void WriteNumber(QLineEdit* edit, float value);
+// Refuses text that is not a number with "Please enter a number." and puts the focus back on the
+// edit; `value` is left unchanged then.
+bool ReadNumber(QLineEdit* edit, float& value);
+// WriteNumber when save is false, ReadNumber when it is true.
+bool ExchangeNumber(QLineEdit* edit, float& value, bool save);
