@@ -106,6 +106,7 @@ int CStaticCursor::Load(sqlite3_stmt* statement, bool rowIdFirst)
                 const void* data = cell.storage == SQLITE_BLOB ? sqlite3_column_blob(statement, index)
                                                                : sqlite3_column_text(statement, index);
                 AppendText(cell, data, sqlite3_column_bytes(statement, index));
+                cell.storage = SQLITE_TEXT;
             } else if (cell.storage == SQLITE_INTEGER)
                 cell.integer = sqlite3_column_int64(statement, index);
             else

@@ -1,0 +1,122 @@
+// Money, numbers, dates and loan terms as the user reads them.
+
+#include "data/DateTimeValue.h"
+#include "data/Formatting.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+class TestFormatting final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void moneyInUnitedStatesEnglish();
+    void numbersWithAndWithoutDecimals();
+    void numbersCutAtTheLocalesDecimalSeparator();
+    void cLocaleFormatsAsUnitedStatesEnglish();
+    void dates();
+    void loanTerms();
+};
+
+void TestFormatting::initTestCase()
+{
+    // The tests run with LANG=en_US.UTF-8: the user's locale is United States English.
+    QCOMPARE(QLocale().name(), QStringLiteral("en_US"));
+}
+
+void TestFormatting::cleanup()
+{
+    QLocale::setDefault(QLocale::system());
+}
+
+void TestFormatting::moneyInUnitedStatesEnglish()
+{
+    QCOMPARE(FormatMoney(1234.5f), QStringLiteral("$1,234.50"));
+    QCOMPARE(FormatMoney(0.0f), QStringLiteral("$0.00"));
+    QCOMPARE(FormatMoney(1234.567f), QStringLiteral("$1,234.57"));
+    QCOMPARE(FormatMoney(250000.0f), QStringLiteral("$250,000.00"));
+    QVERIFY(FormatMoney(-42.0f).contains(QStringLiteral("$42.00")));
+    QVERIFY(FormatMoney(-42.0f).startsWith(QLatin1Char('-')) ||
+            FormatMoney(-42.0f).startsWith(QLatin1Char('(')));
+}
+
+void TestFormatting::numbersWithAndWithoutDecimals()
+{
+    QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1,200"));
+    QCOMPARE(FormatNumber(1200.5f, true, false), QStringLiteral("1,200.50"));
+    QCOMPARE(FormatNumber(1200.5f, true, true), QStringLiteral("1200.50"));
+    QCOMPARE(FormatNumber(1200.5f, false, true), QStringLiteral("1200"));
+    // Zero and negative values are printed as whole numbers even when decimals are asked for.
+    QCOMPARE(FormatNumber(0.0f, true, true), QStringLiteral("0"));
+    QCOMPARE(FormatNumber(-5.7f, true, true), QStringLiteral("-5"));
+    QCOMPARE(FormatNumber(-5.7f, true, false), QStringLiteral("-5.00"));
+    QCOMPARE(FormatNumber(0.25f, true, false), QStringLiteral("0.25"));
+    // Longer than the 19 characters the number format holds (decimals included): nothing.
+    QCOMPARE(FormatNumber(549755813888.0f, true, false), QStringLiteral("549,755,813,888.00"));
+    QCOMPARE(FormatNumber(1099511627776.0f, true, false), QString());
+}
+
+void TestFormatting::numbersCutAtTheLocalesDecimalSeparator()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1.200"));
+    QCOMPARE(FormatNumber(1200.5f, true, false), QStringLiteral("1.200,50"));
+    QCOMPARE(FormatNumber(1200.5f, true, true), QStringLiteral("1200.50"));
+    QVERIFY(FormatMoney(1234.5f).contains(QStringLiteral("1.234,50")));
+    QVERIFY(FormatMoney(1234.5f).contains(QChar(0x20AC)));
+}
+
+void TestFormatting::cLocaleFormatsAsUnitedStatesEnglish()
+{
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(FormatMoney(1234.5f), QStringLiteral("$1,234.50"));
+    QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1,200"));
+    QCOMPARE(
+        FormatDate(DateTimeValue::FromDate(QDate(2024, 3, 5)), false),
+        QLocale(QLocale::English, QLocale::UnitedStates).toString(QDate(2024, 3, 5), QLocale::ShortFormat));
+}
+
+void TestFormatting::dates()
+{
+    const DateTimeValue date = DateTimeValue::FromDateTime(QDateTime(QDate(2024, 3, 5), QTime(18, 30)));
+    QCOMPARE(FormatDate(date, true), QStringLiteral("Tuesday, March 5, 2024"));
+    QCOMPARE(FormatDate(date, false), QStringLiteral("3/5/24"));
+    QCOMPARE(FormatDate(DateTimeValue(date.m_dt, DateTimeValue::null), true), QString());
+}
+
+void TestFormatting::loanTerms()
+{
+    QLineEdit edit;
+    QComboBox unit;
+    unit.addItems({QStringLiteral("Months"), QStringLiteral("Years")});
+
+    SetTermText(360, &edit, &unit);
+    QCOMPARE(edit.text(), QStringLiteral("30"));
+    QCOMPARE(unit.currentIndex(), 1);
+    QCOMPARE(GetTermMonths(&edit, &unit), 360);
+
+    SetTermText(18, &edit, &unit);
+    QCOMPARE(edit.text(), QStringLiteral("18"));
+    QCOMPARE(unit.currentIndex(), 0);
+    QCOMPARE(GetTermMonths(&edit, &unit), 18);
+
+    SetTermText(0, &edit, &unit);
+    QCOMPARE(edit.text(), QStringLiteral("0"));
+    QCOMPARE(unit.currentIndex(), 1);
+
+    // Only the leading whole number counts.
+    edit.setText(QStringLiteral(" 15.5 years"));
+    QCOMPARE(GetTermMonths(&edit, &unit), 180);
+    edit.setText(QStringLiteral("soon"));
+    QCOMPARE(GetTermMonths(&edit, &unit), 0);
+    unit.setCurrentIndex(-1);
+    edit.setText(QStringLiteral("2"));
+    QCOMPARE(GetTermMonths(&edit, &unit), 24);
+}
+
+QTEST_MAIN(TestFormatting)
+#include "tst_formatting.moc"
