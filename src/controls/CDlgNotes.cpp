@@ -1,5 +1,7 @@
 #include "controls/CDlgNotes.h"
 
+#include "controls/CLabel.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -9,8 +11,7 @@ namespace {
 
 QFont DefaultBoldFont()
 {
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = CLabel::DefaultFont();
     font.setBold(true);
     return font;
 }
