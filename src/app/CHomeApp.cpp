@@ -28,6 +28,9 @@ void Centre(QWidget& window)
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // Take the size showing the window would give it first, so the centre stays the centre.
+    if (!window.testAttribute(Qt::WA_Resized))
+        window.adjustSize();
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());

@@ -1,0 +1,309 @@
+#include "CScriptedPrompt.h"
+#include "CTestDataDir.h"
+#include "app/CHomeApp.h"
+#include "app/CMainFrame.h"
+#include "app/CRegistryKey.h"
+#include "data/AppPaths.h"
+#include "platform/CRegistryHive.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kKey = QStringLiteral("Software\\Bright Water\\Hearthstead");
+const QString kGreeting = QStringLiteral("InitialGreetingShown_v1.3");
+
+QString Welcome()
+{
+    return LoadResString(57347).replace(QStringLiteral("%s"), QStringLiteral("1.3"));
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void databaseThatCannotOpenEndsStartUp_data();
+    void databaseThatCannotOpenEndsStartUp();
+    void firstRunYesLeavesTheQuestionForNextTime();
+    void firstRunNoGoesOnToTheNewHome();
+    void secondStartWithALastHomeAsksNothing();
+    void newVersionGreetsAgainOnce();
+    void windowPlacementRestoredOrCentred();
+    void corruptSettingsAreKeptAsideAndStartUpGoesOn();
+
+private:
+    QString DatabasePath() const { return m_data->DatabasePath(); }
+    // A stored home that was the current one when the program last ran.
+    void RememberHome(long id);
+    void SetDword(const QString& name, quint32 value);
+    CRegistryKey Settings() const;
+
+    std::unique_ptr<CTestDataDir> m_data;
+};
+
+void TestStartup::init()
+{
+    m_data.reset();
+    m_data = std::make_unique<CTestDataDir>();
+    QVERIFY(m_data->IsValid());
+}
+
+void TestStartup::cleanup()
+{
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    m_data.reset();
+}
+
+void TestStartup::RememberHome(long id)
+{
+    QVERIFY(m_data->Database().Execute(
+        QStringLiteral("INSERT INTO Homes (HomeId, Description) VALUES (%1, 'Lake House');").arg(id)));
+    SetDword(QStringLiteral("LastHomeId"), quint32(id));
+}
+
+void TestStartup::SetDword(const QString& name, quint32 value)
+{
+    CRegistryKey key;
+    QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
+    QVERIFY(key.SetDword(name, value));
+}
+
+CRegistryKey TestStartup::Settings() const
+{
+    CRegistryKey key;
+    key.Open(RegistryRoot::CurrentUser, kKey);
+    return key;
+}
+
+void TestStartup::databaseThatCannotOpenEndsStartUp_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("present");
+    QByteArray random;
+    for (int i = 0; i < 8192; ++i)
+        random += char((i * 2654435761u) >> 13);
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("random bytes") << random << true;
+    QTest::newRow("text") << QByteArray("HOMEDATA\n") << true;
+}
+
+void TestStartup::databaseThatCannotOpenEndsStartUp()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, present);
+    QFile::remove(DatabasePath());
+    if (present)
+        WriteAll(DatabasePath(), contents);
+
+    CScriptedPrompt prompt;
+    prompt.ExpectMessage(IDOK)
+        .TextId(57346)
+        .Caption(QString())
+        .Icon(MessageIcon::Exclamation)
+        .Buttons(MessageButtons::Ok)
+        .Owner(nullptr);
+    {
+        CHomeApp app;
+        QVERIFY(!app.InitInstance());
+        QVERIFY(!app.GetMainFrame());
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QVERIFY(LoadResString(57346).startsWith(
+        QStringLiteral("There was an error opening the database used by "
+                       "Hearthstead. Please reinstall Hearthstead and try again. ")));
+    // Nothing was written: not the data file, not the settings.
+    QCOMPARE(QFile::exists(DatabasePath()), present);
+    if (present)
+        QCOMPARE(ReadAll(DatabasePath()), contents);
+    QVERIFY(QDir(m_data->RegistryPath()).isEmpty());
+}
+
+void TestStartup::firstRunYesLeavesTheQuestionForNextTime()
+{
+    {
+        CScriptedPrompt prompt;
+        prompt.ExpectMessage(IDOK)
+            .Text(Welcome())
+            .Caption(QStringLiteral("Hearthstead"))
+            .Icon(MessageIcon::Information);
+        prompt.ExpectMessage(IDYES)
+            .TextId(57364)
+            .Caption(QStringLiteral("Hearthstead"))
+            .Icon(MessageIcon::Question)
+            .Buttons(MessageButtons::YesNo)
+            .DefaultAnswer(IDNO);
+        prompt.ExpectMessage(IDOK)
+            .TextId(57365)
+            .Caption(QStringLiteral("Hearthstead"))
+            .Icon(MessageIcon::Information);
+        CHomeApp app;
+        QVERIFY(app.InitInstance());
+        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+        CMainFrame* frame = app.GetMainFrame();
+        QVERIFY(frame && frame->isVisible());
+        for (const CScriptedPrompt::Record& shown : prompt.Shown())
+            QCOMPARE(shown.message.owner, static_cast<QWidget*>(frame));
+        QCOMPARE(frame->GetCurrentHomeId(), -1L);
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Hearthstead"));
+        QVERIFY(app.GetDatabase().IsOpen());
+    }
+    CRegistryKey settings = Settings();
+    QString text;
+    quint32 number = 0;
+    QVERIFY(settings.GetString(QStringLiteral("CurrentVersion"), text));
+    QCOMPARE(text, QStringLiteral("1.3"));
+    QVERIFY(settings.GetString(QStringLiteral("AppPath"), text));
+    QCOMPARE(text, GetAppPath());
+    QVERIFY(settings.GetDword(kGreeting, number));
+    QCOMPARE(number, 1u);
+    QVERIFY(!settings.GetDword(QStringLiteral("LastHomeId"), number));
+
+    // No home was chosen, so the next start asks again, without the welcome.
+    CScriptedPrompt prompt;
+    prompt.ExpectMessage(IDYES).TextId(57364);
+    prompt.ExpectMessage(IDOK).TextId(57365);
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+}
+
+// The new-home sheet itself is scripted by the homes' own tests; here the flow reaches NewHome.
+void TestStartup::firstRunNoGoesOnToTheNewHome()
+{
+    CScriptedPrompt prompt;
+    prompt.ExpectMessage(IDOK).Text(Welcome());
+    prompt.ExpectMessage(IDNO).TextId(57364).DefaultAnswer(IDNO);
+    prompt.ExpectMessage(IDOK)
+        .TextId(32794)
+        .Caption(QStringLiteral("Hearthstead"))
+        .Icon(MessageIcon::Information);
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QCOMPARE(prompt.Shown().last().message.owner, static_cast<QWidget*>(app.GetMainFrame()));
+    QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
+    quint32 lastHome = 0;
+    QVERIFY(!Settings().GetDword(QStringLiteral("LastHomeId"), lastHome));
+}
+
+void TestStartup::secondStartWithALastHomeAsksNothing()
+{
+    RememberHome(3);
+    SetDword(kGreeting, 1);
+    CScriptedPrompt prompt;
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), 3L);
+}
+
+void TestStartup::newVersionGreetsAgainOnce()
+{
+    RememberHome(3);
+    SetDword(QStringLiteral("InitialGreetingShown_v1.2"), 1);
+    CRegistryKey key;
+    QVERIFY(key.Open(RegistryRoot::CurrentUser, kKey));
+    {
+        CScriptedPrompt prompt;
+        prompt.ExpectMessage(IDOK).Text(Welcome()).Icon(MessageIcon::Information);
+        CHomeApp app;
+        QVERIFY(app.InitInstance());
+        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    }
+    quint32 shown = 0;
+    QVERIFY(key.GetDword(kGreeting, shown));
+    QCOMPARE(shown, 1u);
+    QVERIFY(key.GetDword(QStringLiteral("InitialGreetingShown_v1.2"), shown));
+    QCOMPARE(shown, 1u);
+
+    CScriptedPrompt prompt;
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+}
+
+void TestStartup::windowPlacementRestoredOrCentred()
+{
+    RememberHome(3);
+    SetDword(kGreeting, 1);
+    CRegistryKey key;
+    QVERIFY(key.Open(RegistryRoot::CurrentUser, kKey));
+    QWidget placed;
+    placed.setGeometry(60, 40, 600, 500);
+    QVERIFY(key.SavePlacement(QStringLiteral("WindowPlacement"), placed));
+    {
+        CScriptedPrompt prompt;
+        CHomeApp app;
+        QVERIFY(app.InitInstance());
+        QCOMPARE(app.GetMainFrame()->geometry(), QRect(60, 40, 600, 500));
+        QVERIFY(prompt.Verify());
+    }
+
+    QVERIFY(key.SetString(QStringLiteral("WindowPlacement"), QStringLiteral("60,40,660,540")));
+    CScriptedPrompt prompt;
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint frameCentre = app.GetMainFrame()->frameGeometry().center();
+    // The frame's own border is known only once the window shows: a few pixels of slack.
+    QVERIFY2((frameCentre - centre).manhattanLength() <= 8, qPrintable(QStringLiteral("centre %1,%2 of %3,%4")
+                                                                           .arg(frameCentre.x())
+                                                                           .arg(frameCentre.y())
+                                                                           .arg(centre.x())
+                                                                           .arg(centre.y())));
+    QVERIFY(prompt.Verify());
+}
+
+void TestStartup::corruptSettingsAreKeptAsideAndStartUpGoesOn()
+{
+    const QString hivePath = RegistryHivePath(RegistryRoot::CurrentUser);
+    WriteAll(hivePath, QByteArray("[broken\x01\x02"));
+    CScriptedPrompt prompt;
+    prompt.ExpectMessage(IDOK).Text(Welcome());
+    prompt.ExpectMessage(IDYES).TextId(57364);
+    prompt.ExpectMessage(IDOK).TextId(57365);
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    const QStringList copies =
+        QDir(m_data->RegistryPath()).entryList({QStringLiteral("*.corrupt-*")}, QDir::Files);
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(ReadAll(m_data->RegistryPath() + QLatin1Char('/') + copies.first()),
+             QByteArray("[broken\x01\x02"));
+    QString version;
+    QVERIFY(Settings().GetString(QStringLiteral("CurrentVersion"), version));
+    QVERIFY(app.GetSettings().SetDword(QStringLiteral("TasksFilter"), 2));
+    quint32 filter = 0;
+    QVERIFY(Settings().GetDword(QStringLiteral("TasksFilter"), filter));
+    QCOMPARE(filter, 2u);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
