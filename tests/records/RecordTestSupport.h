@@ -1,0 +1,46 @@
+#pragma once
+
+// Small reads of the test database and widget look-ups the record tests share.
+
+#include "data/CADODataBase.h"
+#include "data/CADORecordset.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// The first column of the first row of a query as a number; -1 when it cannot be read.
+inline long QueryNumber(const QString& sql)
+{
+    CADORecordset rows(AppDatabase());
+    long value = -1;
+    if (!rows.Open(sql) || rows.IsEof() || !rows.GetFieldValue(0, value))
+        return -1;
+    return value;
+}
+
+inline long RowCount(const QString& table, const QString& condition = QString())
+{
+    return QueryNumber(QStringLiteral("SELECT COUNT(*) FROM ") + table + QLatin1Char(' ') + condition +
+                       QLatin1Char(';'));
+}
+
+inline long StoredNextId(const QString& table)
+{
+    return QueryNumber(QStringLiteral("SELECT NextId FROM TableIds WHERE TableName='") + table +
+                       QStringLiteral("';"));
+}
+
+// A child widget by its object name, or nullptr.
+template <typename T> T* Child(QWidget& parent, const char* name)
+{
+    return parent.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Texts no field may mangle on its way to the database and back.
+inline QStringList HostileTexts()
+{
+    return {QStringLiteral("O'Brien's \"cottage\""), QStringLiteral("'; DROP TABLE Homes; --"),
+            QStringLiteral("first line\nsecond line\r\nthird line"),
+            QStringLiteral("Zürich – ½ € 住宅 🏠 %ld %s %n"), QString(100000, QLatin1Char('x'))};
+}
