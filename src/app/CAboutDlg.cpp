@@ -1,34 +1,22 @@
 #include "app/CAboutDlg.h"
 
 #include "app/AppVersion.h"
+#include "controls/CLabel.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
 
-QLabel* StyledLabel(const QString& text, const QString& objectName, const QColor& colour, bool bold,
-                    bool underline, QWidget* parent)
+CLabel* LinkLabel(const QString& text, const QString& objectName, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new CLabel(parent);
     label->setObjectName(objectName);
-    QFont font = label->font();
-    font.setBold(bold);
-    font.setUnderline(underline);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setText(text);
+    CLabel::ApplyLinkStyle(*label);
     return label;
-}
-
-QLabel* LinkLabel(const QString& text, const QString& objectName, QWidget* parent)
-{
-    return StyledLabel(text, objectName, QColor(0, 0, 128), false, true, parent);
 }
 
 } // namespace
@@ -38,7 +26,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Hearthstead"));
 
-    auto* product = StyledLabel(ProductLine(), QStringLiteral("productLabel"), Qt::black, true, false, this);
+    auto* product = new CLabel(this);
+    product->setObjectName(QStringLiteral("productLabel"));
+    product->setText(ProductLine());
+    CLabel::ApplyPlainBoldStyle(*product);
 
     auto* contact = new QGroupBox(QStringLiteral("Contact Us"), this);
     contact->setObjectName(QStringLiteral("contactGroup"));

@@ -1,5 +1,6 @@
 #include "CScriptedPrompt.h"
 #include "app/CAboutDlg.h"
+#include "controls/CLabel.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,11 +19,11 @@ void TestAboutDlg::showsProductAndContacts()
 {
     CAboutDlg dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("About Hearthstead"));
-    auto* product = dialog.findChild<QLabel*>(QStringLiteral("productLabel"));
+    auto* product = dialog.findChild<CLabel*>(QStringLiteral("productLabel"));
     QVERIFY(product);
     QCOMPARE(product->text(), QStringLiteral("Hearthstead v1.3 (Desktop Edition)"));
     QVERIFY(product->font().bold());
-    QCOMPARE(product->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    QCOMPARE(product->GetTextColor(), QColor(0, 0, 0));
 
     auto* group = dialog.findChild<QGroupBox*>(QStringLiteral("contactGroup"));
     QVERIFY(group);
@@ -34,12 +35,12 @@ void TestAboutDlg::showsProductAndContacts()
                             QStringLiteral("salesLink")};
     for (int row = 0; row < 3; ++row) {
         auto* caption = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget());
-        auto* link = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget());
+        auto* link = qobject_cast<CLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget());
         QVERIFY(caption && link);
         QCOMPARE(caption->text(), captions[row]);
         QCOMPARE(link->objectName(), links[row]);
         QVERIFY(link->text().contains(QStringLiteral("example.com")));
-        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        QCOMPARE(link->GetTextColor(), QColor(0, 0, 128));
         QVERIFY(link->font().underline());
         QVERIFY(!link->font().bold());
     }
