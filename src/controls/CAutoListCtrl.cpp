@@ -31,7 +31,6 @@ CAutoListCtrl::CAutoListCtrl(QWidget* parent, unsigned style)
     setItemsExpandable(false);
     setIndentation(0);
     setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode((style & SingleSelStyle) ? QAbstractItemView::SingleSelection
                                               : QAbstractItemView::ExtendedSelection);
@@ -64,6 +63,8 @@ void CAutoListCtrl::SetOwnerDraw(bool on)
 {
     m_ownerDraw = on;
     setItemDelegate(on ? m_ownerDrawDelegate : m_plainDelegate);
+    // Owner-drawn rows show neither the selection nor the focus; the delegate leaves both out.
+    setAllColumnsShowFocus(!on);
 }
 
 int CAutoListCtrl::InsertColumn(int position, const QString& heading, int format, int width, int)
@@ -245,6 +246,11 @@ long CAutoListCtrl::GetItemData(int row) const
     if (!m_model->IsRow(row) || !m_model->Row(row).hasRecord)
         return 0;
     return m_model->Row(row).data;
+}
+
+int CAutoListCtrl::GetItemImage(int row) const
+{
+    return m_model->IsRow(row) ? m_model->Row(row).image : -1;
 }
 
 int CAutoListCtrl::GetItemCount() const

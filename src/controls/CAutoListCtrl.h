@@ -69,6 +69,8 @@ public:
     bool SetItemData(int row, long data);
     // 0 for a row without a record.
     long GetItemData(int row) const;
+    // The row's image in the small image list; -1 for none.
+    int GetItemImage(int row) const;
     int GetItemCount() const;
     bool DeleteItem(int row);
     bool DeleteAllItems();
