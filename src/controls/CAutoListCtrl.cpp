@@ -75,6 +75,7 @@ int CAutoListCtrl::InsertColumn(int position, const QString& heading, int format
         return -1;
     const int column = m_model->AddColumn(position, heading, format);
     m_contentWidths.insert(column, 0);
+    m_headingWidths.insert(column, HeadingWidth(heading));
     if (width == -1)
         width = FitWidth(column);
     SetColumnWidth(column, width);
@@ -105,6 +106,7 @@ bool CAutoListCtrl::DeleteColumn(int column)
     if (!m_model->RemoveColumn(column))
         return false;
     m_contentWidths.removeAt(column);
+    m_headingWidths.removeAt(column);
     if (m_columnCount > 0)
         --m_columnCount;
     return true;
@@ -114,6 +116,7 @@ bool CAutoListCtrl::SetColumnText(int column, const QString& heading)
 {
     if (!m_model->SetHeading(column, heading))
         return false;
+    m_headingWidths[column] = HeadingWidth(heading);
     if (heading.isEmpty()) {
         SetColumnWidth(column, 0);
         if (column < m_minWidths.size())
@@ -425,8 +428,11 @@ int CAutoListCtrl::CompareItems(int row1, int row2, const CAutoListCtrl& list)
 
 void CAutoListCtrl::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         m_widths->SetFont(font());
+        for (int column = 0; column < m_headingWidths.size(); ++column)
+            m_headingWidths[column] = HeadingWidth(m_model->Heading(column));
+    }
     QTreeView::changeEvent(event);
 }
 
@@ -482,8 +488,9 @@ int CAutoListCtrl::HeadingWidth(const QString& heading) const
 
 int CAutoListCtrl::FitWidth(int column) const
 {
-    const int content = column >= 0 && column < m_contentWidths.size() ? m_contentWidths.at(column) : 0;
-    return qMax(HeadingWidth(m_model->Heading(column)), content);
+    if (column < 0 || column >= m_contentWidths.size())
+        return 0;
+    return qMax(m_headingWidths.at(column), m_contentWidths.at(column));
 }
 
 void CAutoListCtrl::NoteContent(int column, const QString& text)

@@ -144,6 +144,7 @@ private:
     QList<int> m_minWidths;
     QList<int> m_types;
     QList<int> m_contentWidths; // widest cell put into each shown column
+    QList<int> m_headingWidths; // each shown column's heading, measured when it is set
     int m_sortColumn = -1;
     bool m_sortAscending = true;
     int m_imageWidth = 0;
