@@ -66,7 +66,8 @@ bool CADODataBase::Open(const QString& connectionString)
     // An absolute path is never taken for an SQLite URI. The file is never created here.
     const QByteArray path = QFileInfo(source).absoluteFilePath().toUtf8();
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc =
+        sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         ReportSessionError(rc, db ? QString::fromUtf8(sqlite3_errmsg(db))
                                   : QString::fromUtf8(sqlite3_errstr(rc)));

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -69,6 +71,11 @@ CStaticCursor::Stored CStaticCursor::Stored::Text(const QByteArray& text)
     return value;
 }
 
+CStaticCursor::~CStaticCursor()
+{
+    Clear();
+}
+
 int CStaticCursor::Load(sqlite3_stmt* statement, bool rowIdFirst)
 {
     Clear();
@@ -94,49 +101,69 @@ int CStaticCursor::Load(sqlite3_stmt* statement, bool rowIdFirst)
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
         if (rowIdFirst)
             m_rowIds.push_back(sqlite3_column_int64(statement, 0));
-        for (int c = 0; c < count; ++c) {
-            const int index = c + first;
-            Cell cell{};
-            cell.storage = sqlite3_column_type(statement, index);
-            if (cell.storage == SQLITE_NULL)
-                cell.integer = 0;
-            else if (m_columns[static_cast<size_t>(c)].declaredKind == FieldValueKind::Text ||
-                     cell.storage == SQLITE_TEXT || cell.storage == SQLITE_BLOB) {
-                // Text, and text kept as bytes, both read back byte for byte.
-                const void* data = cell.storage == SQLITE_BLOB ? sqlite3_column_blob(statement, index)
-                                                               : sqlite3_column_text(statement, index);
-                AppendText(cell, data, sqlite3_column_bytes(statement, index));
-                cell.storage = SQLITE_TEXT;
-            } else if (cell.storage == SQLITE_INTEGER)
-                cell.integer = sqlite3_column_int64(statement, index);
-            else
-                cell.real = sqlite3_column_double(statement, index);
-            m_cells.push_back(cell);
-        }
-        ++m_rowCount;
+        Cell* row = NewRow();
+        for (int c = 0; c < count; ++c)
+            ReadCell(row[c], sqlite3_column_value(statement, c + first),
+                     m_columns[static_cast<size_t>(c)].declaredKind);
     }
     if (rc != SQLITE_DONE)
         Clear();
     return rc;
 }
 
+// The value is read on the one thread that uses the connection, which runs without SQLite's mutex.
+void CStaticCursor::ReadCell(Cell& cell, sqlite3_value* value, FieldValueKind declaredKind)
+{
+    cell.size = 0;
+    cell.storage = sqlite3_value_type(value);
+    if (cell.storage == SQLITE_NULL) {
+        cell.integer = 0;
+    } else if (declaredKind == FieldValueKind::Text || cell.storage == SQLITE_TEXT ||
+               cell.storage == SQLITE_BLOB) {
+        // Text, and text kept as bytes, both read back byte for byte.
+        const void* data =
+            cell.storage == SQLITE_BLOB ? sqlite3_value_blob(value) : sqlite3_value_text(value);
+        StoreText(cell, data, sqlite3_value_bytes(value));
+        cell.storage = SQLITE_TEXT;
+    } else if (cell.storage == SQLITE_INTEGER) {
+        cell.integer = sqlite3_value_int64(value);
+    } else {
+        cell.real = sqlite3_value_double(value);
+    }
+}
+
 void CStaticCursor::Clear()
 {
     m_columns.clear();
-    m_cells.clear();
+    m_lastFound = 0;
+    for (char* block : m_blocks)
+        CBlockPool::Give(block);
+    m_blocks.clear();
+    m_rows.clear();
+    m_cellFree = nullptr;
+    m_cellRoom = 0;
+    m_largeTexts.clear();
+    m_textFree = nullptr;
+    m_textRoom = 0;
     m_rowIds.clear();
-    m_text.clear();
-    m_rowCount = 0;
     m_row = 0;
 }
 
+// Callers mostly read fields in column order, so the search starts after the last one found.
 int CStaticCursor::FindColumn(const QString& name) const
 {
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        if (m_columns[i].name == name)
+    const size_t count = m_columns.size();
+    for (size_t step = 0; step < count; ++step) {
+        const size_t i = (m_lastFound + 1 + step) % count;
+        const QString& candidate = m_columns[i].name;
+        if (candidate.size() == name.size() &&
+            std::memcmp(candidate.constData(), name.constData(),
+                        sizeof(QChar) * static_cast<size_t>(name.size())) == 0) {
+            m_lastFound = i;
             return static_cast<int>(i);
+        }
     }
-    for (size_t i = 0; i < m_columns.size(); ++i) {
+    for (size_t i = 0; i < count; ++i) {
         if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     }
@@ -145,7 +172,7 @@ int CStaticCursor::FindColumn(const QString& name) const
 
 void CStaticCursor::MoveNext()
 {
-    if (m_row < m_rowCount)
+    if (m_row < m_rows.size())
         ++m_row;
 }
 
@@ -164,8 +191,7 @@ FieldValue CStaticCursor::Value(int column) const
         return value;
     case SQLITE_TEXT:
         value.m_kind = FieldValueKind::Text;
-        value.m_text =
-            QByteArray::fromRawData(m_text.data() + cell.offset, static_cast<qsizetype>(cell.size));
+        value.m_text = QByteArray::fromRawData(cell.text, static_cast<qsizetype>(cell.size));
         return value;
     default:
         return NumberValue(ColumnAt(column), cell);
@@ -182,34 +208,64 @@ CStaticCursor::Stored CStaticCursor::ValueToStore(int column) const
     else if (cell.storage == SQLITE_FLOAT)
         value.real = cell.real;
     else if (cell.storage == SQLITE_TEXT)
-        value.text = QByteArray::fromRawData(m_text.data() + cell.offset, static_cast<qsizetype>(cell.size));
+        value.text = QByteArray::fromRawData(cell.text, static_cast<qsizetype>(cell.size));
     return value;
 }
 
 void CStaticCursor::SetValue(int column, const Stored& value)
 {
-    Cell& cell = m_cells[m_row * m_columns.size() + static_cast<size_t>(column)];
+    Cell& cell = CellAt(column);
     cell.storage = value.storage;
     cell.size = 0;
     if (value.storage == SQLITE_TEXT)
-        AppendText(cell, value.text.constData(), static_cast<int>(value.text.size()));
+        StoreText(cell, value.text.constData(), static_cast<int>(value.text.size()));
     else if (value.storage == SQLITE_FLOAT)
         cell.real = value.real;
     else
         cell.integer = value.integer;
 }
 
-const CStaticCursor::Cell& CStaticCursor::CellAt(int column) const
+// A row's cells stand together in one block.
+CStaticCursor::Cell* CStaticCursor::NewRow()
 {
-    return m_cells[m_row * m_columns.size() + static_cast<size_t>(column)];
+    const size_t width = std::max<size_t>(m_columns.size(), 1);
+    if (width > m_cellRoom) {
+        m_blocks.push_back(CBlockPool::Take());
+        m_cellFree = reinterpret_cast<Cell*>(m_blocks.back());
+        m_cellRoom = cellsPerBlock;
+        std::uninitialized_default_construct_n(m_cellFree, cellsPerBlock);
+    }
+    Cell* row = m_cellFree;
+    m_cellFree += width;
+    m_cellRoom -= width;
+    m_rows.push_back(row);
+    return row;
 }
 
-void CStaticCursor::AppendText(Cell& cell, const void* data, int size)
+// Small texts share blocks; a text larger than a quarter block gets memory of its own.
+void CStaticCursor::StoreText(Cell& cell, const void* data, int size)
 {
-    cell.offset = static_cast<qint64>(m_text.size());
-    cell.size = static_cast<quint32>(size);
-    if (size > 0)
-        m_text.append(static_cast<const char*>(data), static_cast<size_t>(size));
+    const size_t length = static_cast<size_t>(std::max(size, 0));
+    cell.size = static_cast<quint32>(length);
+    cell.text = nullptr;
+    if (length == 0)
+        return;
+    char* target = nullptr;
+    if (length > CBlockPool::blockSize / 4) {
+        m_largeTexts.emplace_back(new char[length]);
+        target = m_largeTexts.back().get();
+    } else {
+        if (length > m_textRoom) {
+            m_blocks.push_back(CBlockPool::Take());
+            m_textFree = m_blocks.back();
+            m_textRoom = CBlockPool::blockSize;
+        }
+        target = m_textFree;
+        m_textFree += length;
+        m_textRoom -= length;
+    }
+    std::memcpy(target, data, length);
+    cell.text = target;
 }
 
 // A number read as its column's declared kind, narrowed to that kind's width; with no declared

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "data/CBlockPool.h"
 #include "data/FieldValue.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <string>
+#include <memory>
 #include <vector>
 
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 // The rows of one SELECT, read whole into memory, and the position of the current row: the
 // recordset's static cursor. Values are kept as SQLite stored them; each column's declared type
@@ -42,6 +44,7 @@ public:
     };
 
     CStaticCursor() = default;
+    ~CStaticCursor();
     Q_DISABLE_COPY_MOVE(CStaticCursor)
 
     // Steps the statement to its end. With rowIdFirst, column 0 is the row's id and the fields follow.
@@ -54,7 +57,7 @@ public:
     // Exact name first, then regardless of case; -1 when there is none.
     int FindColumn(const QString& name) const;
 
-    bool IsEof() const { return m_row >= m_rowCount; }
+    bool IsEof() const { return m_row >= m_rows.size(); }
     void MoveNext();
     qint64 RowId() const;
 
@@ -69,20 +72,32 @@ private:
         union {
             qint64 integer;
             double real;
-            qint64 offset; // into m_text
+            const char* text;
         };
         quint32 size;
         int storage;
     };
 
-    const Cell& CellAt(int column) const;
-    void AppendText(Cell& cell, const void* data, int size);
+    // Rows of cells and texts live in pooled blocks that never move: reading a large result never copies
+    // what it has already read.
+    static constexpr size_t cellsPerBlock = CBlockPool::blockSize / sizeof(Cell);
+
+    Cell& CellAt(int column) { return m_rows[m_row][column]; }
+    const Cell& CellAt(int column) const { return m_rows[m_row][column]; }
+    Cell* NewRow();
+    void ReadCell(Cell& cell, sqlite3_value* value, FieldValueKind declaredKind);
+    void StoreText(Cell& cell, const void* data, int size);
     FieldValue NumberValue(const Column& column, const Cell& cell) const;
 
     std::vector<Column> m_columns;
-    std::vector<Cell> m_cells;
+    mutable size_t m_lastFound = 0;
+    std::vector<char*> m_blocks;
+    std::vector<Cell*> m_rows;
+    Cell* m_cellFree = nullptr;
+    size_t m_cellRoom = 0;
+    char* m_textFree = nullptr;
+    size_t m_textRoom = 0;
+    std::vector<std::unique_ptr<char[]>> m_largeTexts;
     std::vector<qint64> m_rowIds;
-    std::string m_text;
-    size_t m_rowCount = 0;
     size_t m_row = 0;
 };
