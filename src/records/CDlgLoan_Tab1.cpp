@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
@@ -20,6 +21,8 @@ namespace {
 const QString kCaption = QStringLiteral("Hearthstead");
 // Enough digits for any term the 16-bit term column can hold.
 constexpr int kTermDigits = 5;
+// The date picker's frame and calendar button, in pixels.
+constexpr int kDateButtonRoom = 48;
 
 } // namespace
 
@@ -44,15 +47,21 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(QWidget* parent)
     m_termEdit->setMaxLength(kTermDigits);
     m_termUnit->addItems({QStringLiteral("Months"), QStringLiteral("Years")});
     m_startDateEdit->setCalendarPopup(true);
+    m_startDateEdit->setDisplayFormat(LoadResString(32818));
+    // Room for the longest date of the format beside the calendar button.
+    const QString widestDate = QLocale().toString(QDate(2000, 9, 27), m_startDateEdit->displayFormat());
+    m_startDateEdit->setMinimumWidth(fontMetrics().horizontalAdvance(widestDate) + kDateButtonRoom);
     m_principalEdit->setAlignment(Qt::AlignRight);
     m_rateEdit->setAlignment(Qt::AlignRight);
     m_termEdit->setAlignment(Qt::AlignRight);
+    m_principalEdit->setMaximumWidth(140);
     m_rateEdit->setMaximumWidth(80);
     m_termEdit->setMaximumWidth(80);
 
     auto* principalRow = new QHBoxLayout;
-    principalRow->addWidget(m_principalEdit, 1);
+    principalRow->addWidget(m_principalEdit);
     principalRow->addWidget(m_autoUpdateButton);
+    principalRow->addStretch(1);
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(m_rateEdit);
     rateRow->addWidget(new QLabel(QStringLiteral("% per year"), this));
@@ -117,7 +126,6 @@ void CDlgLoan_Tab1::SetClock(std::function<QDateTime()> clock)
 void CDlgLoan_Tab1::OnInitDialog()
 {
     SetTermText(m_termInMonths, m_termEdit, m_termUnit);
-    m_startDateEdit->setDisplayFormat(LoadResString(32818));
 }
 
 bool CDlgLoan_Tab1::DoDataExchange(bool save)

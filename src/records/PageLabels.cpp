@@ -6,6 +6,8 @@ CLabel* ExampleLabel(const QString& text, QWidget* parent)
 {
     auto* label = new CLabel(0, text, parent);
     label->SetTextColor(QColor(55, 96, 157));
+    // The page shows through, whatever the style paints pages with.
+    label->SetBkColor(Qt::transparent);
     return label;
 }
 
