@@ -87,7 +87,8 @@ public:
     // Selects and focuses the row under the last mouse position the list saw.
     bool SelectWhereClicked();
 
-    // Returns the list installed before. Records the image width from the list's first image.
+    // Returns the list installed before. Records the image width from the list's first image, 0
+    // when it has none yet (images added later still show, but do not widen the first column).
     CImageList SetImageList(const CImageList& images, int which = LVSIL_SMALL);
     CImageList GetImageList(int which = LVSIL_SMALL) const;
     int GetImageWidth() const { return m_imageWidth; }

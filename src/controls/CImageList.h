@@ -3,16 +3,17 @@
 #include "controls/AutoListExport.h"
 
 #include <QColor>
-#include <QList>
 #include <QPixmap>
 #include <QSize>
 
-// The small pictures a list shows beside its rows, all of one size. A value: copies share the
-// pictures.
+#include <memory>
+
+// The small pictures a list shows beside its rows, all of one size. A handle: copies share the
+// same images, so pictures added after the list is given to a CAutoListCtrl show there too.
 class HS_AUTOLIST_EXPORT CImageList final
 {
 public:
-    CImageList() = default;
+    CImageList();
     // An empty list whose images will be imageSize (the first bitmap added sets it otherwise).
     explicit CImageList(const QSize& imageSize);
 
@@ -22,13 +23,13 @@ public:
     // The same, with every pixel of maskColour transparent.
     int Add(const QPixmap& bitmap, const QColor& maskColour);
 
-    int GetImageCount() const { return int(m_images.size()); }
-    bool IsEmpty() const { return m_images.isEmpty(); }
-    QSize GetImageSize() const { return m_imageSize; }
+    int GetImageCount() const;
+    bool IsEmpty() const { return GetImageCount() == 0; }
+    QSize GetImageSize() const;
     // The image at index, or a null pixmap beyond the list.
     QPixmap GetImage(int index) const;
 
 private:
-    QSize m_imageSize;
-    QList<QPixmap> m_images;
+    struct Images;
+    std::shared_ptr<Images> d;
 };

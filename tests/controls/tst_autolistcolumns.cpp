@@ -28,6 +28,7 @@ private slots:
     void cellTextsWidenTheirColumns();
     void emptyHeadingHidesTheColumn();
     void minimumWidthOnlyWidens();
+    void imagesAddedAfterAttachingShow();
 };
 
 void TestAutoListColumns::insertingAndDeletingColumns()
@@ -160,6 +161,23 @@ void TestAutoListColumns::minimumWidthOnlyWidens()
     list.SetMinColumnWidth(1, 150);
     QCOMPARE(list.GetColumnWidth(1), 150);
     QCOMPARE(list.GetHeaderWidth(1), 100);
+}
+
+void TestAutoListColumns::imagesAddedAfterAttachingShow()
+{
+    CAutoListCtrl list;
+    list.InsertColumn(-1, QStringLiteral("Items"), LVCFMT_LEFT, 100);
+    CImageList images(QSize(16, 16));
+    list.SetImageList(images);
+    QCOMPARE(list.GetImageWidth(), 0);
+    QPixmap picture(16, 16);
+    picture.fill(Qt::blue);
+    QCOMPARE(images.Add(picture), 0);
+    list.InsertItem(-1, QStringLiteral("Chair"), 0);
+    const QPixmap shown = list.model()->index(0, 0).data(Qt::DecorationRole).value<QPixmap>();
+    QCOMPARE(shown.size(), QSize(16, 16));
+    QCOMPARE(list.GetImageList().GetImageCount(), 1);
+    QCOMPARE(list.GetImageWidth(), 0);
 }
 
 QTEST_MAIN(TestAutoListColumns)
