@@ -64,3 +64,9 @@ QString CDataRecord::WithId(const QString& statement) const
 {
     return QString(statement).replace(QLatin1String("%ld"), QString::number(m_id));
 }
+
+bool CDataRecord::ExecuteWithId(const QString& statement) const
+{
+    CADODataBase* database = AppDatabase();
+    return database != nullptr && database->Execute(WithId(statement));
+}

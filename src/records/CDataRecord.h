@@ -47,8 +47,10 @@ protected:
     // Sets every field of the row opened for editing; false when a value could not be set.
     virtual bool WriteFields(CADORecordset& row) const = 0;
 
-    // A statement of the string table with the record id put in place of its "%ld".
+    // A statement with the record id put in place of its "%ld".
     QString WithId(const QString& statement) const;
+    // Executes that statement on the application's session; false without one or on failure.
+    bool ExecuteWithId(const QString& statement) const;
 
     long m_id = -1;
     QString m_description;

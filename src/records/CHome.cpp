@@ -4,7 +4,6 @@
 #include "controls/CDlgPicture.h"
 #include "controls/CPropertySheet.h"
 #include "data/AppPaths.h"
-#include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 #include "platform/CPrompt.h"
 #include "records/CDlgHome_Loan.h"
@@ -27,7 +26,7 @@ bool CHome::Delete()
     };
     bool allRan = true;
     for (const QString& statement : statements) {
-        allRan = AppDatabase()->Execute(WithId(statement)) && allRan;
+        allRan = ExecuteWithId(statement) && allRan;
     }
     return allRan;
 }

@@ -3,7 +3,6 @@
 #include "controls/CDlgNotes.h"
 #include "controls/CPropertySheet.h"
 #include "data/AppPaths.h"
-#include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 #include "platform/CPrompt.h"
 #include "records/CDlgLoan_Lender.h"
@@ -31,7 +30,7 @@ bool CLoan::Delete()
     if (!IsValid()) {
         return false;
     }
-    return AppDatabase()->Execute(WithId(QStringLiteral("DELETE FROM Loans WHERE LoanId=%ld;")));
+    return ExecuteWithId(QStringLiteral("DELETE FROM Loans WHERE LoanId=%ld;"));
 }
 
 bool CLoan::EditProperties(QWidget* parent)

@@ -22,6 +22,7 @@ private slots:
     void hostileTextsRoundTrip();
     void failedSaveStoresNothing();
     void deleteRemovesOnlyThatLoan();
+    void withoutASessionNothingHappens();
 
 private:
     std::unique_ptr<CTestDataDir> m_dir;
@@ -188,6 +189,20 @@ void TestLoan::deleteRemovesOnlyThatLoan()
     QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE LoanId=%1").arg(second.GetId())), 1L);
     CLoan unsaved;
     QVERIFY(!unsaved.Delete());
+}
+
+void TestLoan::withoutASessionNothingHappens()
+{
+    CADODataBase* session = AppDatabase();
+    SetAppDatabase(nullptr);
+    CLoan loan;
+    const bool saved = loan.Save();
+    loan.SetId(3);
+    const bool loaded = loan.Load();
+    const bool deleted = loan.Delete();
+    SetAppDatabase(session);
+    QVERIFY(!saved && !loaded && !deleted);
+    QCOMPARE(loan.GetDescription(), QStringLiteral("New Loan"));
 }
 
 QTEST_GUILESS_MAIN(TestLoan)
