@@ -62,7 +62,7 @@ bool CHomeApp::InitInstance()
         ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
         return false;
     }
-    m_mainFrame = std::make_unique<CMainFrame>();
+    m_mainFrame = std::make_unique<CMainFrame>(&m_settings);
     OpenSettings();
     PlaceMainWindow();
     m_mainFrame->show();

@@ -1,25 +1,346 @@
 #include "app/CMainFrame.h"
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+#include "app/CAboutDlg.h"
+#include "app/CRegistryKey.h"
+#include "app/CToolbarIcons.h"
+#include "app/SettingNames.h"
+#include "data/AppPaths.h"
+#include "platform/CPrompt.h"
+#include "views/CHomeMgrView.h"
+#include "views/CTodayView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Hearthstead");
+
+QFont VerdanaFont()
 {
-    setWindowTitle(QStringLiteral("Hearthstead"));
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Verdana"), QApplication::font().family()});
+    return font;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_stack(new QStackedWidget(this)),
+      m_homesView(new CHomeMgrView(this))
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(kTitle);
+    setWindowIcon(CToolbarIcons::AppIcon());
+
+    m_boldFont = VerdanaFont();
+    m_boldFont.setWeight(QFont::Bold);
+    m_smallFont = VerdanaFont();
+    m_smallFont.setPixelSize(12);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, BackgroundColor());
+    setPalette(pal);
+
+    CreateMenus();
+    CreateToolBar();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+
+    m_stack->setObjectName(QStringLiteral("viewStack"));
+    m_stack->addWidget(m_homesView);
+    setCentralWidget(m_stack);
+    m_activeView = m_homesView;
+
+    connect(m_homesView, &CHomeMgrView::homeChosen, this, &CMainFrame::SelectHome);
+    connect(m_homesView, &CHomeMgrView::newHomeRequested, this, &CMainFrame::NewHome);
+
+    const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    setMinimumSize(MinimumClientSize().width(), MinimumClientSize().height() + chrome);
+    resize(720, 600);
+    UpdateCommandStates();
 }
 
 CMainFrame::~CMainFrame() = default;
 
-void CMainFrame::CreateViews() {}
+QColor CMainFrame::BackgroundColor()
+{
+    return QColor(234, 239, 244);
+}
 
-void CMainFrame::FillHomesList(long) {}
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, bool needsHome)
+{
+    auto* action = menu->addAction(text);
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    action->setData(id);
+    const QString tip = LoadResString(id);
+    if (!tip.isEmpty()) {
+        action->setStatusTip(tip);
+        action->setToolTip(tip);
+    }
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_commands.insert(id, action);
+    if (needsHome)
+        m_homeCommands.append(id);
+    return action;
+}
+
+void CMainFrame::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    m_newMenu = file->addMenu(tr("&New"));
+    m_newMenu->setObjectName(QStringLiteral("newMenu"));
+    AddCommand(m_newMenu, ID_NEW_TASKS, tr("&Tasks..."), false);
+    AddCommand(m_newMenu, ID_NEW_ASSET, tr("&Asset"), true);
+    AddCommand(m_newMenu, ID_NEW_LOCATION, tr("&Location"), true);
+    AddCommand(m_newMenu, ID_NEW_VIDEO, tr("&Video/DVD"), true);
+    AddCommand(m_newMenu, ID_NEW_HOME, tr("&Home"), false);
+    file->addSeparator();
+    AddCommand(file, ID_SYNC, tr("&Sync. with Device"), false);
+    AddCommand(file, ID_BACKUP, tr("&Backup && Restore..."), false);
+    AddCommand(file, ID_EXPORT, tr("E&xport Inventory Data"), true);
+    file->addSeparator();
+    AddCommand(file, ID_APP_EXIT, tr("E&xit"), false)->setShortcut(QKeySequence::Quit);
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    AddCommand(tools, ID_VIEW_TASKS, tr("&Tasks"), false);
+    AddCommand(tools, ID_VIEW_INVENTORY, tr("&Home Inventory"), true);
+    AddCommand(tools, ID_VIEW_LOCATIONS, tr("&Locations"), true);
+    AddCommand(tools, ID_LOAN_MANAGER, tr("Loan &Manager"), true);
+    tools->addSeparator();
+    AddCommand(tools, ID_RECOMMEND_MOVIE, tr("&Recommend Movie"), true);
+    tools->addSeparator();
+    AddCommand(tools, ID_SELECT_HOME, tr("Select H&ome..."), false);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    AddCommand(help, ID_APP_ABOUT, tr("&About Hearthstead..."), false);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar* bar = addToolBar(tr("Toolbar"));
+    bar->setObjectName(QStringLiteral("toolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(25, 23));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+
+    auto* newAction = new QAction(CToolbarIcons::Icon(ID_NEW), LoadResString(ID_NEW), this);
+    newAction->setObjectName(QStringLiteral("command%1").arg(ID_NEW));
+    newAction->setStatusTip(LoadResString(ID_NEW));
+    newAction->setMenu(m_newMenu);
+    connect(newAction, &QAction::triggered, this, [this] { OnCommand(ID_NEW); });
+    m_commands.insert(ID_NEW, newAction);
+    bar->addAction(newAction);
+    m_newButton = qobject_cast<QToolButton*>(bar->widgetForAction(newAction));
+    m_newButton->setPopupMode(QToolButton::MenuButtonPopup);
+    m_newButton->setObjectName(QStringLiteral("newButton"));
+    bar->addSeparator();
+
+    // The view buttons show which view is up; Home Today has no menu entry of its own.
+    auto* todayAction = new QAction(tr("Home Today"), this);
+    todayAction->setObjectName(QStringLiteral("command%1").arg(ID_VIEW_TODAY));
+    todayAction->setStatusTip(LoadResString(ID_VIEW_TODAY));
+    connect(todayAction, &QAction::triggered, this, [this] { OnCommand(ID_VIEW_TODAY); });
+    m_commands.insert(ID_VIEW_TODAY, todayAction);
+    m_homeCommands.append(ID_VIEW_TODAY);
+
+    const QList<int> ids = {
+        ID_VIEW_TODAY, ID_VIEW_TASKS, ID_VIEW_INVENTORY, ID_VIEW_LOCATIONS, 0, ID_LOAN_MANAGER, 0, ID_SYNC};
+    for (int id : ids) {
+        if (id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* action = m_commands.value(id);
+        action->setIcon(CToolbarIcons::Icon(id));
+        action->setIconText(LoadResString(id));
+        action->setCheckable(id != ID_SYNC);
+        bar->addAction(action);
+    }
+}
+
+QWidget* CMainFrame::GetActiveView() const
+{
+    return m_activeView;
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    const bool hasHome = GetCurrentHomeId() >= 1;
+    for (int id : m_homeCommands)
+        m_commands.value(id)->setEnabled(hasHome);
+}
+
+void CMainFrame::UpdateTitle()
+{
+    if (GetCurrentHomeId() >= 1)
+        setWindowTitle(m_currentHome.GetDescription() + QStringLiteral(" - Hearthstead"));
+    else
+        setWindowTitle(kTitle);
+}
+
+void CMainFrame::CreateViews()
+{
+    m_todayView = new CTodayView(m_currentHome, this);
+    m_stack->addWidget(m_todayView);
+    connect(m_todayView, &CTodayView::profileSaved, this, [this] {
+        UpdateTitle();
+        FillHomesList(0);
+    });
+    connect(m_todayView, &CTodayView::commandRequested, this, &CMainFrame::OnCommand);
+}
+
+void CMainFrame::FillHomesList(long selectId)
+{
+    m_homesView->FillList(selectId);
+}
+
+void CMainFrame::ShowView(QWidget* view, int index, int commandId)
+{
+    if (index == m_currentViewIndex)
+        return;
+    m_activeView = view;
+    m_stack->setCurrentWidget(view);
+    m_currentViewIndex = index;
+    m_checkedCommand = commandId;
+    SyncViewButtons();
+}
 
 void CMainFrame::SelectHome(long id)
 {
-    m_currentHomeId = id;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_currentHome = CHome();
+    m_currentHome.SetId(id);
+    if (m_currentHome.Load()) {
+        if (m_settings)
+            m_settings->SetDword(QString::fromLatin1(Settings::kLastHomeId), quint32(id));
+        if (m_todayView) {
+            // Equity first, so the lines never show the previous home's figure.
+            m_todayView->ComputeEquity();
+            m_todayView->RefreshText();
+            m_todayView->RefreshPicture();
+            ShowView(m_todayView, TodayIndex, ID_VIEW_TODAY);
+        }
+        UpdateTitle();
+        UpdateCommandStates();
+    } else {
+        ShowHomesView();
+    }
+    QApplication::restoreOverrideCursor();
 }
 
 void CMainFrame::ShowHomesView()
 {
-    m_currentHomeId = -1;
-    setWindowTitle(QStringLiteral("Hearthstead"));
+    ShowView(m_homesView, HomesViewIndex, -1);
+    m_currentHome = CHome();
+    UpdateTitle();
+    UpdateCommandStates();
 }
 
-void CMainFrame::NewHome() {}
+void CMainFrame::NewHome()
+{
+    CHome home;
+    if (!home.EditProperties(false, this))
+        return;
+    FillHomesList(home.GetId());
+    SelectHome(home.GetId());
+}
+
+void CMainFrame::ReloadAll()
+{
+    FillHomesList(0);
+    ShowHomesView();
+}
+
+void CMainFrame::OnNewButton()
+{
+    switch (m_currentViewIndex) {
+    case HomesViewIndex:
+        NewHome();
+        break;
+    case TodayIndex:
+    case TasksIndex:
+        OnCommand(ID_NEW_TASKS);
+        break;
+    case InventoryIndex:
+        OnCommand(ID_NEW_ASSET);
+        break;
+    case LocationsIndex:
+        OnCommand(ID_NEW_LOCATION);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    QAction* action = m_commands.value(id);
+    if (action && !action->isEnabled())
+        return;
+    switch (id) {
+    case ID_NEW:
+        OnNewButton();
+        break;
+    case ID_NEW_HOME:
+        NewHome();
+        break;
+    case ID_VIEW_TODAY:
+        if (m_todayView)
+            ShowView(m_todayView, TodayIndex, ID_VIEW_TODAY);
+        break;
+    case ID_LOAN_MANAGER:
+        if (m_todayView)
+            m_todayView->OpenProfile(1);
+        break;
+    case ID_SELECT_HOME:
+        ShowHomesView();
+        break;
+    case ID_APP_ABOUT:
+        OnAbout();
+        break;
+    case ID_APP_EXIT:
+        close();
+        break;
+    default:
+        break;
+    }
+    // Pressing a view button toggles it; only the shown view's button stays checked.
+    SyncViewButtons();
+}
+
+void CMainFrame::SyncViewButtons()
+{
+    for (int id : {ID_VIEW_TODAY, ID_VIEW_INVENTORY, ID_VIEW_LOCATIONS, ID_LOAN_MANAGER, ID_VIEW_TASKS})
+        m_commands.value(id)->setChecked(id == m_checkedCommand);
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDlg about(this);
+    Prompt().RunModal(about);
+}
+
+void CMainFrame::SavePlacement()
+{
+    if (m_placementSaved || !m_settings)
+        return;
+    m_placementSaved = true;
+    m_settings->SavePlacement(QString::fromLatin1(Settings::kWindowPlacement), *this);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    SavePlacement();
+    QMainWindow::closeEvent(event);
+}

@@ -1,13 +1,59 @@
 #pragma once
 
+#include "records/CHome.h"
+
+#include <QFont>
+#include <QHash>
 #include <QMainWindow>
 
-// The program's one top-level window. It owns the current home and shows one view at a time.
-class CMainFrame : public QMainWindow
+class CHomeMgrView;
+class CRegistryKey;
+class CTodayView;
+class QAction;
+class QActionGroup;
+class QMenu;
+class QStackedWidget;
+class QToolButton;
+
+// The program's one top-level window. It owns the current home, shows one view at a time and routes
+// every menu and toolbar command to the view, sheet or dialog that carries it out.
+class CMainFrame final : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // Command ids, as the menus, toolbar and views know them.
+    enum Command
+    {
+        ID_VIEW_TODAY = 32771,
+        ID_VIEW_TASKS = 32772,
+        ID_VIEW_INVENTORY = 32773,
+        ID_VIEW_LOCATIONS = 32774,
+        ID_LOAN_MANAGER = 32775,
+        ID_RECOMMEND_MOVIE = 32776,
+        ID_SELECT_HOME = 32777,
+        ID_NEW_TASKS = 32780,
+        ID_NEW_ASSET = 32781,
+        ID_NEW_LOCATION = 32782,
+        ID_NEW_VIDEO = 32783,
+        ID_NEW_HOME = 32784,
+        ID_SYNC = 32785,
+        ID_NEW = 32787,
+        ID_BACKUP = 32792,
+        ID_EXPORT = 32793,
+        ID_APP_ABOUT = 57664,
+        ID_APP_EXIT = 57665,
+    };
+    enum ViewIndex
+    {
+        HomesViewIndex = -1,
+        TodayIndex = 0,
+        InventoryIndex = 1,
+        LocationsIndex = 2,
+        TasksIndex = 3
+    };
+
+    // The settings key is not owned; it receives LastHomeId and the window placement.
+    explicit CMainFrame(CRegistryKey* settings = nullptr, QWidget* parent = nullptr);
     ~CMainFrame() override;
     Q_DISABLE_COPY_MOVE(CMainFrame)
 
@@ -17,8 +63,57 @@ public:
     void SelectHome(long id);
     void ShowHomesView();
     void NewHome();
-    long GetCurrentHomeId() const { return m_currentHomeId; }
+    // After the data file was replaced: homes refilled, no current home, homes view shown.
+    void ReloadAll();
+    void ShowView(QWidget* view, int index, int commandId);
+
+    long GetCurrentHomeId() const { return m_currentHome.GetId(); }
+    CHome& GetCurrentHome() { return m_currentHome; }
+    int GetCurrentViewIndex() const { return m_currentViewIndex; }
+    QWidget* GetActiveView() const;
+    CHomeMgrView* GetHomesView() const { return m_homesView; }
+    CTodayView* GetTodayView() const { return m_todayView; }
+    QAction* GetCommand(int id) const { return m_commands.value(id); }
+    QToolButton* GetNewButton() const { return m_newButton; }
+    QMenu* GetNewMenu() const { return m_newMenu; }
+
+    const QFont& GetBoldFont() const { return m_boldFont; }
+    const QFont& GetSmallFont() const { return m_smallFont; }
+    static QColor BackgroundColor();
+    // Client area below which the window may not shrink.
+    static QSize MinimumClientSize() { return {460, 450}; }
+
+    // Runs a command by id, as a menu or toolbar choice would.
+    void OnCommand(int id);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    long m_currentHomeId = -1;
+    QAction* AddCommand(QMenu* menu, int id, const QString& text, bool needsHome);
+    void CreateMenus();
+    void CreateToolBar();
+    void UpdateCommandStates();
+    void UpdateTitle();
+    void SyncViewButtons();
+    void OnNewButton();
+    void OnNewAsset(long categoryId);
+    void OnAbout();
+    void SavePlacement();
+
+    CRegistryKey* m_settings;
+    QFont m_boldFont;
+    QFont m_smallFont;
+    CHome m_currentHome;
+    QStackedWidget* m_stack;
+    CHomeMgrView* m_homesView;
+    CTodayView* m_todayView = nullptr;
+    QWidget* m_activeView = nullptr;
+    int m_currentViewIndex = HomesViewIndex;
+    int m_checkedCommand = -1;
+    QHash<int, QAction*> m_commands;
+    QList<int> m_homeCommands;
+    QMenu* m_newMenu = nullptr;
+    QToolButton* m_newButton = nullptr;
+    bool m_placementSaved = false;
 };

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -51,6 +53,8 @@ private slots:
     void databaseThatCannotOpenEndsStartUp();
     void firstRunYesLeavesTheQuestionForNextTime();
     void firstRunNoGoesOnToTheNewHome();
+    void firstRunNoThenCancelLeavesNoHome();
+    void lastHomeGoneShowsTheHomesViewWithoutAsking();
     void secondStartWithALastHomeAsksNothing();
     void newVersionGreetsAgainOnce();
     void windowPlacementRestoredOrCentred();
@@ -194,23 +198,74 @@ void TestStartup::firstRunYesLeavesTheQuestionForNextTime()
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
 }
 
-// The new-home sheet itself is scripted by the homes' own tests; here the flow reaches NewHome.
+// "No" leads into the new-home sheet; a saved home becomes the current one and the next start goes
+// straight to it.
 void TestStartup::firstRunNoGoesOnToTheNewHome()
 {
+    {
+        CScriptedPrompt prompt;
+        prompt.ExpectMessage(IDOK).Text(Welcome());
+        prompt.ExpectMessage(IDNO).TextId(57364).DefaultAnswer(IDNO);
+        prompt.ExpectMessage(IDOK)
+            .TextId(32794)
+            .Caption(QStringLiteral("Hearthstead"))
+            .Icon(MessageIcon::Information);
+        prompt
+            .ExpectModal([&prompt](QDialog& sheet) {
+                QCOMPARE(sheet.findChild<QTabWidget*>(QStringLiteral("tabs"))->count(), 3);
+                sheet.findChild<QLineEdit*>(QStringLiteral("homeDescription"))
+                    ->setText(QStringLiteral("Maple House"));
+                prompt.PressOk(sheet);
+            })
+            .Caption(QStringLiteral("Home Profile"));
+        CHomeApp app;
+        QVERIFY(app.InitInstance());
+        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+        CMainFrame* frame = app.GetMainFrame();
+        QVERIFY(frame->GetCurrentHomeId() > 0);
+        QCOMPARE(frame->GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Maple House - Hearthstead"));
+        quint32 lastHome = 0;
+        QVERIFY(Settings().GetDword(QStringLiteral("LastHomeId"), lastHome));
+        QCOMPARE(long(lastHome), frame->GetCurrentHomeId());
+    }
     CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDOK).Text(Welcome());
-    prompt.ExpectMessage(IDNO).TextId(57364).DefaultAnswer(IDNO);
-    prompt.ExpectMessage(IDOK)
-        .TextId(32794)
-        .Caption(QStringLiteral("Hearthstead"))
-        .Icon(MessageIcon::Information);
     CHomeApp app;
     QVERIFY(app.InitInstance());
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-    QCOMPARE(prompt.Shown().last().message.owner, static_cast<QWidget*>(app.GetMainFrame()));
+    QCOMPARE(app.GetMainFrame()->windowTitle(), QStringLiteral("Maple House - Hearthstead"));
+}
+
+// Cancelling the new-home sheet leaves the homes view with no current home, and the question stays.
+void TestStartup::firstRunNoThenCancelLeavesNoHome()
+{
+    CScriptedPrompt prompt;
+    prompt.ExpectMessage(IDOK).Text(Welcome());
+    prompt.ExpectMessage(IDNO).TextId(57364);
+    prompt.ExpectMessage(IDOK).TextId(32794);
+    prompt.ExpectModal([&prompt](QDialog& sheet) { prompt.PressCancel(sheet); });
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QCOMPARE(prompt.Shown().at(2).message.owner, static_cast<QWidget*>(app.GetMainFrame()));
     QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
+    QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+    QCOMPARE(app.GetMainFrame()->windowTitle(), QStringLiteral("Hearthstead"));
     quint32 lastHome = 0;
     QVERIFY(!Settings().GetDword(QStringLiteral("LastHomeId"), lastHome));
+}
+
+// A remembered home that was deleted since: the homes view, and no first-run question.
+void TestStartup::lastHomeGoneShowsTheHomesViewWithoutAsking()
+{
+    SetDword(QStringLiteral("LastHomeId"), 42);
+    SetDword(kGreeting, 1);
+    CScriptedPrompt prompt;
+    CHomeApp app;
+    QVERIFY(app.InitInstance());
+    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
+    QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
 }
 
 void TestStartup::secondStartWithALastHomeAsksNothing()

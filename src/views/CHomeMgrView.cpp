@@ -1,0 +1,116 @@
+#include "views/CHomeMgrView.h"
+
+#include "controls/CAutoListCtrl.h"
+#include "controls/CLabel.h"
+#include "data/AppPaths.h"
+#include "data/ListFillers.h"
+#include "platform/CPrompt.h"
+#include "records/CHome.h"
+#include "views/ViewContextMenu.h"
+
+#include <QPainter>
+
+namespace {
+const int kDeleteQuestion = 57361;
+const QColor kListBackground(255, 254, 249);
+} // namespace
+
+CHomeMgrView::CHomeMgrView(QWidget* parent)
+    : QWidget(parent), m_title(new CLabel(1000, QString(), this)), m_list(new CAutoListCtrl(this))
+{
+    setObjectName(QStringLiteral("homesView"));
+    setAutoFillBackground(false);
+
+    m_title->setObjectName(QStringLiteral("homesTitle"));
+    m_title->setText(tr("Please select a home..."));
+    CLabel::ApplyHeadingStyle(*m_title);
+    m_title->move(8, 4);
+    m_title->SizeToText();
+
+    m_list->setObjectName(QStringLiteral("homesList"));
+    m_list->InsertColumn(0, tr("My Homes"), LVCFMT_LEFT, 300);
+    m_list->SetExtendedStyle(0x20);
+    QPalette pal = m_list->palette();
+    pal.setColor(QPalette::Base, kListBackground);
+    pal.setColor(QPalette::AlternateBase, kListBackground);
+    m_list->setPalette(pal);
+
+    connect(m_list, &CAutoListCtrl::itemClicked, this, &CHomeMgrView::OnItemClicked);
+    connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, &CHomeMgrView::OnDelete);
+    connect(m_list, &CAutoListCtrl::contextMenuRequested, this, &CHomeMgrView::OnContextMenu);
+}
+
+void CHomeMgrView::SetListFont(const QFont& font)
+{
+    m_list->setFont(font);
+}
+
+void CHomeMgrView::FillList(long selectId)
+{
+    FillListFromTable(*m_list, QStringLiteral("Homes"), QStringLiteral("HomeId"), selectId, QString(),
+                      QString());
+}
+
+void CHomeMgrView::OnItemClicked()
+{
+    long id = 0;
+    int index = -1;
+    if (GetSelectedItemData(*m_list, id, index))
+        emit homeChosen(id);
+}
+
+void CHomeMgrView::OnNew()
+{
+    emit newHomeRequested();
+}
+
+void CHomeMgrView::OnDelete()
+{
+    EditOrDelete(Action::Delete);
+}
+
+void CHomeMgrView::OnProperties()
+{
+    EditOrDelete(Action::Properties);
+}
+
+void CHomeMgrView::EditOrDelete(Action action)
+{
+    long id = 0;
+    int index = -1;
+    if (!GetSelectedItemData(*m_list, id, index))
+        return;
+    CHome home;
+    home.SetId(id);
+    if (action == Action::Delete) {
+        if (ShowMessage(this, LoadResString(kDeleteQuestion), QStringLiteral("Hearthstead"),
+                        MessageIcon::Exclamation, MessageButtons::YesNo) != IDYES)
+            return;
+        home.Delete();
+        m_list->DeleteItem(index);
+        return;
+    }
+    home.Load();
+    if (home.EditProperties(false, this))
+        FillList(0);
+    m_list->SetCurSel(index);
+}
+
+void CHomeMgrView::OnContextMenu(const QPoint& globalPos)
+{
+    const bool selected = m_list->GetCurSel() >= 0;
+    ShowViewContextMenu(
+        globalPos, m_list, selected, [this] { OnNew(); }, [this] { OnDelete(); }, [this] { OnProperties(); });
+}
+
+void CHomeMgrView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawLine(0, 23, 2000, 23);
+}
+
+void CHomeMgrView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_list->setGeometry(0, 25, width(), height() - 27);
+}

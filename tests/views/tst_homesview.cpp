@@ -1,0 +1,158 @@
+// The homes view: its list of homes by description, choosing a home with a click, and editing and
+// deleting the selected home.
+
+#include "CScriptedPrompt.h"
+#include "CTestDataDir.h"
+#include "controls/CAutoListCtrl.h"
+#include "records/CHome.h"
+#include "views/CHomeMgrView.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+long StoredHome(const QString& description)
+{
+    CHome home;
+    home.SetDescription(description);
+    return home.Save() ? home.GetId() : -1;
+}
+
+QStringList Rows(const CAutoListCtrl& list)
+{
+    QStringList rows;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        rows += list.GetItemText(row, 0);
+    return rows;
+}
+
+void ClickRow(CAutoListCtrl& list, int row)
+{
+    const QRect rect = list.visualRect(list.model()->index(row, 0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+} // namespace
+
+class TestHomesView final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listedByDescriptionAndChosenByClick();
+    void deleteAsksFirstAndTakesEverythingOfTheHome();
+    void renamedHomeReordersAndTheRowIndexStaysSelected();
+
+private:
+    std::unique_ptr<CTestDataDir> m_dir;
+    std::unique_ptr<CScriptedPrompt> m_prompt;
+    std::unique_ptr<CHomeMgrView> m_view;
+};
+
+void TestHomesView::init()
+{
+    m_dir = std::make_unique<CTestDataDir>();
+    QVERIFY(m_dir->IsValid());
+    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
+    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_view = std::make_unique<CHomeMgrView>();
+    m_view->resize(400, 300);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestHomesView::cleanup()
+{
+    m_view.reset();
+    const bool verified = m_prompt->Verify();
+    const QString problems = m_prompt->Problems();
+    m_prompt.reset();
+    m_dir.reset();
+    QVERIFY2(verified, qPrintable(problems));
+}
+
+void TestHomesView::listedByDescriptionAndChosenByClick()
+{
+    StoredHome(QStringLiteral("Cottage"));
+    const long beach = StoredHome(QStringLiteral("beach house"));
+    StoredHome(QStringLiteral("Apartment"));
+
+    m_view->FillList(0);
+    CAutoListCtrl& list = *m_view->GetList();
+    QCOMPARE(Rows(list), QStringList({"Apartment", "beach house", "Cottage"}));
+    QCOMPARE(list.GetCurSel(), -1);
+    QCOMPARE(list.geometry(), QRect(0, 25, m_view->width(), m_view->height() - 27));
+
+    m_view->FillList(beach);
+    QCOMPARE(list.GetCurSel(), 1);
+
+    QSignalSpy chosen(m_view.get(), &CHomeMgrView::homeChosen);
+    ClickRow(list, 2);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).value<long>(), list.GetItemData(2));
+}
+
+void TestHomesView::deleteAsksFirstAndTakesEverythingOfTheHome()
+{
+    const long keep = StoredHome(QStringLiteral("Keep"));
+    const long drop = StoredHome(QStringLiteral("Drop"));
+    m_view->FillList(drop);
+    CAutoListCtrl& list = *m_view->GetList();
+    QCOMPARE(list.GetCurSel(), 0);
+
+    // No changes nothing, whether asked by the key or the command.
+    m_prompt->ExpectMessage(IDNO)
+        .TextId(57361)
+        .Caption(QStringLiteral("Hearthstead"))
+        .Icon(MessageIcon::Exclamation)
+        .Buttons(MessageButtons::YesNo);
+    QTest::keyClick(&list, Qt::Key_Delete);
+    QCOMPARE(Rows(list), QStringList({"Drop", "Keep"}));
+
+    m_prompt->ExpectMessage(IDYES).TextId(57361);
+    m_view->OnDelete();
+    QCOMPARE(Rows(list), QStringList({"Keep"}));
+    CHome gone;
+    gone.SetId(drop);
+    QVERIFY(!gone.Load());
+    CHome kept;
+    kept.SetId(keep);
+    QVERIFY(kept.Load());
+
+    // Nothing selected: nothing asked.
+    list.SetCurSel(-1);
+    list.clearSelection();
+    m_view->OnDelete();
+    m_view->OnProperties();
+}
+
+void TestHomesView::renamedHomeReordersAndTheRowIndexStaysSelected()
+{
+    StoredHome(QStringLiteral("Alder"));
+    StoredHome(QStringLiteral("Birch"));
+    const long cedar = StoredHome(QStringLiteral("Cedar"));
+    m_view->FillList(cedar);
+    CAutoListCtrl& list = *m_view->GetList();
+    QCOMPARE(list.GetCurSel(), 2);
+
+    m_prompt->ExpectModal([this](QDialog& sheet) {
+        auto* description = sheet.findChild<QLineEdit*>(QStringLiteral("homeDescription"));
+        QVERIFY(description);
+        QCOMPARE(description->text(), QStringLiteral("Cedar"));
+        description->setText(QStringLiteral("Aaron's Cedar"));
+        m_prompt->PressOk(sheet);
+    });
+    m_view->OnProperties();
+    QCOMPARE(Rows(list), QStringList({"Aaron's Cedar", "Alder", "Birch"}));
+    QCOMPARE(list.GetCurSel(), 2);
+    QCOMPARE(list.GetItemText(2, 0), QStringLiteral("Birch"));
+}
+
+QTEST_MAIN(TestHomesView)
+#include "tst_homesview.moc"

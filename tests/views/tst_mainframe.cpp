@@ -1,0 +1,197 @@
+// The main frame: which commands a current home enables, the window titles, the New button by view,
+// selecting homes (and failing to), the loan manager, and what the frame keeps in the settings key.
+
+#include "CScriptedPrompt.h"
+#include "CTestDataDir.h"
+#include "app/CMainFrame.h"
+#include "app/CRegistryKey.h"
+#include "app/SettingNames.h"
+#include "records/CHome.h"
+#include "views/CHomeMgrView.h"
+#include "views/CTodayView.h"
+
+#include "controls/CAutoListCtrl.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QList<int> kHomeCommands = {32771, 32773, 32774, 32775, 32776, 32781, 32782, 32783, 32793};
+const QList<int> kAlwaysCommands = {32772, 32777, 32780, 32784, 32785, 32787, 32792, 57664, 57665};
+
+long StoredHome(const QString& description)
+{
+    CHome home;
+    home.SetDescription(description);
+    return home.Save() ? home.GetId() : -1;
+}
+
+} // namespace
+
+class TestMainFrame final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void commandsFollowTheCurrentHome();
+    void homeThatCannotLoadFallsBackToTheHomesView();
+    void newButtonDependsOnTheView();
+    void loanManagerOpensTheProfileOnLoans();
+    void windowKeepsItsMinimumAndSavesItsPlacement();
+
+private:
+    std::unique_ptr<CTestDataDir> m_dir;
+    std::unique_ptr<CScriptedPrompt> m_prompt;
+    std::unique_ptr<CRegistryKey> m_settings;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+void TestMainFrame::init()
+{
+    m_dir = std::make_unique<CTestDataDir>();
+    QVERIFY(m_dir->IsValid());
+    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
+    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_settings = std::make_unique<CRegistryKey>();
+    QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
+    m_frame = std::make_unique<CMainFrame>(m_settings.get());
+    m_frame->show();
+    m_frame->CreateViews();
+    m_frame->FillHomesList(0);
+}
+
+void TestMainFrame::cleanup()
+{
+    m_frame.reset();
+    const bool verified = m_prompt->Verify();
+    const QString problems = m_prompt->Problems();
+    m_prompt.reset();
+    m_settings.reset();
+    m_dir.reset();
+    QVERIFY2(verified, qPrintable(problems));
+}
+
+void TestMainFrame::commandsFollowTheCurrentHome()
+{
+    auto enabled = [this](int id) { return m_frame->GetCommand(id)->isEnabled(); };
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
+    for (int id : kHomeCommands)
+        QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
+    for (int id : kAlwaysCommands)
+        QVERIFY2(enabled(id), qPrintable(QString::number(id)));
+
+    const long id = StoredHome(QStringLiteral("Willow Cottage"));
+    m_frame->SelectHome(id);
+    QCOMPARE(m_frame->GetCurrentHomeId(), id);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
+    QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(m_frame->GetTodayView()));
+    QVERIFY(m_frame->GetCommand(32771)->isChecked());
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Willow Cottage - Hearthstead"));
+    for (int command : kHomeCommands + kAlwaysCommands)
+        QVERIFY2(enabled(command), qPrintable(QString::number(command)));
+    quint32 last = 0;
+    QVERIFY(m_settings->GetDword(QStringLiteral("LastHomeId"), last));
+    QCOMPARE(long(last), id);
+
+    // "Select Home..." drops the current home again.
+    m_frame->OnCommand(CMainFrame::ID_SELECT_HOME);
+    QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
+    QVERIFY(!m_frame->GetCommand(32771)->isChecked());
+    for (int command : kHomeCommands)
+        QVERIFY(!enabled(command));
+    // A disabled command does nothing even when run by id.
+    m_frame->OnCommand(CMainFrame::ID_VIEW_TODAY);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+}
+
+void TestMainFrame::homeThatCannotLoadFallsBackToTheHomesView()
+{
+    const long id = StoredHome(QStringLiteral("Old Farm"));
+    m_frame->SelectHome(id);
+    m_frame->SelectHome(id + 50);
+    QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
+    // The registry keeps the last home that did load.
+    quint32 last = 0;
+    QVERIFY(m_settings->GetDword(QStringLiteral("LastHomeId"), last));
+    QCOMPARE(long(last), id);
+}
+
+void TestMainFrame::newButtonDependsOnTheView()
+{
+    // On the homes view, New makes a home: here the sheet is cancelled and nothing changes.
+    m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+        .Caption(QStringLiteral("Home Profile"));
+    m_frame->OnCommand(CMainFrame::ID_NEW);
+    QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
+
+    // A saved new home becomes current and is listed.
+    m_prompt->ExpectModal([this](QDialog& sheet) {
+        sheet.findChild<QLineEdit*>(QStringLiteral("homeDescription"))
+            ->setText(QStringLiteral("Harbour Flat"));
+        m_prompt->PressOk(sheet);
+    });
+    m_frame->GetNewButton()->click();
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Harbour Flat - Hearthstead"));
+    QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
+
+    // On Home Today, New is about tasks, never a home or asset sheet.
+    m_frame->OnCommand(CMainFrame::ID_NEW);
+    QCOMPARE(m_prompt->Shown().size(), 2);
+
+    // The arrow drops down File / New.
+    QCOMPARE(m_frame->GetNewButton()->popupMode(), QToolButton::MenuButtonPopup);
+    QCOMPARE(m_frame->GetNewButton()->defaultAction()->menu(), m_frame->GetNewMenu());
+    const QStringList entries = [this] {
+        QStringList texts;
+        for (QAction* action : m_frame->GetNewMenu()->actions())
+            texts += action->text();
+        return texts;
+    }();
+    QCOMPARE(entries, QStringList({"&Tasks...", "&Asset", "&Location", "&Video/DVD", "&Home"}));
+}
+
+void TestMainFrame::loanManagerOpensTheProfileOnLoans()
+{
+    m_frame->SelectHome(StoredHome(QStringLiteral("Pine Ridge")));
+    m_prompt->ExpectModal([this](QDialog& sheet) {
+        auto* tabs = sheet.findChild<QTabWidget*>(QStringLiteral("tabs"));
+        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Loans"));
+        m_prompt->PressCancel(sheet);
+    });
+    m_frame->OnCommand(CMainFrame::ID_LOAN_MANAGER);
+    QVERIFY(!m_frame->GetCommand(CMainFrame::ID_LOAN_MANAGER)->isChecked());
+    QVERIFY(m_frame->GetCommand(CMainFrame::ID_VIEW_TODAY)->isChecked());
+}
+
+void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
+{
+    m_frame->resize(100, 100);
+    QVERIFY(m_frame->centralWidget()->width() >= 460);
+    QVERIFY(m_frame->minimumHeight() >= 450);
+
+    m_frame->resize(700, 560);
+    QVERIFY(m_frame->close());
+    QVariant none;
+    CRegistryKey reread;
+    QVERIFY(reread.Open(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
+    auto other = std::make_unique<QWidget>();
+    QVERIFY(reread.LoadPlacement(QString::fromLatin1(Settings::kWindowPlacement), *other));
+    QCOMPARE(other->size(), m_frame->size());
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

@@ -1,0 +1,245 @@
+// Home Today: its four lines, the equity from the loans that count toward it, where the picture is
+// placed, the default picture, and where each line leads.
+
+#include "CScriptedPrompt.h"
+#include "CTestDataDir.h"
+#include "controls/CLabel.h"
+#include "data/Formatting.h"
+#include "records/CHome.h"
+#include "records/CLoan.h"
+#include "views/CTodayView.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+void AddLoan(long homeId, float principal, short equityFlag)
+{
+    CLoan loan;
+    loan.SetHomeId(homeId);
+    loan.SetPrincipal(principal);
+    loan.SetEquityFlag(equityFlag);
+    QVERIFY(loan.Save());
+}
+
+} // namespace
+
+class TestTodayView final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void linesFollowTheFigures();
+    void equityCountsOnlyTheLoansThatAffectIt();
+    void pictureIsPlacedByItsSize();
+    void defaultPictureStandsInAndThePreviousOneStays();
+    void linesLeadWhereTheyPromise();
+    void profileOpensOnLoansAndRefreshesAfterOk();
+
+private:
+    QString SavedImage(const QString& name, int width, int height);
+    CLabel* Line(CTodayView::LineId id) { return m_view->GetLine(id); }
+
+    std::unique_ptr<CTestDataDir> m_dir;
+    std::unique_ptr<CScriptedPrompt> m_prompt;
+    CHome m_home;
+    std::unique_ptr<CTodayView> m_view;
+};
+
+void TestTodayView::init()
+{
+    m_dir = std::make_unique<CTestDataDir>();
+    QVERIFY(m_dir->IsValid());
+    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
+    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_home = CHome();
+    m_home.SetDescription(QStringLiteral("Maple House"));
+    QVERIFY(m_home.Save());
+    m_view = std::make_unique<CTodayView>(m_home);
+    m_view->resize(600, 500);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestTodayView::cleanup()
+{
+    m_view.reset();
+    const bool verified = m_prompt->Verify();
+    const QString problems = m_prompt->Problems();
+    m_prompt.reset();
+    m_dir.reset();
+    QVERIFY2(verified, qPrintable(problems));
+}
+
+QString TestTodayView::SavedImage(const QString& name, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    const QString path = m_dir->Path() + name;
+    image.save(path);
+    return path;
+}
+
+void TestTodayView::linesFollowTheFigures()
+{
+    m_view->ComputeEquity();
+    m_view->RefreshText();
+    QCOMPARE(Line(CTodayView::DescriptionLine)->text(), QStringLiteral("Maple House"));
+    QCOMPARE(Line(CTodayView::DescriptionLine)->GetTextColor(), QColor(55, 96, 157));
+    QCOMPARE(Line(CTodayView::TasksLine)->text(), QStringLiteral("Pick tasks and shopping items"));
+    QVERIFY(!Line(CTodayView::TasksLine)->font().bold());
+    QCOMPARE(Line(CTodayView::InventoryLine)->text(), QStringLiteral("Add an asset to the Home Inventory"));
+    QCOMPARE(Line(CTodayView::EquityLine)->text(), QStringLiteral("Manage Mortgages and Home Equity"));
+
+    m_view->SetActiveTaskCount(1);
+    m_view->SetInventoryTotal(1234.5f);
+    m_view->RefreshText();
+    QCOMPARE(Line(CTodayView::TasksLine)->text(), QStringLiteral("1 Active task"));
+    QVERIFY(Line(CTodayView::TasksLine)->font().bold());
+    QCOMPARE(Line(CTodayView::InventoryLine)->text(), QStringLiteral("Home Inventory is worth $1,234.50"));
+
+    m_view->SetActiveTaskCount(7);
+    m_view->RefreshText();
+    QCOMPARE(Line(CTodayView::TasksLine)->text(), QStringLiteral("7 Active tasks"));
+
+    // The lines sit along the bottom, 25 pixels apart.
+    const int H = m_view->height();
+    QCOMPARE(Line(CTodayView::DescriptionLine)->pos(), QPoint(8, H - 100));
+    QCOMPARE(Line(CTodayView::EquityLine)->pos(), QPoint(8, H - 25));
+}
+
+void TestTodayView::equityCountsOnlyTheLoansThatAffectIt()
+{
+    m_home.SetCurrentValue(250000.0f);
+    AddLoan(m_home.GetId(), 200000.0f, 1);
+    AddLoan(m_home.GetId(), 9000.0f, 0);
+    AddLoan(m_home.GetId() + 1000, 7000.0f, 1);
+    m_view->ComputeEquity();
+    m_view->RefreshText();
+    QCOMPARE(m_view->GetEquity(), 50000.0f);
+    QCOMPARE(Line(CTodayView::EquityLine)->text(), QStringLiteral("Home Equity is $50,000.00"));
+
+    AddLoan(m_home.GetId(), 100000.0f, 1);
+    m_view->ComputeEquity();
+    m_view->RefreshText();
+    QCOMPARE(m_view->GetEquity(), -50000.0f);
+    QCOMPARE(Line(CTodayView::EquityLine)->text(),
+             QStringLiteral("Home Equity is ") + FormatMoney(-50000.0f));
+
+    // Exactly paid off reads as no equity to speak of.
+    m_home.SetCurrentValue(300000.0f);
+    m_view->ComputeEquity();
+    m_view->RefreshText();
+    QCOMPARE(Line(CTodayView::EquityLine)->text(), QStringLiteral("Manage Mortgages and Home Equity"));
+}
+
+void TestTodayView::pictureIsPlacedByItsSize()
+{
+    const int W = m_view->width();
+    const int H = m_view->height();
+
+    m_home.SetPicture(SavedImage(QStringLiteral("small.png"), 100, 50));
+    m_view->RefreshPicture();
+    QCOMPARE(m_view->GetPictureRect(), QRect((W - 100) / 2, 5, 100, 50));
+
+    m_home.SetPicture(SavedImage(QStringLiteral("wide.png"), W + 300, 100));
+    m_view->RefreshPicture();
+    QCOMPARE(m_view->GetPictureRect(), QRect(QPoint(5, 5), QPoint(W - 5 - 1, 105 - 1)));
+
+    m_home.SetPicture(SavedImage(QStringLiteral("tall.png"), 200, H));
+    m_view->RefreshPicture();
+    QCOMPARE(m_view->GetPictureRect(),
+             QRect(QPoint((W - 200) / 2, 5), QPoint((W - 200) / 2 + 200 - 1, H - 110 - 1)));
+
+    // The picture is drawn where it was placed.
+    const QImage shown = m_view->grab().toImage();
+    QCOMPARE(shown.pixelColor(W / 2, H / 2), QColor(Qt::darkGreen));
+    QCOMPARE(shown.pixelColor(2, 2), QColor(Qt::white));
+}
+
+void TestTodayView::defaultPictureStandsInAndThePreviousOneStays()
+{
+    // No picture at all yet, and no default: the upper part stays empty.
+    m_home.SetPicture(m_dir->Path() + QStringLiteral("missing.jpg"));
+    m_view->RefreshPicture();
+    QVERIFY(!m_view->GetPicture().IsLoaded());
+    QVERIFY(m_view->GetPictureRect().isEmpty());
+
+    SavedImage(QStringLiteral("default.jpg"), 120, 80);
+    m_view->RefreshPicture();
+    QCOMPARE(m_view->GetPicture().GetSizeInPixels(), QSize(120, 80));
+    const QRect placed = m_view->GetPictureRect();
+    QCOMPARE(placed.size(), QSize(120, 80));
+
+    // Without the default too, the previous picture and its place stay.
+    QVERIFY(QFile::remove(m_dir->Path() + QStringLiteral("default.jpg")));
+    m_view->RefreshPicture();
+    QVERIFY(m_view->GetPicture().IsLoaded());
+    QCOMPARE(m_view->GetPictureRect(), placed);
+
+    // A file that opens but holds no picture leaves the view without one.
+    QFile junk(m_dir->Path() + QStringLiteral("junk.jpg"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    m_home.SetPicture(junk.fileName());
+    m_view->RefreshPicture();
+    QVERIFY(!m_view->GetPicture().IsLoaded());
+}
+
+void TestTodayView::linesLeadWhereTheyPromise()
+{
+    QSignalSpy commands(m_view.get(), &CTodayView::commandRequested);
+    auto click = [this](CTodayView::LineId id) { QTest::mouseClick(Line(id), Qt::LeftButton); };
+
+    m_view->RefreshText();
+    click(CTodayView::InventoryLine);
+    click(CTodayView::TasksLine);
+    m_view->SetInventoryTotal(10.0f);
+    m_view->SetActiveTaskCount(2);
+    m_view->RefreshText();
+    click(CTodayView::InventoryLine);
+    click(CTodayView::TasksLine);
+
+    QList<int> ids;
+    for (const QList<QVariant>& args : commands)
+        ids += args.at(0).toInt();
+    // New asset and new tasks while there are none; otherwise their views.
+    QCOMPARE(ids, QList<int>({32781, 32780, 32773, 32772}));
+}
+
+void TestTodayView::profileOpensOnLoansAndRefreshesAfterOk()
+{
+    QSignalSpy saved(m_view.get(), &CTodayView::profileSaved);
+    m_prompt->ExpectModal([this](QDialog& sheet) {
+        auto* tabs = sheet.findChild<QTabWidget*>(QStringLiteral("tabs"));
+        QVERIFY(tabs);
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Loans"));
+        m_prompt->PressCancel(sheet);
+    });
+    QTest::mouseClick(Line(CTodayView::EquityLine), Qt::LeftButton);
+    QCOMPARE(saved.count(), 0);
+
+    m_prompt->ExpectModal([this](QDialog& sheet) {
+        auto* tabs = sheet.findChild<QTabWidget*>(QStringLiteral("tabs"));
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Details"));
+        sheet.findChild<QLineEdit*>(QStringLiteral("homeDescription"))->setText(QStringLiteral("Oak Lodge"));
+        sheet.findChild<QLineEdit*>(QStringLiteral("homeValue"))->setText(QStringLiteral("1000"));
+        m_prompt->PressOk(sheet);
+    });
+    QTest::mouseClick(Line(CTodayView::DescriptionLine), Qt::LeftButton);
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(Line(CTodayView::DescriptionLine)->text(), QStringLiteral("Oak Lodge"));
+    QCOMPARE(Line(CTodayView::EquityLine)->text(), QStringLiteral("Home Equity is $1,000.00"));
+}
+
+QTEST_MAIN(TestTodayView)
+#include "tst_todayview.moc"
