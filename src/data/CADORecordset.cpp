@@ -4,6 +4,8 @@
 #include "data/CStaticCursor.h"
 #include "data/ProviderError.h"
 
+#include <QRegularExpression>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -48,6 +50,14 @@ bool SingleSourceTable(sqlite3_stmt* statement, QByteArray& database, QByteArray
         }
     }
     return count > 0;
+}
+
+// A grouped row stands for many table rows, so it is never written back.
+bool IsGrouped(const QString& statement)
+{
+    static const QRegularExpression groupBy(QStringLiteral("\\bGROUP\\s+BY\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return statement.contains(groupBy);
 }
 
 // The same SELECT with the row id of its one table in front, so that an edited row can be written
@@ -241,7 +251,7 @@ bool CADORecordset::Open(const QString& statement)
         return false;
     QByteArray database;
     QByteArray table;
-    if (SingleSourceTable(select.get(), database, table)) {
+    if (!IsGrouped(d->m_statement) && SingleSourceTable(select.get(), database, table)) {
         if (Statement withRowId = WithRowId(db, sql, database, table)) {
             select = std::move(withRowId);
             d->m_writable = true;

@@ -181,6 +181,7 @@ void TestRecordsetEdit::joinsAndExpressionsAreNotWritten()
             "SELECT a.Description FROM Assets a JOIN Categories c ON a.CategoryId = c.CategoryId;"),
         QStringLiteral("SELECT AssetId, Description || '!' AS Description FROM Assets;"),
         QStringLiteral("SELECT DISTINCT Description FROM Assets;"),
+        QStringLiteral("SELECT Description FROM Assets GROUP BY Description;"),
     };
     for (const QString& sql : readOnly) {
         CADORecordset rows(&Db());
