@@ -10,14 +10,6 @@
 
 namespace {
 
-qint64 Truncated(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    constexpr double limit = 9.2e18;
-    return static_cast<qint64>(std::trunc(std::clamp(value, -limit, limit)));
-}
-
 bool FitsLong(qint64 value)
 {
     return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
@@ -31,11 +23,6 @@ double NarrowedToSingle(double value)
     if (value < -largest)
         return -std::numeric_limits<double>::infinity();
     return static_cast<double>(static_cast<float>(value));
-}
-
-QByteArray FromUtf8(const unsigned char* text)
-{
-    return QByteArray(reinterpret_cast<const char*>(text));
 }
 
 } // namespace
@@ -89,12 +76,9 @@ int CStaticCursor::Load(sqlite3_stmt* statement, bool rowIdFirst)
         const char* declared = sqlite3_column_decltype(statement, index);
         column.declaredKind = KindOfDeclaredType(declared);
         column.keepsTextAsIs = KeepsTextAsIs(declared);
-        column.database =
-            FromUtf8(reinterpret_cast<const unsigned char*>(sqlite3_column_database_name(statement, index)));
-        column.table =
-            FromUtf8(reinterpret_cast<const unsigned char*>(sqlite3_column_table_name(statement, index)));
-        column.origin =
-            FromUtf8(reinterpret_cast<const unsigned char*>(sqlite3_column_origin_name(statement, index)));
+        column.database = QByteArray(sqlite3_column_database_name(statement, index));
+        column.table = QByteArray(sqlite3_column_table_name(statement, index));
+        column.origin = QByteArray(sqlite3_column_origin_name(statement, index));
     }
 
     int rc;
@@ -273,7 +257,7 @@ void CStaticCursor::StoreText(Cell& cell, const void* data, int size)
 FieldValue CStaticCursor::NumberValue(const Column& column, const Cell& cell) const
 {
     const bool whole = cell.storage == SQLITE_INTEGER;
-    const qint64 integer = whole ? cell.integer : Truncated(cell.real);
+    const qint64 integer = whole ? cell.integer : TruncatedToInteger(cell.real);
     const double real = whole ? static_cast<double>(cell.integer) : cell.real;
 
     FieldValue value;

@@ -32,14 +32,6 @@ constexpr DeclaredType declaredTypes[] = {
     {"LONGTEXT", FieldValueKind::Text},
 };
 
-qint64 Truncated(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    constexpr double limit = 9.2e18;
-    return static_cast<qint64>(std::trunc(std::clamp(value, -limit, limit)));
-}
-
 // A decimal keeps a 96-bit mantissa and a scale; the value read as a double is its low 32 mantissa
 // bits over ten to the scale, with the sign applied.
 double DecimalAsDouble(double value)
@@ -70,6 +62,14 @@ QString GeneralText(double value)
 }
 
 } // namespace
+
+qint64 TruncatedToInteger(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr double limit = 9.2e18;
+    return static_cast<qint64>(std::trunc(std::clamp(value, -limit, limit)));
+}
 
 FieldValueKind KindOfDeclaredType(const char* declaredType)
 {
@@ -113,7 +113,7 @@ bool FieldValue::ToLong(long& out) const
     default: {
         double value = 0.0;
         ToDouble(value);
-        const qint64 whole = Truncated(value);
+        const qint64 whole = TruncatedToInteger(value);
         out = static_cast<long>(std::clamp<qint64>(whole, std::numeric_limits<qint32>::min(),
                                                    std::numeric_limits<qint32>::max()));
         return true;

@@ -31,6 +31,9 @@ FieldValueKind KindOfDeclaredType(const char* declaredType);
 // types (MEMO among them) turn numeric-looking text such as "007" into numbers.
 bool KeepsTextAsIs(const char* declaredType);
 
+// A double truncated toward zero and held within 64 bits; NaN gives 0.
+qint64 TruncatedToInteger(double value);
+
 // One field of the current row, with the conversions the recordset's getters make.
 struct FieldValue
 {
