@@ -164,7 +164,8 @@ void CMainFrame::CreateToolBar()
         QAction* action = m_commands.value(id);
         action->setIcon(CToolbarIcons::Icon(id));
         action->setIconText(LoadResString(id));
-        action->setCheckable(id != ID_SYNC);
+        // Only the view buttons stay down; the loan manager and sync open something and return.
+        action->setCheckable(id != ID_SYNC && id != ID_LOAN_MANAGER);
         bar->addAction(action);
     }
 }

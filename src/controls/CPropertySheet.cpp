@@ -111,6 +111,9 @@ void CPropertySheet::showEvent(QShowEvent* event)
         return;
     m_running = true;
     ActivatePage(GetActivePage());
+    // Typing starts in the first field of the page the sheet opens on.
+    if (m_active)
+        FocusPage(m_active);
 }
 
 void CPropertySheet::hideEvent(QHideEvent* event)

@@ -37,6 +37,7 @@ CLabel* CTodayView::MakeLine(LineId id)
     line->setObjectName(QStringLiteral("todayLine%1").arg(int(id)));
     line->SetTextColor(Qt::black);
     line->SetFontBold(false);
+    line->SetBkColor(Qt::white);
     line->SetLink(true);
     line->setCursor(Qt::PointingHandCursor);
     connect(line, &CLabel::clicked, this, &CTodayView::OnLineClicked);
