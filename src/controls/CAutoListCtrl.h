@@ -58,7 +58,8 @@ public:
     int GetColumnWidth(int column) const;
     bool SetColumnWidth(int column, int width);
 
-    // Rows. position -1 appends while the list is unsorted. Returns the new row or -1.
+    // Rows. position -1 (or any past the end) appends; rows are not re-sorted. Returns the new row
+    // or -1.
     int InsertItem(int position, const QString& text);
     int InsertItem(int position, const QString& text, int image);
     int InsertItem(unsigned mask, int position, const QString& text, unsigned state, unsigned stateMask,
