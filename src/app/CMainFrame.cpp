@@ -56,6 +56,7 @@ CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
     CreateToolBar();
     statusBar()->setObjectName(QStringLiteral("statusBar"));
 
+    m_homesView->SetListFont(m_smallFont);
     m_stack->setObjectName(QStringLiteral("viewStack"));
     m_stack->addWidget(m_homesView);
     setCentralWidget(m_stack);
