@@ -71,7 +71,11 @@ CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
     UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The placement is kept however the frame goes: closed by the user or taken down at exit.
+CMainFrame::~CMainFrame()
+{
+    SavePlacement();
+}
 
 QColor CMainFrame::BackgroundColor()
 {
