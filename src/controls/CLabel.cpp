@@ -7,7 +7,7 @@
 
 CLabel::CLabel(QWidget* parent)
     : QLabel(parent), m_textColour(palette().color(QPalette::WindowText)),
-      m_background(palette().color(QPalette::Button)), m_fontDescription(DefaultFont())
+      m_background(palette().color(QPalette::Window)), m_fontDescription(DefaultFont())
 {
     setFont(m_fontDescription);
 }
