@@ -13,45 +13,32 @@ bool Near(const QColor& colour, const QColor& wanted, int tolerance)
            qAbs(colour.blue() - wanted.blue()) <= tolerance;
 }
 
-int CountNear(const QImage& image, const QRect& area, const QColor& wanted, int tolerance = 24)
+struct Found
 {
     int count = 0;
+    double meanX = -1;
+    int longestRun = 0;
+};
+
+// The pixels near a colour in an area: how many, their mean x, and the longest horizontal run.
+Found Find(const QImage& image, const QRect& area, const QColor& wanted, int tolerance = 24)
+{
+    Found found;
+    double sum = 0;
     const QRect clipped = area.intersected(image.rect());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            count += Near(image.pixelColor(x, y), wanted, tolerance) ? 1 : 0;
-    }
-    return count;
-}
-
-// The mean x of the pixels near a colour in an area, or -1 without any.
-double MeanX(const QImage& image, const QRect& area, const QColor& wanted)
-{
-    double sum = 0;
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (Near(image.pixelColor(x, y), wanted, 60)) {
-                sum += x;
-                ++count;
-            }
-        }
-    }
-    return count ? sum / count : -1;
-}
-
-// The longest horizontal run of pixels near a colour in an area.
-int LongestRun(const QImage& image, const QRect& area, const QColor& wanted)
-{
-    int longest = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
         int run = 0;
-        for (int x = area.left(); x <= area.right(); ++x) {
-            run = Near(image.pixelColor(x, y), wanted, 24) ? run + 1 : 0;
-            longest = qMax(longest, run);
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            const bool near = Near(image.pixelColor(x, y), wanted, tolerance);
+            run = near ? run + 1 : 0;
+            found.longestRun = qMax(found.longestRun, run);
+            found.count += near ? 1 : 0;
+            sum += near ? x : 0;
         }
     }
-    return longest;
+    if (found.count)
+        found.meanX = sum / found.count;
+    return found;
 }
 
 QRect CellRect(CAutoListCtrl& list, int row, int column)
@@ -80,40 +67,34 @@ void TestAutoListPaint::rowsColouredByTheirDataWord()
     CAutoListCtrl list;
     list.resize(400, 200);
     list.InsertColumn(-1, QStringLiteral("Items"), LVCFMT_LEFT, 300);
-    list.InsertItem(-1, QStringLiteral("WWWWWWWW"));
-    list.InsertItem(-1, QStringLiteral("WWWWWWWW"));
-    list.InsertItem(-1, QStringLiteral("WWWWWWWW"));
-    list.SetItemData(1, -3);
-    list.SetItemData(2, 3);
+    for (long data : {0L, -3L, 3L})
+        list.SetItemData(list.InsertItem(-1, QStringLiteral("WWWWWWWW")), data);
     // The focus frame goes on another row.
     list.InsertItem(-1, QStringLiteral("current"));
     list.setCurrentIndex(list.model()->index(3, 0));
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     const QImage image = Render(list);
+    const QColor base = list.palette().color(QPalette::Base);
 
     // Data word 0: white text on black.
     const QRect zero = CellRect(list, 0, 0);
     QCOMPARE(image.pixelColor(zero.right() - 4, zero.center().y()), QColor(Qt::black));
-    QVERIFY(CountNear(image, zero, Qt::white) > 10);
-
+    QVERIFY(Find(image, zero, Qt::white).count > 10);
     // Negative: grey text on the list's own background.
     const QRect negative = CellRect(list, 1, 0);
-    const QColor base = list.palette().color(QPalette::Base);
     QCOMPARE(image.pixelColor(negative.right() - 4, negative.center().y()), base);
-    QVERIFY(CountNear(image, negative, QColor(0x80, 0x80, 0x80), 16) > 10);
-
+    QVERIFY(Find(image, negative, QColor(0x80, 0x80, 0x80), 16).count > 10);
     // Positive: as the list draws any row.
     const QRect positive = CellRect(list, 2, 0);
     QCOMPARE(image.pixelColor(positive.right() - 4, positive.center().y()), base);
-    QVERIFY(CountNear(image, positive, list.palette().color(QPalette::Text)) > 10);
-    QVERIFY(CountNear(image, positive, Qt::black, 24) > CountNear(image, negative, Qt::black, 24));
+    QVERIFY(Find(image, positive, list.palette().color(QPalette::Text)).count > 10);
+    QVERIFY(Find(image, positive, Qt::black).count > Find(image, negative, Qt::black).count);
 }
 
 void TestAutoListPaint::ownerDrawnRows()
 {
     CAutoListCtrl list(nullptr, CAutoListCtrl::OwnerDrawStyle);
-    QVERIFY(list.IsOwnerDraw());
     list.resize(500, 200);
     list.InsertColumn(-1, QStringLiteral("Task"), LVCFMT_LEFT, 200);
     list.InsertColumn(-1, QStringLiteral("Where"), LVCFMT_LEFT, 120);
@@ -131,9 +112,7 @@ void TestAutoListPaint::ownerDrawnRows()
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     const QImage image = Render(list);
-
     const QColor blue(0, 0, 255);
-    const QColor grey(0x80, 0x80, 0x80);
     const QRect active = CellRect(list, 0, 0);
     const QRect done = CellRect(list, 1, 0);
 
@@ -143,21 +122,20 @@ void TestAutoListPaint::ownerDrawnRows()
     QVERIFY(image.pixelColor(active.left() + 18, active.top() + 8) != QColor(Qt::red));
 
     // Blue text for an active row, and the selection is not drawn.
-    const QRect activeLabel(active.left() + 16, active.top(), active.width() - 16, active.height());
-    QVERIFY(CountNear(image, activeLabel, blue, 60) > 20);
-    QCOMPARE(CountNear(image, activeLabel, list.palette().color(QPalette::Highlight), 8), 0);
+    const QRect activeLabel = active.adjusted(16, 0, 0, 0);
+    QVERIFY(Find(image, activeLabel, blue, 60).count > 20);
+    QCOMPARE(Find(image, activeLabel, list.palette().color(QPalette::Highlight), 8).count, 0);
     QCOMPARE(image.pixelColor(active.right() - 20, active.top() + 1), list.palette().color(QPalette::Base));
 
     // Grey struck-through text for a done row: the strike is one long grey line.
-    const QRect doneLabel(done.left() + 16, done.top(), done.width() - 16, done.height());
-    QCOMPARE(CountNear(image, doneLabel, blue, 60), 0);
+    const QRect doneLabel = done.adjusted(16, 0, 0, 0);
+    QCOMPARE(Find(image, doneLabel, blue, 60).count, 0);
     const int textWidth = QFontMetrics(list.font()).horizontalAdvance(QStringLiteral("MMMMMM"));
-    QVERIFY(LongestRun(image, doneLabel, grey) >= textWidth - 4);
+    QVERIFY(Find(image, doneLabel, QColor(0x80, 0x80, 0x80)).longestRun >= textWidth - 4);
 
     // The second column is centred in a rectangle starting 15 pixels left of its own.
     const QRect second = CellRect(list, 0, 1);
-    const QRect searched(second.left() - 20, second.top(), second.width() + 20, second.height());
-    const double centre = MeanX(image, searched, blue);
+    const double centre = Find(image, second.adjusted(-20, 0, 0, 0), blue, 60).meanX;
     QVERIFY2(qAbs(centre - (second.center().x() - 15)) <= 3, qPrintable(QString::number(centre)));
 }
 
