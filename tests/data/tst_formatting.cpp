@@ -14,11 +14,8 @@ class TestFormatting final : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void moneyInUnitedStatesEnglish();
-    void numbersWithAndWithoutDecimals();
-    void numbersCutAtTheLocalesDecimalSeparator();
-    void cLocaleFormatsAsUnitedStatesEnglish();
-    void dates();
+    void moneyNumbersAndDatesInUnitedStatesEnglish();
+    void otherLocales();
     void loanTerms();
 };
 
@@ -33,59 +30,44 @@ void TestFormatting::cleanup()
     QLocale::setDefault(QLocale::system());
 }
 
-void TestFormatting::moneyInUnitedStatesEnglish()
+void TestFormatting::moneyNumbersAndDatesInUnitedStatesEnglish()
 {
-    QCOMPARE(FormatMoney(1234.5f), QStringLiteral("$1,234.50"));
-    QCOMPARE(FormatMoney(0.0f), QStringLiteral("$0.00"));
     QCOMPARE(FormatMoney(1234.567f), QStringLiteral("$1,234.57"));
-    QCOMPARE(FormatMoney(250000.0f), QStringLiteral("$250,000.00"));
+    QCOMPARE(FormatMoney(0.0f), QStringLiteral("$0.00"));
     QVERIFY(FormatMoney(-42.0f).contains(QStringLiteral("$42.00")));
     QVERIFY(FormatMoney(-42.0f).startsWith(QLatin1Char('-')) ||
             FormatMoney(-42.0f).startsWith(QLatin1Char('(')));
-}
 
-void TestFormatting::numbersWithAndWithoutDecimals()
-{
     QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1,200"));
     QCOMPARE(FormatNumber(1200.5f, true, false), QStringLiteral("1,200.50"));
     QCOMPARE(FormatNumber(1200.5f, true, true), QStringLiteral("1200.50"));
-    QCOMPARE(FormatNumber(1200.5f, false, true), QStringLiteral("1200"));
-    // Zero and negative values are printed as whole numbers even when decimals are asked for.
+    // Zero and negative values lose their fraction.
     QCOMPARE(FormatNumber(0.0f, true, true), QStringLiteral("0"));
     QCOMPARE(FormatNumber(-5.7f, true, true), QStringLiteral("-5"));
     QCOMPARE(FormatNumber(-5.7f, true, false), QStringLiteral("-5.00"));
-    QCOMPARE(FormatNumber(0.25f, true, false), QStringLiteral("0.25"));
-    // Longer than the 19 characters the number format holds (decimals included): nothing.
+    // Longer than the 19 characters the number format holds: nothing.
     QCOMPARE(FormatNumber(549755813888.0f, true, false), QStringLiteral("549,755,813,888.00"));
     QCOMPARE(FormatNumber(1099511627776.0f, true, false), QString());
-}
 
-void TestFormatting::numbersCutAtTheLocalesDecimalSeparator()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1.200"));
-    QCOMPARE(FormatNumber(1200.5f, true, false), QStringLiteral("1.200,50"));
-    QCOMPARE(FormatNumber(1200.5f, true, true), QStringLiteral("1200.50"));
-    QVERIFY(FormatMoney(1234.5f).contains(QStringLiteral("1.234,50")));
-    QVERIFY(FormatMoney(1234.5f).contains(QChar(0x20AC)));
-}
-
-void TestFormatting::cLocaleFormatsAsUnitedStatesEnglish()
-{
-    QLocale::setDefault(QLocale::c());
-    QCOMPARE(FormatMoney(1234.5f), QStringLiteral("$1,234.50"));
-    QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1,200"));
-    QCOMPARE(
-        FormatDate(DateTimeValue::FromDate(QDate(2024, 3, 5)), false),
-        QLocale(QLocale::English, QLocale::UnitedStates).toString(QDate(2024, 3, 5), QLocale::ShortFormat));
-}
-
-void TestFormatting::dates()
-{
     const DateTimeValue date = DateTimeValue::FromDateTime(QDateTime(QDate(2024, 3, 5), QTime(18, 30)));
     QCOMPARE(FormatDate(date, true), QStringLiteral("Tuesday, March 5, 2024"));
     QCOMPARE(FormatDate(date, false), QStringLiteral("3/5/24"));
     QCOMPARE(FormatDate(DateTimeValue(date.m_dt, DateTimeValue::null), true), QString());
+}
+
+void TestFormatting::otherLocales()
+{
+    // Decimals are cut at the locale's own separator.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1.200"));
+    QCOMPARE(FormatNumber(1200.5f, true, false), QStringLiteral("1.200,50"));
+    QVERIFY(FormatMoney(1234.5f).contains(QStringLiteral("1.234,50")));
+
+    // The C locale behaves as United States English.
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(FormatMoney(1234.5f), QStringLiteral("$1,234.50"));
+    QCOMPARE(FormatNumber(1200.5f, false, false), QStringLiteral("1,200"));
+    QCOMPARE(FormatDate(DateTimeValue::FromDate(QDate(2024, 3, 5)), false), QStringLiteral("3/5/24"));
 }
 
 void TestFormatting::loanTerms()
@@ -107,12 +89,9 @@ void TestFormatting::loanTerms()
     SetTermText(0, &edit, &unit);
     QCOMPARE(edit.text(), QStringLiteral("0"));
     QCOMPARE(unit.currentIndex(), 1);
-
     // Only the leading whole number counts.
     edit.setText(QStringLiteral(" 15.5 years"));
     QCOMPARE(GetTermMonths(&edit, &unit), 180);
-    edit.setText(QStringLiteral("soon"));
-    QCOMPARE(GetTermMonths(&edit, &unit), 0);
     unit.setCurrentIndex(-1);
     edit.setText(QStringLiteral("2"));
     QCOMPARE(GetTermMonths(&edit, &unit), 24);

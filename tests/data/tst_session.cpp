@@ -16,11 +16,9 @@ private slots:
     void opensTheDeliveredDatabaseInRollbackJournalMode();
     void failedOpensExplainThemselves_data();
     void failedOpensExplainThemselves();
-    void reopenReusesTheConnectionString();
-    void executeReportsFailures();
+    void reopenAndExecuteReportFailures();
     void transactionsKeepAllOrNothing();
-    void deliveredRows();
-    void descriptionsSortRegardlessOfCase();
+    void deliveredRowsAndCaseBlindSorting();
 
 private:
     static QString Text(CADODataBase& db, const QString& sql);
@@ -41,19 +39,12 @@ void TestSession::opensTheDeliveredDatabaseInRollbackJournalMode()
     QVERIFY(dir.IsValid());
     CADODataBase& db = dir.Database();
     QVERIFY2(db.IsOpen(), qPrintable(db.GetLastError()));
-    QCOMPARE(AppDatabase(), &db);
-    QCOMPARE(db.GetConnectionString(), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='") +
-                                           dir.DatabasePath() + QStringLiteral("';"));
     QCOMPARE(Text(db, QStringLiteral("SELECT * FROM pragma_journal_mode;")), QStringLiteral("delete"));
-    QVERIFY(db.GetLastError().isEmpty());
-    QCOMPARE(db.GetLastErrorCode(), 0u);
 
     // Nothing is left beside the file once a write is done: the file alone is the database.
     QVERIFY(db.Execute(QStringLiteral("INSERT INTO [Homes] ([HomeId]) VALUES (1);")));
     QCOMPARE(QDir(dir.Path()).entryList({QStringLiteral("HOMEDATA.DAT*")}, QDir::Files),
              QStringList{QStringLiteral("HOMEDATA.DAT")});
-    db.Close();
-    QVERIFY(!db.IsOpen());
 }
 
 void TestSession::failedOpensExplainThemselves_data()
@@ -100,34 +91,21 @@ void TestSession::failedOpensExplainThemselves()
     }
 }
 
-void TestSession::reopenReusesTheConnectionString()
+void TestSession::reopenAndExecuteReportFailures()
 {
     CTestDataDir dir;
     QVERIFY(dir.IsValid());
     CADODataBase& db = dir.Database();
-    QVERIFY(db.IsOpen());
     QVERIFY(db.Open());
-    QVERIFY(db.IsOpen());
     QCOMPARE(db.GetConnectionString(), GetConnectionString());
+    QVERIFY(!db.Execute(QStringLiteral("DELETE FROM Nowhere;")));
+    QVERIFY(db.GetLastError().endsWith(QStringLiteral("\tDescription = no such table: Nowhere\n")));
 
     // A file missing one of the program's tables is not its database.
     QVERIFY(db.Execute(QStringLiteral("DROP TABLE Tasks;")));
     QVERIFY(!db.Open());
     QVERIFY(db.GetLastError().endsWith(QStringLiteral("\tDescription = no such table: Tasks\n")));
     QCOMPARE(db.GetLastErrorCode(), 1u);
-
-    QVERIFY(!db.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;")));
-    QVERIFY(db.GetLastError().startsWith(
-        QStringLiteral("Connection String = Provider=Microsoft.Jet.OLEDB.4.0;\n")));
-}
-
-void TestSession::executeReportsFailures()
-{
-    CTestDataDir dir;
-    QVERIFY(dir.IsValid());
-    CADODataBase& db = dir.Database();
-    QVERIFY(!db.Execute(QStringLiteral("DELETE FROM Nowhere;")));
-    QVERIFY(db.GetLastError().endsWith(QStringLiteral("\tDescription = no such table: Nowhere\n")));
 
     CADODataBase closed;
     QVERIFY(!closed.Execute(QStringLiteral("DELETE FROM Homes;")));
@@ -142,14 +120,11 @@ void TestSession::transactionsKeepAllOrNothing()
     QVERIFY(db.BeginTrans());
     QVERIFY(db.Execute(QStringLiteral("INSERT INTO [Homes] ([HomeId]) VALUES (1);")));
     QVERIFY(db.RollbackTrans());
-    QCOMPARE(Text(db, QStringLiteral("SELECT COUNT(*) FROM Homes;")), QStringLiteral("0"));
-
     QVERIFY(db.BeginTrans());
     QVERIFY(db.Execute(QStringLiteral("INSERT INTO [Homes] ([HomeId]) VALUES (2);")));
     QVERIFY(db.CommitTrans());
-    QCOMPARE(Text(db, QStringLiteral("SELECT COUNT(*) FROM Homes;")), QStringLiteral("1"));
-
     QVERIFY(!db.CommitTrans());
+    QCOMPARE(Text(db, QStringLiteral("SELECT group_concat(HomeId) FROM Homes;")), QStringLiteral("2"));
 
     // Closing in the middle of a transaction keeps none of it.
     QVERIFY(db.BeginTrans());
@@ -159,36 +134,15 @@ void TestSession::transactionsKeepAllOrNothing()
     QCOMPARE(Text(db, QStringLiteral("SELECT COUNT(*) FROM Homes;")), QStringLiteral("1"));
 }
 
-void TestSession::deliveredRows()
+void TestSession::deliveredRowsAndCaseBlindSorting()
 {
     CTestDataDir dir;
     QVERIFY(dir.IsValid());
     CADODataBase& db = dir.Database();
-    QCOMPARE(Text(db, QStringLiteral(
-                          "SELECT Description || '/' || CategoryType FROM Categories WHERE CategoryId=19;")),
-             QStringLiteral("Video Library/1"));
-    for (int type = 1; type <= 3; ++type) {
-        const QString count =
-            Text(db, QStringLiteral("SELECT COUNT(*) FROM Categories WHERE CategoryType=%1;").arg(type));
-        QVERIFY2(count.toInt() >= 3, qPrintable(count));
-    }
-    QCOMPARE(Text(db, QStringLiteral("SELECT group_concat(TableName) FROM (SELECT TableName FROM TableIds "
-                                     "ORDER BY TableName);")),
-             QStringLiteral("Areas,Assets,Categories,Homes,Loans,Tasks"));
     QCOMPARE(Text(db, QStringLiteral("SELECT NextId > MAX(CategoryId) FROM TableIds, Categories "
                                      "WHERE TableName='Categories';")),
              QStringLiteral("1"));
-    QCOMPARE(Text(db, QStringLiteral("SELECT COUNT(*) FROM Homes;")), QStringLiteral("0"));
-    QCOMPARE(Text(db, QStringLiteral(
-                          "SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND sql IS NOT NULL;")),
-             QStringLiteral("5"));
-}
 
-void TestSession::descriptionsSortRegardlessOfCase()
-{
-    CTestDataDir dir;
-    QVERIFY(dir.IsValid());
-    CADODataBase& db = dir.Database();
     QVERIFY(db.Execute(QStringLiteral("INSERT INTO Areas (AreaId, HomeId, Description) VALUES "
                                       "(1, 1, 'kitchen'), (2, 1, 'Attic'), (3, 1, 'bathroom');")));
     QCOMPARE(Text(db, QStringLiteral("SELECT group_concat(Description) FROM (SELECT Description FROM Areas "
