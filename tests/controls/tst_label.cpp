@@ -44,10 +44,6 @@ void TestLabel::stylesAndSizeToTextOnTwoLines()
     CLabel label;
     QCOMPARE(label.font().families().first(), QStringLiteral("Verdana"));
     QVERIFY(label.font().families().size() >= 2);
-    label.SetFontSize(20);
-    label.SetFontBold(true);
-    QCOMPARE(label.font().weight(), QFont::Bold);
-    QCOMPARE(label.font().pixelSize(), 20);
 
     CLabel heading(7, QStringLiteral("Short\r\nA much longer second line"));
     CLabel::ApplyHeadingStyle(heading);
