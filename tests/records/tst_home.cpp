@@ -15,14 +15,10 @@ class TestHome final : public QObject
 private slots:
     void init();
     void cleanup();
-    void loadNeedsAStoredRow();
-    void hostileTextsRoundTrip();
+    void textsRoundTripAndMissingRowsDoNotLoad();
     void deleteTakesTheHomesRowsAndLeavesTasks();
 
 private:
-    // A stored home with one location, one asset and one loan.
-    long AddHomeWithRows(const QString& description);
-
     std::unique_ptr<CTestDataDir> m_dir;
 };
 
@@ -38,45 +34,7 @@ void TestHome::cleanup()
     m_dir.reset();
 }
 
-long TestHome::AddHomeWithRows(const QString& description)
-{
-    CHome home;
-    home.SetDescription(description);
-    if (!home.Save())
-        return -1;
-    const QString id = QString::number(home.GetId());
-    CADODataBase* db = AppDatabase();
-    const long key = home.GetId() * 10;
-    const bool added =
-        db->Execute(
-            QStringLiteral("INSERT INTO Areas (AreaId, HomeId, Description) VALUES (%1, %2, 'Kitchen');")
-                .arg(key)
-                .arg(id)) &&
-        db->Execute(
-            QStringLiteral("INSERT INTO Assets (AssetId, HomeId, Description) VALUES (%1, %2, 'Sofa');")
-                .arg(key)
-                .arg(id)) &&
-        db->Execute(
-            QStringLiteral("INSERT INTO Loans (LoanId, AssetId, Description) VALUES (%1, %2, 'Mortgage');")
-                .arg(key)
-                .arg(id));
-    return added ? home.GetId() : -1;
-}
-
-void TestHome::loadNeedsAStoredRow()
-{
-    CHome missing;
-    missing.SetId(StoredNextId(QStringLiteral("Homes")));
-    missing.SetDescription(QStringLiteral("kept"));
-    QVERIFY(!missing.Load());
-    QCOMPARE(missing.GetDescription(), QStringLiteral("kept"));
-    CHome unsaved;
-    QCOMPARE(unsaved.GetId(), -1L);
-    QCOMPARE(unsaved.GetCurrentValue(), 0.0f);
-    QVERIFY(!unsaved.Load());
-}
-
-void TestHome::hostileTextsRoundTrip()
+void TestHome::textsRoundTripAndMissingRowsDoNotLoad()
 {
     for (const QString& text : HostileTexts()) {
         CHome home;
@@ -96,36 +54,49 @@ void TestHome::hostileTextsRoundTrip()
         QCOMPARE(read.GetCurrentValue(), 1234567.25f);
     }
     QCOMPARE(RowCount(QStringLiteral("Homes")), long(HostileTexts().size()));
+
+    CHome missing;
+    missing.SetId(StoredNextId(QStringLiteral("Homes")));
+    missing.SetDescription(QStringLiteral("kept"));
+    QVERIFY(!missing.Load());
+    QCOMPARE(missing.GetDescription(), QStringLiteral("kept"));
+    CHome unsaved;
+    QVERIFY(!unsaved.Load());
+    QVERIFY(!unsaved.Delete());
 }
 
 void TestHome::deleteTakesTheHomesRowsAndLeavesTasks()
 {
-    const long doomed = AddHomeWithRows(QStringLiteral("Old flat"));
-    const long kept = AddHomeWithRows(QStringLiteral("Cottage"));
-    QVERIFY(doomed > 0 && kept > 0);
+    QList<long> ids;
+    for (const QString& description : {QStringLiteral("Old flat"), QStringLiteral("Cottage")}) {
+        CHome home;
+        home.SetDescription(description);
+        QVERIFY(home.Save());
+        const long id = home.GetId();
+        QVERIFY(AppDatabase()->Execute(
+            QStringLiteral("INSERT INTO Areas (AreaId, HomeId, Description) VALUES (%1, %2, 'Kitchen');"
+                           "INSERT INTO Assets (AssetId, HomeId, Description) VALUES (%1, %2, 'Sofa');"
+                           "INSERT INTO Loans (LoanId, AssetId, Description) VALUES (%1, %2, 'Loan');")
+                .arg(id * 10)
+                .arg(id)));
+        ids += id;
+    }
     QVERIFY(AppDatabase()->Execute(QStringLiteral(
         "INSERT INTO Tasks (TaskId, TaskType, Status, Description) VALUES (900, 1, 0, 'Paint');")));
     const long tasks = RowCount(QStringLiteral("Tasks"));
 
     CHome home;
-    home.SetId(doomed);
+    home.SetId(ids[0]);
     QVERIFY(home.Delete());
-    const QString ofDoomed = QStringLiteral("WHERE HomeId=%1").arg(doomed);
-    QCOMPARE(RowCount(QStringLiteral("Homes"), ofDoomed), 0L);
-    QCOMPARE(RowCount(QStringLiteral("Areas"), ofDoomed), 0L);
-    QCOMPARE(RowCount(QStringLiteral("Assets"), ofDoomed), 0L);
-    QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(doomed)), 0L);
+    for (int i = 0; i < 2; ++i) {
+        const long expected = i == 0 ? 0 : 1;
+        const QString ofHome = QStringLiteral("WHERE HomeId=%1").arg(ids[i]);
+        QCOMPARE(RowCount(QStringLiteral("Homes"), ofHome), expected);
+        QCOMPARE(RowCount(QStringLiteral("Areas"), ofHome), expected);
+        QCOMPARE(RowCount(QStringLiteral("Assets"), ofHome), expected);
+        QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(ids[i])), expected);
+    }
     QCOMPARE(RowCount(QStringLiteral("Tasks")), tasks);
-
-    const QString ofKept = QStringLiteral("WHERE HomeId=%1").arg(kept);
-    QCOMPARE(RowCount(QStringLiteral("Homes"), ofKept), 1L);
-    QCOMPARE(RowCount(QStringLiteral("Areas"), ofKept), 1L);
-    QCOMPARE(RowCount(QStringLiteral("Assets"), ofKept), 1L);
-    QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(kept)), 1L);
-
-    CHome unsaved;
-    QVERIFY(!unsaved.Delete());
-    QCOMPARE(RowCount(QStringLiteral("Homes")), 1L);
 }
 
 QTEST_GUILESS_MAIN(TestHome)
