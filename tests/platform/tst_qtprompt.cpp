@@ -46,7 +46,6 @@ class TestQtPrompt : public QObject
     Q_OBJECT
 
 private slots:
-    void windowsFiltersBecomeQtFilters_data();
     void windowsFiltersBecomeQtFilters();
     void messageBoxShowsTheRequest();
     void closedMessageBoxAnswersItsWayOut();
@@ -54,26 +53,14 @@ private slots:
     void withoutAScreenNothingWaits();
 };
 
-void TestQtPrompt::windowsFiltersBecomeQtFilters_data()
-{
-    QTest::addColumn<QString>("windows");
-    QTest::addColumn<QString>("qt");
-    QTest::newRow("patterns in the description")
-        << QStringLiteral("Images (*.gif;*.jpg)|*.gif;*.jpg|") << QStringLiteral("Images (*.gif *.jpg)");
-    QTest::newRow("two entries") << QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||")
-                                 << QStringLiteral("CSV Files (*.csv)\nAll Files (*)");
-    QTest::newRow("bare description")
-        << QStringLiteral("Backup Files|*.dat|") << QStringLiteral("Backup Files (*.dat)");
-    QTest::newRow("no trailing bar") << QStringLiteral("Data|*.dat") << QStringLiteral("Data (*.dat)");
-    QTest::newRow("no description") << QStringLiteral("|*.bmp;*.png|") << QStringLiteral("*.bmp *.png");
-    QTest::newRow("empty") << QString() << QString();
-}
-
 void TestQtPrompt::windowsFiltersBecomeQtFilters()
 {
-    QFETCH(QString, windows);
-    QFETCH(QString, qt);
-    QCOMPARE(QtFilterFromWindows(windows), qt);
+    QCOMPARE(QtFilterFromWindows(QStringLiteral("Images (*.gif;*.jpg)|*.gif;*.jpg|")),
+             QStringLiteral("Images (*.gif *.jpg)"));
+    QCOMPARE(QtFilterFromWindows(QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||")),
+             QStringLiteral("CSV Files (*.csv)\nAll Files (*)"));
+    QCOMPARE(QtFilterFromWindows(QStringLiteral("Data|*.dat")), QStringLiteral("Data (*.dat)"));
+    QCOMPARE(QtFilterFromWindows(QStringLiteral("|*.bmp;*.png|")), QStringLiteral("*.bmp *.png"));
 }
 
 void TestQtPrompt::messageBoxShowsTheRequest()
@@ -82,27 +69,18 @@ void TestQtPrompt::messageBoxShowsTheRequest()
     QWidget owner;
     MessageRequest request = Request(MessageButtons::YesNo, IDNO);
     request.owner = &owner;
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QWidget* parent = nullptr;
     WhenModalShows<QMessageBox>(this, [&](QMessageBox& box) {
-        title = box.windowTitle();
-        text = box.text();
-        icon = box.icon();
-        buttons = box.standardButtons();
+        box.button(QMessageBox::Yes)->click(); // first, so that a failed check cannot leave it open
+        QCOMPARE(box.windowTitle(), QStringLiteral("Hearthstead"));
+        QCOMPARE(box.text(), QStringLiteral("Delete this asset?"));
+        QCOMPARE(box.icon(), QMessageBox::Question);
+        QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.parentWidget(), &owner);
         defaultButton = box.standardButton(box.defaultButton());
-        parent = box.parentWidget();
-        box.button(QMessageBox::Yes)->click();
     });
     QCOMPARE(prompt.Message(request), int(IDYES));
-    QCOMPARE(title, QStringLiteral("Hearthstead"));
-    QCOMPARE(text, QStringLiteral("Delete this asset?"));
-    QCOMPARE(icon, QMessageBox::Question);
-    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(defaultButton, QMessageBox::No);
-    QCOMPARE(parent, &owner);
 
     // No default named: the first button is the default.
     WhenModalShows<QMessageBox>(this, [&](QMessageBox& box) {
@@ -132,35 +110,29 @@ void TestQtPrompt::fileDialogTakesTheRequest()
     request.defaultName = QStringLiteral("inventory.csv");
     request.defaultExtension = QStringLiteral("csv");
     request.promptOverwrite = true;
-    QString title, suffix;
-    QStringList filters;
-    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
-    bool confirmsOverwrite = false;
-    const auto observe = [&](QFileDialog& dialog) {
-        title = dialog.windowTitle();
-        suffix = dialog.defaultSuffix();
-        filters = dialog.nameFilters();
-        mode = dialog.acceptMode();
-        fileMode = dialog.fileMode();
-        confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+    int shown = 0;
+    WhenModalShows<QFileDialog>(this, [&shown](QFileDialog& dialog) {
         dialog.reject();
-    };
-    WhenModalShows<QFileDialog>(this, observe);
+        ++shown;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Export Inventory Data"));
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("CSV Files (*.csv)")});
+        QCOMPARE(dialog.defaultSuffix(), QStringLiteral("csv"));
+        QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    });
     QCOMPARE(prompt.ChooseFile(request), QString());
-    QCOMPARE(title, QStringLiteral("Export Inventory Data"));
-    QCOMPARE(mode, QFileDialog::AcceptSave);
-    QCOMPARE(filters, QStringList{QStringLiteral("CSV Files (*.csv)")});
-    QCOMPARE(suffix, QStringLiteral("csv"));
-    QVERIFY(confirmsOverwrite);
 
     request.save = false;
     request.promptOverwrite = false;
-    WhenModalShows<QFileDialog>(this, observe);
+    WhenModalShows<QFileDialog>(this, [&shown](QFileDialog& dialog) {
+        dialog.reject();
+        ++shown;
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    });
     QCOMPARE(prompt.ChooseFile(request), QString());
-    QCOMPARE(mode, QFileDialog::AcceptOpen);
-    QCOMPARE(fileMode, QFileDialog::ExistingFile);
-    QVERIFY(!confirmsOverwrite);
+    QCOMPARE(shown, 2);
 }
 
 void TestQtPrompt::withoutAScreenNothingWaits()
