@@ -6,15 +6,13 @@
 #include "app/CMainFrame.h"
 #include "app/CRegistryKey.h"
 #include "app/SettingNames.h"
+#include "controls/CAutoListCtrl.h"
 #include "records/CHome.h"
 #include "views/CHomeMgrView.h"
 #include "views/CTodayView.h"
 
-#include "controls/CAutoListCtrl.h"
-
 #include <QAction>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -43,7 +41,6 @@ private slots:
     void init();
     void cleanup();
     void commandsFollowTheCurrentHome();
-    void homeThatCannotLoadFallsBackToTheHomesView();
     void newButtonDependsOnTheView();
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
@@ -92,7 +89,6 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     const long id = StoredHome(QStringLiteral("Willow Cottage"));
     m_frame->SelectHome(id);
     QCOMPARE(m_frame->GetCurrentHomeId(), id);
-    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
     QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(m_frame->GetTodayView()));
     QVERIFY(m_frame->GetCommand(32771)->isChecked());
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Willow Cottage - Hearthstead"));
@@ -102,31 +98,25 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QVERIFY(m_settings->GetDword(QStringLiteral("LastHomeId"), last));
     QCOMPARE(long(last), id);
 
-    // "Select Home..." drops the current home again.
-    m_frame->OnCommand(CMainFrame::ID_SELECT_HOME);
-    QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
-    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
-    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
-    QVERIFY(!m_frame->GetCommand(32771)->isChecked());
-    for (int command : kHomeCommands)
-        QVERIFY(!enabled(command));
-    // A disabled command does nothing even when run by id.
-    m_frame->OnCommand(CMainFrame::ID_VIEW_TODAY);
-    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
-}
-
-void TestMainFrame::homeThatCannotLoadFallsBackToTheHomesView()
-{
-    const long id = StoredHome(QStringLiteral("Old Farm"));
-    m_frame->SelectHome(id);
+    // A home that cannot load leaves none current; the registry keeps the last one that did.
     m_frame->SelectHome(id + 50);
     QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
     QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
-    // The registry keeps the last home that did load.
-    quint32 last = 0;
+    for (int command : kHomeCommands)
+        QVERIFY(!enabled(command));
     QVERIFY(m_settings->GetDword(QStringLiteral("LastHomeId"), last));
     QCOMPARE(long(last), id);
+    // A disabled command does nothing even when run by id.
+    m_frame->OnCommand(CMainFrame::ID_VIEW_TODAY);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+
+    // "Select Home..." drops the current home again.
+    m_frame->SelectHome(id);
+    m_frame->OnCommand(CMainFrame::ID_SELECT_HOME);
+    QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+    QVERIFY(!m_frame->GetCommand(32771)->isChecked());
 }
 
 void TestMainFrame::newButtonDependsOnTheView()
@@ -150,17 +140,6 @@ void TestMainFrame::newButtonDependsOnTheView()
     // On Home Today, New is about tasks, never a home or asset sheet.
     m_frame->OnCommand(CMainFrame::ID_NEW);
     QCOMPARE(m_prompt->Shown().size(), 2);
-
-    // The arrow drops down File / New.
-    QCOMPARE(m_frame->GetNewButton()->popupMode(), QToolButton::MenuButtonPopup);
-    QCOMPARE(m_frame->GetNewButton()->defaultAction()->menu(), m_frame->GetNewMenu());
-    const QStringList entries = [this] {
-        QStringList texts;
-        for (QAction* action : m_frame->GetNewMenu()->actions())
-            texts += action->text();
-        return texts;
-    }();
-    QCOMPARE(entries, QStringList({"&Tasks...", "&Asset", "&Location", "&Video/DVD", "&Home"}));
 }
 
 void TestMainFrame::loanManagerOpensTheProfileOnLoans()
@@ -168,7 +147,6 @@ void TestMainFrame::loanManagerOpensTheProfileOnLoans()
     m_frame->SelectHome(StoredHome(QStringLiteral("Pine Ridge")));
     m_prompt->ExpectModal([this](QDialog& sheet) {
         auto* tabs = sheet.findChild<QTabWidget*>(QStringLiteral("tabs"));
-        QCOMPARE(tabs->count(), 4);
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Loans"));
         m_prompt->PressCancel(sheet);
     });
@@ -185,7 +163,6 @@ void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
 
     m_frame->resize(700, 560);
     QVERIFY(m_frame->close());
-    QVariant none;
     CRegistryKey reread;
     QVERIFY(reread.Open(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
     auto other = std::make_unique<QWidget>();
