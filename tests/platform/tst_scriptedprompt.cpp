@@ -38,7 +38,6 @@ private slots:
     void checksAndLeftoversAreProblems();
     void modalHandlerRunsWithNestedPrompts();
     void dialogLeftOpenIsRejected();
-    void destructionUninstalls();
 };
 
 void TestScriptedPrompt::answersInOrderAndRecords()
@@ -150,20 +149,6 @@ void TestScriptedPrompt::dialogLeftOpenIsRejected()
     QVERIFY(!prompt.Verify());
     QVERIFY(prompt.Problems().contains(QStringLiteral("still open after its handler")));
     QVERIFY(prompt.Problems().contains(QStringLiteral("no button \"&Apply\"")));
-}
-
-void TestScriptedPrompt::destructionUninstalls()
-{
-    CPrompt* real = &Prompt();
-    {
-        CScriptedPrompt outer;
-        {
-            CScriptedPrompt inner;
-            QCOMPARE(&Prompt(), static_cast<CPrompt*>(&inner));
-        }
-        QCOMPARE(&Prompt(), static_cast<CPrompt*>(&outer));
-    }
-    QCOMPARE(&Prompt(), real);
 }
 
 QTEST_MAIN(TestScriptedPrompt)
