@@ -1,8 +1,7 @@
 // The "Home Profile" sheet: its page sets, what OK and Cancel store, the description check, and the
 // Loans page with its list, total and New / Edit / Remove, driven through the prompt seam.
 
-#include "CScriptedPrompt.h"
-#include "CTestDataDir.h"
+#include "CTestSession.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/Formatting.h"
@@ -85,26 +84,23 @@ private:
     bool RunSheet(CHome& home, bool startOnLoans, const std::function<void(QDialog&)>& handler);
     void ExpectLoanSheet(const std::function<void(QDialog&)>& handler);
 
-    std::unique_ptr<CTestDataDir> m_dir;
-    std::unique_ptr<CScriptedPrompt> m_prompt;
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
     CHome m_home;
 };
 
 void TestHomeSheet::init()
 {
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
 }
 
 void TestHomeSheet::cleanup()
 {
-    const bool verified = m_prompt->Verify();
-    const QString problems = m_prompt->Problems();
-    m_prompt.reset();
-    m_dir.reset();
-    QVERIFY2(verified, qPrintable(problems));
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 long TestHomeSheet::StoredHome(const QString& description)

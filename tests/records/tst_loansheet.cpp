@@ -1,8 +1,7 @@
 // The "Loan Properties" sheet: its pages, the checks on leaving Details, and Auto Update with its
 // question, refusals and figures, driven through the real sheet and the prompt seam.
 
-#include "CScriptedPrompt.h"
-#include "CTestDataDir.h"
+#include "CTestSession.h"
 #include "RecordTestSupport.h"
 #include "records/CDlgLoan_Tab1.h"
 #include "records/CLoan.h"
@@ -86,25 +85,22 @@ private:
     // Runs Auto Update from the page's fields as they are; the refusal text or "" for success.
     void AutoUpdate(const LoanSheet& sheet, const QString& refusal = QString());
 
-    std::unique_ptr<CTestDataDir> m_dir;
-    std::unique_ptr<CScriptedPrompt> m_prompt;
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
 };
 
 void TestLoanSheet::init()
 {
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
 }
 
 void TestLoanSheet::cleanup()
 {
-    const bool verified = m_prompt->Verify();
-    const QString problems = m_prompt->Problems();
-    m_prompt.reset();
-    m_dir.reset();
-    QVERIFY2(verified, qPrintable(problems));
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 bool TestLoanSheet::RunSheet(CLoan& loan, const std::function<void(const LoanSheet&)>& handler)

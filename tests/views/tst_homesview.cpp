@@ -1,8 +1,7 @@
 // The homes view: its list of homes by description, choosing a home with a click, and editing and
 // deleting the selected home.
 
-#include "CScriptedPrompt.h"
-#include "CTestDataDir.h"
+#include "CTestSession.h"
 #include "controls/CAutoListCtrl.h"
 #include "records/CHome.h"
 #include "views/CHomeMgrView.h"
@@ -44,17 +43,16 @@ private slots:
     void renamedHomeReordersAndTheRowIndexStaysSelected();
 
 private:
-    std::unique_ptr<CTestDataDir> m_dir;
-    std::unique_ptr<CScriptedPrompt> m_prompt;
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
     std::unique_ptr<CHomeMgrView> m_view;
 };
 
 void TestHomesView::init()
 {
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
     m_view = std::make_unique<CHomeMgrView>();
     m_view->resize(400, 300);
     m_view->show();
@@ -64,11 +62,9 @@ void TestHomesView::init()
 void TestHomesView::cleanup()
 {
     m_view.reset();
-    const bool verified = m_prompt->Verify();
-    const QString problems = m_prompt->Problems();
-    m_prompt.reset();
-    m_dir.reset();
-    QVERIFY2(verified, qPrintable(problems));
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestHomesView::listedByDescriptionAndChosenByClick()

@@ -1,8 +1,7 @@
 // The main frame: which commands a current home enables, the window titles, the New button by view,
 // selecting homes (and failing to), the loan manager, and what the frame keeps in the settings key.
 
-#include "CScriptedPrompt.h"
-#include "CTestDataDir.h"
+#include "CTestSession.h"
 #include "app/CMainFrame.h"
 #include "app/CRegistryKey.h"
 #include "app/SettingNames.h"
@@ -46,18 +45,17 @@ private slots:
     void windowKeepsItsMinimumAndSavesItsPlacement();
 
 private:
-    std::unique_ptr<CTestDataDir> m_dir;
-    std::unique_ptr<CScriptedPrompt> m_prompt;
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
     std::unique_ptr<CRegistryKey> m_settings;
     std::unique_ptr<CMainFrame> m_frame;
 };
 
 void TestMainFrame::init()
 {
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
     m_settings = std::make_unique<CRegistryKey>();
     QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
     m_frame = std::make_unique<CMainFrame>(m_settings.get());
@@ -69,12 +67,10 @@ void TestMainFrame::init()
 void TestMainFrame::cleanup()
 {
     m_frame.reset();
-    const bool verified = m_prompt->Verify();
-    const QString problems = m_prompt->Problems();
-    m_prompt.reset();
+    const QString problems = m_session->Finish();
     m_settings.reset();
-    m_dir.reset();
-    QVERIFY2(verified, qPrintable(problems));
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestMainFrame::commandsFollowTheCurrentHome()

@@ -1,8 +1,7 @@
 // Home Today: its four lines, the equity from the loans that count toward it, where the picture is
 // placed, the default picture, and where each line leads.
 
-#include "CScriptedPrompt.h"
-#include "CTestDataDir.h"
+#include "CTestSession.h"
 #include "controls/CLabel.h"
 #include "data/Formatting.h"
 #include "records/CHome.h"
@@ -36,18 +35,17 @@ private:
     QString Text(CTodayView::LineId id) { return m_view->GetLine(id)->text(); }
     void Click(CTodayView::LineId id) { QTest::mouseClick(m_view->GetLine(id), Qt::LeftButton); }
 
-    std::unique_ptr<CTestDataDir> m_dir;
-    std::unique_ptr<CScriptedPrompt> m_prompt;
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
     CHome m_home;
     std::unique_ptr<CTodayView> m_view;
 };
 
 void TestTodayView::init()
 {
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-    m_prompt = std::make_unique<CScriptedPrompt>();
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
     m_home = CHome();
     m_home.SetDescription(QStringLiteral("Maple House"));
     QVERIFY(m_home.Save());
@@ -60,18 +58,16 @@ void TestTodayView::init()
 void TestTodayView::cleanup()
 {
     m_view.reset();
-    const bool verified = m_prompt->Verify();
-    const QString problems = m_prompt->Problems();
-    m_prompt.reset();
-    m_dir.reset();
-    QVERIFY2(verified, qPrintable(problems));
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 QString TestTodayView::SavedImage(const QString& name, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
-    const QString path = m_dir->Path() + name;
+    const QString path = m_session->Dir().Path() + name;
     image.save(path);
     return path;
 }
@@ -153,7 +149,7 @@ void TestTodayView::pictureIsPlacedByItsSize()
 void TestTodayView::defaultPictureStandsInAndThePreviousOneStays()
 {
     // No picture at all yet, and no default: the upper part stays empty.
-    m_home.SetPicture(m_dir->Path() + QStringLiteral("missing.jpg"));
+    m_home.SetPicture(m_session->Dir().Path() + QStringLiteral("missing.jpg"));
     m_view->RefreshPicture();
     QVERIFY(!m_view->GetPicture().IsLoaded());
     QVERIFY(m_view->GetPictureRect().isEmpty());
@@ -164,7 +160,7 @@ void TestTodayView::defaultPictureStandsInAndThePreviousOneStays()
     QCOMPARE(placed.size(), QSize(120, 80));
 
     // Without the default too, the previous picture and its place stay.
-    QVERIFY(QFile::remove(m_dir->Path() + QStringLiteral("default.jpg")));
+    QVERIFY(QFile::remove(m_session->Dir().Path() + QStringLiteral("default.jpg")));
     m_view->RefreshPicture();
     QVERIFY(m_view->GetPicture().IsLoaded());
     QCOMPARE(m_view->GetPictureRect(), placed);

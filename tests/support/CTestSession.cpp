@@ -1,0 +1,13 @@
+#include "CTestSession.h"
+
+QString CTestSession::Problem()
+{
+    if (!m_dir.IsValid())
+        return QStringLiteral("the test data folder could not be made");
+    return m_dir.Database().IsOpen() ? QString() : m_dir.Database().GetLastError();
+}
+
+QString CTestSession::Finish() const
+{
+    return m_prompt.Verify() ? QString() : m_prompt.Problems();
+}

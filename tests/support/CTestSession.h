@@ -1,0 +1,26 @@
+#pragma once
+
+#include "CScriptedPrompt.h"
+#include "CTestDataDir.h"
+
+#include <QString>
+
+// One test's own world: a fresh data folder with its session open, and a scripted prompt that
+// answers for the user. Made in a test's init(), finished and dropped in its cleanup().
+class CTestSession final
+{
+public:
+    CTestSession() = default;
+    Q_DISABLE_COPY_MOVE(CTestSession)
+
+    // "" when the folder and its database are ready; otherwise what went wrong.
+    QString Problem();
+    CTestDataDir& Dir() { return m_dir; }
+    CScriptedPrompt& Prompt() { return m_prompt; }
+    // "" when every prompt shown was expected and every scripted answer was used.
+    QString Finish() const;
+
+private:
+    CTestDataDir m_dir;
+    CScriptedPrompt m_prompt;
+};
