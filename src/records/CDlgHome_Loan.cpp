@@ -135,15 +135,23 @@ void CDlgHome_Loan::OnNewLoan()
     }
 }
 
-void CDlgHome_Loan::OnEditLoan()
+bool CDlgHome_Loan::SelectedLoan(CLoan& loan, int& index) const
 {
     long loanId = 0;
-    int index = -1;
     if (!GetSelectedItemData(*m_list, loanId, index)) {
+        return false;
+    }
+    loan.SetId(loanId);
+    return true;
+}
+
+void CDlgHome_Loan::OnEditLoan()
+{
+    CLoan loan;
+    int index = -1;
+    if (!SelectedLoan(loan, index)) {
         return;
     }
-    CLoan loan;
-    loan.SetId(loanId);
     // A loan that is gone leaves the list as the database has it now.
     if (!loan.Load()) {
         FillLoans();
@@ -157,13 +165,11 @@ void CDlgHome_Loan::OnEditLoan()
 
 void CDlgHome_Loan::OnRemoveLoan()
 {
-    long loanId = 0;
+    CLoan loan;
     int index = -1;
-    if (!GetSelectedItemData(*m_list, loanId, index)) {
+    if (!SelectedLoan(loan, index)) {
         return;
     }
-    CLoan loan;
-    loan.SetId(loanId);
     if (ShowMessage(this, LoadResString(32830), QStringLiteral("Hearthstead"), MessageIcon::Exclamation,
                     MessageButtons::YesNo) == IDYES) {
         loan.Delete();

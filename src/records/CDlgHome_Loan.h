@@ -2,6 +2,8 @@
 
 #include "controls/CPropertyPage.h"
 
+class CLoan;
+
 class CAutoListCtrl;
 class QLabel;
 class QPushButton;
@@ -26,6 +28,8 @@ protected:
 private:
     void FillLoans();
     void OnNewLoan();
+    // The selected row's loan (id only) and its index; false when no loan is selected.
+    bool SelectedLoan(CLoan& loan, int& index) const;
     void OnEditLoan();
     void OnRemoveLoan();
 
