@@ -3,7 +3,7 @@
 
 #include "controls/CAutoListCtrl.h"
 #include "data/CADODataBase.h"
-#include "data/ListFillers.h"
+#include "data/ui/ListFillers.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/AppVersion.h"
 #include "app/CHomeApp.h"
 #include "platform/CPrompt.h"
 #include "platform/CQtPrompt.h"
+#include "res/AppInfo.h"
 
 #include <QApplication>
 

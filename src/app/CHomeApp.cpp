@@ -1,25 +1,17 @@
 #include "app/CHomeApp.h"
 
-#include "app/AppVersion.h"
 #include "app/CMainFrame.h"
 #include "app/SettingNames.h"
 #include "app/ShowMessageOnce.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "res/AppInfo.h"
+#include "res/StringIds.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace {
-
-enum StringId
-{
-    IDS_DATABASE_OPEN_FAILED = 57346,
-    IDS_WELCOME = 57347,
-    IDS_FIRST_RUN_QUESTION = 57364,
-    IDS_SYNC_FIRST = 57365,
-    IDS_ENTER_PRIMARY_HOME = 32794,
-};
 
 CHomeApp* g_instance = nullptr;
 

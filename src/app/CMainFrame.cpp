@@ -4,8 +4,11 @@
 #include "app/CRegistryKey.h"
 #include "app/CToolbarIcons.h"
 #include "app/SettingNames.h"
+#include "controls/Theme.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "records/sheets/HomeProperties.h"
+#include "res/AppInfo.h"
 #include "views/CHomeMgrView.h"
 #include "views/CTodayView.h"
 
@@ -24,15 +27,6 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Hearthstead");
-
-QFont VerdanaFont()
-{
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("Verdana"), QApplication::font().family()});
-    return font;
-}
-
 } // namespace
 
 CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
@@ -40,23 +34,18 @@ CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
       m_homesView(new CHomeMgrView(this))
 {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowTitle(kTitle);
+    setWindowTitle(AppName());
     setWindowIcon(CToolbarIcons::AppIcon());
 
-    m_boldFont = VerdanaFont();
-    m_boldFont.setWeight(QFont::Bold);
-    m_smallFont = VerdanaFont();
-    m_smallFont.setPixelSize(12);
-
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, BackgroundColor());
+    pal.setColor(QPalette::Window, Theme::BackgroundColor());
     setPalette(pal);
 
     CreateMenus();
     CreateToolBar();
     statusBar()->setObjectName(QStringLiteral("statusBar"));
 
-    m_homesView->SetListFont(m_smallFont);
+    m_homesView->SetListFont(Theme::SmallFont());
     m_stack->setObjectName(QStringLiteral("viewStack"));
     m_stack->addWidget(m_homesView);
     setCentralWidget(m_stack);
@@ -75,11 +64,6 @@ CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     SavePlacement();
-}
-
-QColor CMainFrame::BackgroundColor()
-{
-    return QColor(234, 239, 244);
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, bool needsHome)
@@ -190,9 +174,9 @@ void CMainFrame::UpdateCommandStates()
 void CMainFrame::UpdateTitle()
 {
     if (GetCurrentHomeId() >= 1)
-        setWindowTitle(m_currentHome.GetDescription() + QStringLiteral(" - Hearthstead"));
+        setWindowTitle(m_currentHome.GetDescription() + QStringLiteral(" - ") + AppName());
     else
-        setWindowTitle(kTitle);
+        setWindowTitle(AppName());
 }
 
 void CMainFrame::CreateViews()
@@ -203,7 +187,10 @@ void CMainFrame::CreateViews()
         UpdateTitle();
         FillHomesList(0);
     });
-    connect(m_todayView, &CTodayView::commandRequested, this, &CMainFrame::OnCommand);
+    connect(m_todayView, &CTodayView::newAssetRequested, this, [this] { OnCommand(ID_NEW_ASSET); });
+    connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
+    connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
+    connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
 }
 
 void CMainFrame::FillHomesList(long selectId)
@@ -256,7 +243,7 @@ void CMainFrame::ShowHomesView()
 void CMainFrame::NewHome()
 {
     CHome home;
-    if (!home.EditProperties(false, this))
+    if (!EditProperties(home, this))
         return;
     FillHomesList(home.GetId());
     SelectHome(home.GetId());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/CHome.h"
+#include "res/CommandIds.h"
 
 #include <QFont>
 #include <QHash>
@@ -21,28 +22,6 @@ class CMainFrame final : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Command ids, as the menus, toolbar and views know them.
-    enum Command
-    {
-        ID_VIEW_TODAY = 32771,
-        ID_VIEW_TASKS = 32772,
-        ID_VIEW_INVENTORY = 32773,
-        ID_VIEW_LOCATIONS = 32774,
-        ID_LOAN_MANAGER = 32775,
-        ID_RECOMMEND_MOVIE = 32776,
-        ID_SELECT_HOME = 32777,
-        ID_NEW_TASKS = 32780,
-        ID_NEW_ASSET = 32781,
-        ID_NEW_LOCATION = 32782,
-        ID_NEW_VIDEO = 32783,
-        ID_NEW_HOME = 32784,
-        ID_SYNC = 32785,
-        ID_NEW = 32787,
-        ID_BACKUP = 32792,
-        ID_EXPORT = 32793,
-        ID_APP_ABOUT = 57664,
-        ID_APP_EXIT = 57665,
-    };
     enum ViewIndex
     {
         HomesViewIndex = -1,
@@ -77,9 +56,6 @@ public:
     QToolButton* GetNewButton() const { return m_newButton; }
     QMenu* GetNewMenu() const { return m_newMenu; }
 
-    const QFont& GetBoldFont() const { return m_boldFont; }
-    const QFont& GetSmallFont() const { return m_smallFont; }
-    static QColor BackgroundColor();
     // Client area below which the window may not shrink.
     static QSize MinimumClientSize() { return {460, 450}; }
 
@@ -102,8 +78,6 @@ private:
     void SavePlacement();
 
     CRegistryKey* m_settings;
-    QFont m_boldFont;
-    QFont m_smallFont;
     CHome m_currentHome;
     QStackedWidget* m_stack;
     CHomeMgrView* m_homesView;

@@ -1,4 +1,7 @@
 #include "app/CToolbarIcons.h"
+#include "res/CommandIds.h"
+
+#include "controls/Theme.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,7 +9,7 @@
 
 namespace {
 
-const QColor kBlue(55, 96, 157);
+const QColor kBlue = Theme::HeadingColor();
 const QColor kRoof(176, 64, 48);
 const QColor kWall(246, 236, 210);
 const QColor kGreen(74, 140, 72);
@@ -124,25 +127,25 @@ QIcon CToolbarIcons::Drawn(int commandId)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(40, 40, 48), 1.5));
     switch (commandId) {
-    case 32787:
+    case ID_NEW:
         DrawPage(p);
         break;
-    case 32771:
+    case ID_VIEW_TODAY:
         DrawHouse(p);
         break;
-    case 32772:
+    case ID_VIEW_TASKS:
         DrawTasks(p);
         break;
-    case 32773:
+    case ID_VIEW_INVENTORY:
         DrawInventory(p);
         break;
-    case 32774:
+    case ID_VIEW_LOCATIONS:
         DrawLocations(p);
         break;
-    case 32775:
+    case ID_LOAN_MANAGER:
         DrawLoans(p);
         break;
-    case 32785:
+    case ID_SYNC:
         DrawSync(p);
         break;
     default:
@@ -154,9 +157,9 @@ QIcon CToolbarIcons::Drawn(int commandId)
 QIcon CToolbarIcons::Icon(int commandId)
 {
     switch (commandId) {
-    case 32787:
+    case ID_NEW:
         return QIcon::fromTheme(QStringLiteral("document-new"), Drawn(commandId));
-    case 32771:
+    case ID_VIEW_TODAY:
         return QIcon::fromTheme(QStringLiteral("go-home"), Drawn(commandId));
     default:
         return Drawn(commandId);
@@ -165,5 +168,5 @@ QIcon CToolbarIcons::Icon(int commandId)
 
 QIcon CToolbarIcons::AppIcon()
 {
-    return Drawn(32771);
+    return Drawn(ID_VIEW_TODAY);
 }

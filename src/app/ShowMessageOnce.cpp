@@ -1,10 +1,10 @@
 #include "app/ShowMessageOnce.h"
 
-#include "app/AppVersion.h"
 #include "app/CHomeApp.h"
 #include "app/CMainFrame.h"
 #include "app/CRegistryKey.h"
 #include "platform/CPrompt.h"
+#include "res/AppInfo.h"
 
 bool ShowMessageOnce(CRegistryKey& settings, QWidget* owner, const QString& text, const QString& valueName)
 {

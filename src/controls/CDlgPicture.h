@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/CPropertyPage.h"
-#include "data/CPicture.h"
+#include "data/ui/CPicture.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,5 +1,7 @@
 #include "controls/CLabel.h"
 
+#include "controls/Theme.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMouseEvent>
@@ -74,7 +76,7 @@ void CLabel::SizeToText()
 
 void CLabel::ApplyHeadingStyle(CLabel& label)
 {
-    label.SetTextColor(QColor(55, 96, 157));
+    label.SetTextColor(Theme::HeadingColor());
     label.SetFontBold(true);
 }
 

@@ -3,8 +3,6 @@
 #include <QString>
 
 struct DateTimeValue;
-class QComboBox;
-class QLineEdit;
 
 // Money, numbers, dates and loan terms as text in the user's locale. The C and POSIX locales
 // format as United States English, so money always shows a currency symbol.
@@ -17,9 +15,3 @@ QString FormatMoney(float value);
 QString FormatNumber(float value, bool withDecimals, bool plain);
 // The locale's long or short date; "" for a date that is not valid.
 QString FormatDate(const DateTimeValue& date, bool longForm);
-
-// A whole number of years (unit item 1, "Years") when months is a multiple of 12, else months
-// (unit item 0, "Months").
-void SetTermText(int months, QLineEdit* edit, QComboBox* unit);
-// The leading whole number of the edit, times 12 unless the unit's selection is item 0.
-int GetTermMonths(const QLineEdit* edit, const QComboBox* unit);

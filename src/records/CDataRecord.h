@@ -3,11 +3,11 @@
 #include <QString>
 
 class CADORecordset;
-class QWidget;
 
 // What every stored record has: its id in its table (-1 until first saved), a description and
 // notes, and the load and save of its one row. Records live on the stack of the operation that uses
-// them; none of their operations throws.
+// them; none of their operations throws. A record knows nothing of the sheet that edits it
+// (records/sheets run EditProperties on it).
 class CDataRecord
 {
 public:
@@ -34,8 +34,6 @@ public:
     bool Save();
     // Removes the record's row (and what hangs on it); false when the record is not stored.
     virtual bool Delete() = 0;
-    // Runs the record's property sheet; saves and returns true only when it ends with OK.
-    virtual bool EditProperties(QWidget* parent) = 0;
 
 protected:
     // The table and key column the record's ids belong to ("Homes", "HomeId").

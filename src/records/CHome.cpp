@@ -1,17 +1,10 @@
 #include "records/CHome.h"
+#include "res/StringIds.h"
 
-#include "controls/CDlgNotes.h"
-#include "controls/CDlgPicture.h"
-#include "controls/CPropertySheet.h"
 #include "data/AppPaths.h"
 #include "data/CADORecordset.h"
-#include "platform/CPrompt.h"
-#include "records/CDlgHome_Loan.h"
-#include "records/CDlgHome_Tab1.h"
 
 #include <QStringList>
-
-#include <memory>
 
 bool CHome::Delete()
 {
@@ -31,48 +24,6 @@ bool CHome::Delete()
     return allRan;
 }
 
-bool CHome::EditProperties(QWidget* parent)
-{
-    return EditProperties(false, parent);
-}
-
-bool CHome::EditProperties(bool startOnLoans, QWidget* parent)
-{
-    CPropertySheet sheet(QStringLiteral("Home Profile"), parent);
-    CDlgHome_Tab1 details;
-    std::unique_ptr<CDlgHome_Loan> loans;
-    CDlgPicture picture;
-    CDlgNotes notes;
-    details.LoadFrom(*this);
-    picture.SetPath(m_picture);
-    notes.SetNotes(m_notes);
-
-    sheet.AddPage(&details);
-    // A home gets its Loans page once it is stored, since loans hang on its id.
-    if (IsValid()) {
-        loans = std::make_unique<CDlgHome_Loan>();
-        loans->SetHomeId(m_id);
-        sheet.AddPage(loans.get());
-        if (startOnLoans) {
-            sheet.SetActivePage(loans.get());
-        }
-    }
-    sheet.AddPage(&picture);
-    sheet.AddPage(&notes);
-    if (sheet.DoModal() != QDialog::Accepted) {
-        return false;
-    }
-    details.StoreTo(*this);
-    m_picture = picture.GetPath();
-    m_notes = notes.GetNotes();
-    if (!Save()) {
-        ShowMessage(parent, QStringLiteral("The home could not be saved."), QStringLiteral("Hearthstead"),
-                    MessageIcon::Exclamation);
-        return false;
-    }
-    return true;
-}
-
 QString CHome::TableName() const
 {
     return QStringLiteral("Homes");
@@ -85,7 +36,7 @@ QString CHome::KeyColumn() const
 
 QString CHome::RowQuery() const
 {
-    return WithId(LoadResString(32795));
+    return WithId(LoadResString(IDS_HOME_ROW_QUERY));
 }
 
 void CHome::ReadFields(CADORecordset& row)

@@ -21,10 +21,6 @@ public:
     // Removes the home with its assets, locations and loans, each statement on its own so that one
     // failing does not keep the others from running; true when all of them ran.
     bool Delete() override;
-    // Runs the "Home Profile" sheet starting on its Details page.
-    bool EditProperties(QWidget* parent) override;
-    // The same, starting on the Loans page when asked (a stored home only: a new one has none).
-    bool EditProperties(bool startOnLoans, QWidget* parent);
 
 protected:
     QString TableName() const override;

@@ -1,24 +1,13 @@
 #include "records/CLoan.h"
+#include "res/StringIds.h"
 
-#include "controls/CDlgNotes.h"
-#include "controls/CPropertySheet.h"
 #include "data/AppPaths.h"
 #include "data/CADORecordset.h"
-#include "platform/CPrompt.h"
-#include "records/CDlgLoan_Lender.h"
-#include "records/CDlgLoan_Tab1.h"
+#include "records/Amortization.h"
 
 #include <QDate>
 
-#include <cmath>
 #include <limits>
-
-namespace {
-// 1/1200 as the single-precision constant the schedule has always used.
-constexpr float kMonthlyRateFactor = 0.00083333335f;
-// 1/30 in single precision; lying a little above 1/30 it also counts a payment on the 30th day.
-constexpr float kPaymentsPerDay = 0.033333335f;
-} // namespace
 
 CLoan::CLoan() : m_startDate(DateTimeValue::FromDate(QDate(QDate::currentDate().year() - 1, 12, 31)))
 {
@@ -33,69 +22,25 @@ bool CLoan::Delete()
     return ExecuteWithId(QStringLiteral("DELETE FROM Loans WHERE LoanId=%ld;"));
 }
 
-bool CLoan::EditProperties(QWidget* parent)
-{
-    CPropertySheet sheet(QStringLiteral("Loan Properties"), parent);
-    CDlgLoan_Tab1 details;
-    CDlgLoan_Lender lender;
-    CDlgNotes notes;
-    details.LoadFrom(*this);
-    lender.LoadFrom(*this);
-    notes.SetNotes(m_notes);
-    sheet.AddPage(&details);
-    sheet.AddPage(&lender);
-    sheet.AddPage(&notes);
-    if (sheet.DoModal() != QDialog::Accepted) {
-        return false;
-    }
-    details.StoreTo(*this);
-    lender.StoreTo(*this);
-    m_notes = notes.GetNotes();
-    if (!Save()) {
-        ShowMessage(parent, QStringLiteral("The loan could not be saved."), QStringLiteral("Hearthstead"),
-                    MessageIcon::Exclamation);
-        return false;
-    }
-    return true;
-}
-
 double CLoan::GetMonthlyPayment() const
 {
-    if (m_termInMonths < 1) {
-        return 0.0;
-    }
-    const double rate = MonthlyRate();
-    const double principal = m_principal;
-    if (rate == 0.0) {
-        return principal / m_termInMonths;
-    }
-    return principal * rate / (1.0 - std::pow(1.0 + rate, -double(m_termInMonths)));
+    return MonthlyPayment(m_principal, m_interestRate, m_termInMonths);
 }
 
 double CLoan::GetPrincipalPaid(long payments) const
 {
-    if (payments < 1) {
-        return 0.0;
-    }
-    const double payment = float(GetMonthlyPayment());
-    const double rate = MonthlyRate();
-    double balance = m_principal;
-    double paid = 0.0;
-    for (long i = 0; i < payments; ++i) {
-        const double part = payment - rate * balance;
-        balance -= part;
-        paid += part;
-    }
-    return paid;
+    return PrincipalPaid(m_principal, m_interestRate, m_termInMonths, payments);
 }
 
-long CLoan::PaymentsMadeAfter(long days)
+void CLoan::ApplyPayments(long payments)
 {
-    long payments = days / 30;
-    if (days * double(kPaymentsPerDay) > payments) {
-        ++payments;
+    if (payments >= m_termInMonths) {
+        m_principal = 0.0f;
+        m_termInMonths = 0;
+        return;
     }
-    return payments;
+    m_principal = float(m_principal - GetPrincipalPaid(payments));
+    m_termInMonths -= payments;
 }
 
 QString CLoan::TableName() const
@@ -110,7 +55,7 @@ QString CLoan::KeyColumn() const
 
 QString CLoan::RowQuery() const
 {
-    return WithId(LoadResString(32828));
+    return WithId(LoadResString(IDS_LOAN_ROW_QUERY));
 }
 
 void CLoan::ReadFields(CADORecordset& row)
@@ -151,9 +96,4 @@ short CLoan::StoredTerm() const
 {
     return short(qBound(long(std::numeric_limits<short>::min()), m_termInMonths,
                         long(std::numeric_limits<short>::max())));
-}
-
-float CLoan::MonthlyRate() const
-{
-    return m_interestRate * kMonthlyRateFactor;
 }

@@ -35,15 +35,14 @@ public:
     void SetLenderPhone(const QString& phone) { m_lenderPhone = phone; }
 
     bool Delete() override;
-    bool EditProperties(QWidget* parent) override;
 
     // The level monthly payment that repays the principal over the term at the rate.
     double GetMonthlyPayment() const;
     // The principal repaid by the first `payments` payments of that schedule (0 below one payment).
     double GetPrincipalPaid(long payments) const;
-    // The payments made by a loan that started `days` whole days ago, one falling due at the start
-    // of each 30-day period.
-    static long PaymentsMadeAfter(long days);
+    // Takes `payments` made payments off the schedule: the principal left and the months left. Once
+    // every payment of the term is made the loan is paid off (principal and term 0).
+    void ApplyPayments(long payments);
 
 protected:
     QString TableName() const override;
@@ -53,8 +52,6 @@ protected:
     bool WriteFields(CADORecordset& row) const override;
 
 private:
-    // The monthly rate, kept in single precision as the schedule has always been computed.
-    float MonthlyRate() const;
     // The term as its 16-bit column can hold it: a longer one is kept at the longest.
     short StoredTerm() const;
 

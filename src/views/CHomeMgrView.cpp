@@ -3,15 +3,17 @@
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
 #include "data/AppPaths.h"
-#include "data/ListFillers.h"
+#include "data/ui/ListFillers.h"
 #include "platform/CPrompt.h"
 #include "records/CHome.h"
+#include "records/sheets/HomeProperties.h"
+#include "res/AppInfo.h"
+#include "res/StringIds.h"
 #include "views/ViewContextMenu.h"
 
 #include <QPainter>
 
 namespace {
-const int kDeleteQuestion = 57361;
 const QColor kListBackground(255, 254, 249);
 } // namespace
 
@@ -83,15 +85,15 @@ void CHomeMgrView::EditOrDelete(Action action)
     CHome home;
     home.SetId(id);
     if (action == Action::Delete) {
-        if (ShowMessage(this, LoadResString(kDeleteQuestion), QStringLiteral("Hearthstead"),
-                        MessageIcon::Exclamation, MessageButtons::YesNo) != IDYES)
+        if (ShowMessage(this, LoadResString(IDS_DELETE_HOME_QUESTION), AppName(), MessageIcon::Exclamation,
+                        MessageButtons::YesNo) != IDYES)
             return;
         home.Delete();
         m_list->DeleteItem(index);
         return;
     }
     home.Load();
-    if (home.EditProperties(false, this))
+    if (EditProperties(home, this))
         FillList(0);
     m_list->SetCurSel(index);
 }

@@ -1,21 +1,15 @@
 #include "views/CTodayView.h"
 
 #include "controls/CLabel.h"
+#include "controls/Theme.h"
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 #include "data/Formatting.h"
 #include "records/CHome.h"
+#include "records/sheets/HomeProperties.h"
 
 #include <QPainter>
-
-namespace {
-const QColor kHeading(55, 96, 157);
-const int kNewTasks = 32780;
-const int kShowTasks = 32772;
-const int kNewAsset = 32781;
-const int kShowInventory = 32773;
-} // namespace
 
 CTodayView::CTodayView(CHome& currentHome, QWidget* parent)
     : QWidget(parent), m_home(currentHome), m_description(MakeLine(DescriptionLine)),
@@ -27,7 +21,7 @@ CTodayView::CTodayView(CHome& currentHome, QWidget* parent)
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
-    m_description->SetTextColor(kHeading);
+    m_description->SetTextColor(Theme::HeadingColor());
     m_description->SetFontBold(true);
 }
 
@@ -169,10 +163,16 @@ void CTodayView::OnLineClicked(int id)
         OpenProfile(1);
         break;
     case InventoryLine:
-        emit commandRequested(m_inventoryTotal == 0.0f ? kNewAsset : kShowInventory);
+        if (m_inventoryTotal == 0.0f)
+            emit newAssetRequested();
+        else
+            emit inventoryRequested();
         break;
     case TasksLine:
-        emit commandRequested(m_activeTasks < 1 ? kNewTasks : kShowTasks);
+        if (m_activeTasks < 1)
+            emit newTasksRequested();
+        else
+            emit tasksRequested();
         break;
     default:
         break;
@@ -181,7 +181,7 @@ void CTodayView::OnLineClicked(int id)
 
 void CTodayView::OpenProfile(int startPage)
 {
-    if (!m_home.EditProperties(startPage == 1, this))
+    if (!EditProperties(m_home, this, startPage == 1))
         return;
     ComputeEquity();
     RefreshText();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CPicture.h"
+#include "data/ui/CPicture.h"
 
 #include <QRect>
 #include <QWidget>
@@ -42,8 +42,12 @@ public:
     CLabel* GetLine(LineId id) const;
 
 signals:
-    // A line asks the main frame to run one of its commands.
-    void commandRequested(int commandId);
+    // What the inventory and tasks lines ask for: a first asset or tasks while there are none,
+    // otherwise their views.
+    void newAssetRequested();
+    void inventoryRequested();
+    void newTasksRequested();
+    void tasksRequested();
     // The profile was saved from here: the title and the homes list follow.
     void profileSaved();
 

@@ -5,6 +5,7 @@
 #include "app/CRegistryKey.h"
 #include "data/AppPaths.h"
 #include "platform/CRegistryHive.h"
+#include "res/StringIds.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +24,7 @@ const QString kGreeting = QStringLiteral("InitialGreetingShown_v1.3");
 
 QString Welcome()
 {
-    return LoadResString(57347).replace(QStringLiteral("%s"), QStringLiteral("1.3"));
+    return LoadResString(IDS_WELCOME).replace(QStringLiteral("%s"), QStringLiteral("1.3"));
 }
 
 QByteArray ReadAll(const QString& path)
@@ -110,7 +111,7 @@ void TestStartup::databaseThatCannotOpenEndsStartUp()
 
     CScriptedPrompt prompt;
     prompt.ExpectMessage(IDOK)
-        .TextId(57346)
+        .TextId(IDS_DATABASE_OPEN_FAILED)
         .Caption(QString())
         .Icon(MessageIcon::Exclamation)
         .Buttons(MessageButtons::Ok)
@@ -135,13 +136,13 @@ void TestStartup::firstRunYesLeavesTheQuestionForNextTime()
             .Caption(QStringLiteral("Hearthstead"))
             .Icon(MessageIcon::Information);
         prompt.ExpectMessage(IDYES)
-            .TextId(57364)
+            .TextId(IDS_FIRST_RUN_QUESTION)
             .Caption(QStringLiteral("Hearthstead"))
             .Icon(MessageIcon::Question)
             .Buttons(MessageButtons::YesNo)
             .DefaultAnswer(IDNO);
         prompt.ExpectMessage(IDOK)
-            .TextId(57365)
+            .TextId(IDS_SYNC_FIRST)
             .Caption(QStringLiteral("Hearthstead"))
             .Icon(MessageIcon::Information);
         CHomeApp app;
@@ -168,8 +169,8 @@ void TestStartup::firstRunYesLeavesTheQuestionForNextTime()
 
     // No home was chosen, so the next start asks again, without the welcome.
     CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDYES).TextId(57364);
-    prompt.ExpectMessage(IDOK).TextId(57365);
+    prompt.ExpectMessage(IDYES).TextId(IDS_FIRST_RUN_QUESTION);
+    prompt.ExpectMessage(IDOK).TextId(IDS_SYNC_FIRST);
     CHomeApp app;
     QVERIFY(app.InitInstance());
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
@@ -182,9 +183,9 @@ void TestStartup::firstRunNoGoesOnToTheNewHome()
     {
         CScriptedPrompt prompt;
         prompt.ExpectMessage(IDOK).Text(Welcome());
-        prompt.ExpectMessage(IDNO).TextId(57364).DefaultAnswer(IDNO);
+        prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION).DefaultAnswer(IDNO);
         prompt.ExpectMessage(IDOK)
-            .TextId(32794)
+            .TextId(IDS_ENTER_PRIMARY_HOME)
             .Caption(QStringLiteral("Hearthstead"))
             .Icon(MessageIcon::Information);
         prompt
@@ -218,8 +219,8 @@ void TestStartup::firstRunNoThenCancelLeavesNoHome()
 {
     CScriptedPrompt prompt;
     prompt.ExpectMessage(IDOK).Text(Welcome());
-    prompt.ExpectMessage(IDNO).TextId(57364);
-    prompt.ExpectMessage(IDOK).TextId(32794);
+    prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION);
+    prompt.ExpectMessage(IDOK).TextId(IDS_ENTER_PRIMARY_HOME);
     prompt.ExpectModal([&prompt](QDialog& sheet) { prompt.PressCancel(sheet); });
     CHomeApp app;
     QVERIFY(app.InitInstance());
@@ -295,8 +296,8 @@ void TestStartup::corruptSettingsAreKeptAsideAndStartUpGoesOn()
     WriteAll(RegistryHivePath(RegistryRoot::CurrentUser), QByteArray("[broken\x01\x02"));
     CScriptedPrompt prompt;
     prompt.ExpectMessage(IDOK).Text(Welcome());
-    prompt.ExpectMessage(IDYES).TextId(57364);
-    prompt.ExpectMessage(IDOK).TextId(57365);
+    prompt.ExpectMessage(IDYES).TextId(IDS_FIRST_RUN_QUESTION);
+    prompt.ExpectMessage(IDOK).TextId(IDS_SYNC_FIRST);
     CHomeApp app;
     QVERIFY(app.InitInstance());
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));

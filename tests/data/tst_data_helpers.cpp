@@ -1,13 +1,11 @@
-// Record ids, lookups and the combo fillers.
+// Record ids and lookups.
 
 #include "CTestDataDir.h"
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
-#include "data/ComboFillers.h"
 #include "data/DataHelpers.h"
 
-#include <QComboBox>
 #include <QtTest>
 
 class TestDataHelpers final : public QObject
@@ -20,7 +18,6 @@ private slots:
     void nextIds();
     void lookups();
     void helpersWithoutASessionFindNothing();
-    void combos();
 
 private:
     QString NextIds();
@@ -95,52 +92,8 @@ void TestDataHelpers::helpersWithoutASessionFindNothing()
     QCOMPARE(LookupField(19, QStringLiteral("Categories"), QStringLiteral("CategoryId"),
                          QStringLiteral("Description")),
              QString());
-    QComboBox combo;
-    FillCategoryCombo(&combo, 0, 1, true);
-    QCOMPARE(combo.count(), 1);
-    QCOMPARE(combo.currentIndex(), -1);
     SetAppDatabase(&m_dir->Database());
 }
 
-void TestDataHelpers::combos()
-{
-    QComboBox combo;
-    FillCategoryCombo(&combo, 0, 1, true);
-    QCOMPARE(combo.count(), 21);
-    QCOMPARE(combo.currentText(), QStringLiteral("(optional)"));
-    FillCategoryCombo(&combo, 19, 1, false);
-    QCOMPARE(combo.itemText(0), QStringLiteral("Please select..."));
-    QCOMPARE(combo.currentText(), QStringLiteral("Video Library"));
-    QCOMPARE(combo.currentData().toInt(), 19);
-    // An id that is not among the items leaves the first item selected.
-    FillCategoryCombo(&combo, 19, 3, false);
-    QCOMPARE(combo.count(), 5);
-    QCOMPARE(combo.currentIndex(), 0);
-
-    const QString sql =
-        QStringLiteral("SELECT CategoryId, Description, CASE WHEN CategoryType=1 THEN 'asset' END "
-                       "FROM Categories WHERE CategoryId IN (19, 26) ORDER BY CategoryId;");
-    FillComboFromQuery(&combo, 26, sql, true, QString());
-    QCOMPARE(combo.count(), 2);
-    QCOMPARE(combo.itemText(0), QStringLiteral("Video Library (asset)"));
-    QCOMPARE(combo.currentIndex(), 1);
-    FillComboFromQuery(&combo, 0, QStringLiteral("SELECT AreaId, Description FROM Nowhere;"), false,
-                       QStringLiteral("(optional)"));
-    QCOMPARE(combo.count(), 1);
-    QCOMPARE(combo.currentIndex(), -1);
-
-    QComboBox genres;
-    FillComboFromString(&genres, QStringLiteral("Romance"), 57352);
-    QCOMPARE(genres.count(), 20);
-    QCOMPARE(genres.currentText(), QStringLiteral("Romance"));
-    QComboBox units;
-    FillComboFromString(&units, QString(), 32826);
-    QCOMPARE(units.count(), 11);
-    QCOMPARE(units.currentIndex(), 0);
-    FillComboFromString(&units, QStringLiteral("pint"), 1); // no list: selects among the items it has
-    QCOMPARE(units.count(), 11);
-    QCOMPARE(units.currentText(), QStringLiteral("pint"));
-}
-
-QTEST_MAIN(TestDataHelpers)
+QTEST_GUILESS_MAIN(TestDataHelpers)
 #include "tst_data_helpers.moc"

@@ -1,10 +1,8 @@
-// Money, numbers, dates and loan terms as the user reads them.
+// Money, numbers and dates as the user reads them.
 
 #include "data/DateTimeValue.h"
 #include "data/Formatting.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QtTest>
 
 class TestFormatting final : public QObject
@@ -16,7 +14,6 @@ private slots:
     void cleanup();
     void moneyNumbersAndDatesInUnitedStatesEnglish();
     void otherLocales();
-    void loanTerms();
 };
 
 void TestFormatting::initTestCase()
@@ -70,32 +67,5 @@ void TestFormatting::otherLocales()
     QCOMPARE(FormatDate(DateTimeValue::FromDate(QDate(2024, 3, 5)), false), QStringLiteral("3/5/24"));
 }
 
-void TestFormatting::loanTerms()
-{
-    QLineEdit edit;
-    QComboBox unit;
-    unit.addItems({QStringLiteral("Months"), QStringLiteral("Years")});
-
-    SetTermText(360, &edit, &unit);
-    QCOMPARE(edit.text(), QStringLiteral("30"));
-    QCOMPARE(unit.currentIndex(), 1);
-    QCOMPARE(GetTermMonths(&edit, &unit), 360);
-
-    SetTermText(18, &edit, &unit);
-    QCOMPARE(edit.text(), QStringLiteral("18"));
-    QCOMPARE(unit.currentIndex(), 0);
-    QCOMPARE(GetTermMonths(&edit, &unit), 18);
-
-    SetTermText(0, &edit, &unit);
-    QCOMPARE(edit.text(), QStringLiteral("0"));
-    QCOMPARE(unit.currentIndex(), 1);
-    // Only the leading whole number counts.
-    edit.setText(QStringLiteral(" 15.5 years"));
-    QCOMPARE(GetTermMonths(&edit, &unit), 180);
-    unit.setCurrentIndex(-1);
-    edit.setText(QStringLiteral("2"));
-    QCOMPARE(GetTermMonths(&edit, &unit), 24);
-}
-
-QTEST_MAIN(TestFormatting)
+QTEST_GUILESS_MAIN(TestFormatting)
 #include "tst_formatting.moc"

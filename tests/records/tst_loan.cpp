@@ -2,6 +2,7 @@
 
 #include "CTestDataDir.h"
 #include "RecordTestSupport.h"
+#include "records/Amortization.h"
 #include "records/CLoan.h"
 
 #include <QtTest>
@@ -63,12 +64,12 @@ void TestLoan::defaultsAndAmortizationFigures()
 
 void TestLoan::paymentsCountedFromTheStartDate()
 {
-    QCOMPARE(CLoan::PaymentsMadeAfter(0), 0L);
-    QCOMPARE(CLoan::PaymentsMadeAfter(1), 1L);
-    QCOMPARE(CLoan::PaymentsMadeAfter(29), 1L);
-    QCOMPARE(CLoan::PaymentsMadeAfter(30), 2L);
-    QCOMPARE(CLoan::PaymentsMadeAfter(60), 3L);
-    QCOMPARE(CLoan::PaymentsMadeAfter(359), 12L);
+    QCOMPARE(PaymentsMadeAfter(0), 0L);
+    QCOMPARE(PaymentsMadeAfter(1), 1L);
+    QCOMPARE(PaymentsMadeAfter(29), 1L);
+    QCOMPARE(PaymentsMadeAfter(30), 2L);
+    QCOMPARE(PaymentsMadeAfter(60), 3L);
+    QCOMPARE(PaymentsMadeAfter(359), 12L);
 }
 
 void TestLoan::storedOnceAndReadBack()

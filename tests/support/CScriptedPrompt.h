@@ -17,7 +17,7 @@
 // a dialog), a check that does not hold, an answer left over. Typical use:
 //
 //     CScriptedPrompt prompt;
-//     prompt.ExpectMessage(IDNO).TextId(57364).Icon(MessageIcon::Question).DefaultAnswer(IDNO);
+//     prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION).Icon(MessageIcon::Question).DefaultAnswer(IDNO);
 //     prompt.ExpectModal([&](QDialog& dialog) { ...fill fields...; prompt.PressOk(dialog); });
 //     ...run the code...
 //     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));

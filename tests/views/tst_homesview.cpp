@@ -4,6 +4,7 @@
 #include "CTestSession.h"
 #include "controls/CAutoListCtrl.h"
 #include "records/CHome.h"
+#include "res/StringIds.h"
 #include "views/CHomeMgrView.h"
 
 #include <QLineEdit>
@@ -94,13 +95,13 @@ void TestHomesView::deleteAsksFirst()
 
     // No changes nothing, whether asked by the key or the command.
     m_prompt->ExpectMessage(IDNO)
-        .TextId(57361)
+        .TextId(IDS_DELETE_HOME_QUESTION)
         .Caption(QStringLiteral("Hearthstead"))
         .Icon(MessageIcon::Exclamation)
         .Buttons(MessageButtons::YesNo);
     QTest::keyClick(&list, Qt::Key_Delete);
     QCOMPARE(Rows(list), QStringList({"Drop", "Keep"}));
-    m_prompt->ExpectMessage(IDYES).TextId(57361);
+    m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_HOME_QUESTION);
     m_view->OnDelete();
     QCOMPARE(Rows(list), QStringList({"Keep"}));
     CHome gone;

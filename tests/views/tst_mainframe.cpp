@@ -20,8 +20,11 @@
 
 namespace {
 
-const QList<int> kHomeCommands = {32771, 32773, 32774, 32775, 32776, 32781, 32782, 32783, 32793};
-const QList<int> kAlwaysCommands = {32772, 32777, 32780, 32784, 32785, 32787, 32792, 57664, 57665};
+const QList<int> kHomeCommands = {ID_VIEW_TODAY,   ID_VIEW_INVENTORY,  ID_VIEW_LOCATIONS,
+                                  ID_LOAN_MANAGER, ID_RECOMMEND_MOVIE, ID_NEW_ASSET,
+                                  ID_NEW_LOCATION, ID_NEW_VIDEO,       ID_EXPORT};
+const QList<int> kAlwaysCommands = {ID_VIEW_TASKS, ID_SELECT_HOME, ID_NEW_TASKS, ID_NEW_HOME, ID_SYNC,
+                                    ID_NEW,        ID_BACKUP,      ID_APP_ABOUT, ID_APP_EXIT};
 
 long StoredHome(const QString& description)
 {
@@ -86,7 +89,7 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     m_frame->SelectHome(id);
     QCOMPARE(m_frame->GetCurrentHomeId(), id);
     QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(m_frame->GetTodayView()));
-    QVERIFY(m_frame->GetCommand(32771)->isChecked());
+    QVERIFY(m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Willow Cottage - Hearthstead"));
     for (int command : kHomeCommands + kAlwaysCommands)
         QVERIFY2(enabled(command), qPrintable(QString::number(command)));
@@ -104,15 +107,15 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QVERIFY(m_settings->GetDword(QStringLiteral("LastHomeId"), last));
     QCOMPARE(long(last), id);
     // A disabled command does nothing even when run by id.
-    m_frame->OnCommand(CMainFrame::ID_VIEW_TODAY);
+    m_frame->OnCommand(ID_VIEW_TODAY);
     QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
 
     // "Select Home..." drops the current home again.
     m_frame->SelectHome(id);
-    m_frame->OnCommand(CMainFrame::ID_SELECT_HOME);
+    m_frame->OnCommand(ID_SELECT_HOME);
     QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
     QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
-    QVERIFY(!m_frame->GetCommand(32771)->isChecked());
+    QVERIFY(!m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
 }
 
 void TestMainFrame::newButtonDependsOnTheView()
@@ -120,7 +123,7 @@ void TestMainFrame::newButtonDependsOnTheView()
     // On the homes view, New makes a home: here the sheet is cancelled and nothing changes.
     m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
         .Caption(QStringLiteral("Home Profile"));
-    m_frame->OnCommand(CMainFrame::ID_NEW);
+    m_frame->OnCommand(ID_NEW);
     QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
 
     // A saved new home becomes current and is listed.
@@ -134,7 +137,7 @@ void TestMainFrame::newButtonDependsOnTheView()
     QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
 
     // On Home Today, New is about tasks, never a home or asset sheet.
-    m_frame->OnCommand(CMainFrame::ID_NEW);
+    m_frame->OnCommand(ID_NEW);
     QCOMPARE(m_prompt->Shown().size(), 2);
 }
 
@@ -146,9 +149,9 @@ void TestMainFrame::loanManagerOpensTheProfileOnLoans()
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Loans"));
         m_prompt->PressCancel(sheet);
     });
-    m_frame->OnCommand(CMainFrame::ID_LOAN_MANAGER);
-    QVERIFY(!m_frame->GetCommand(CMainFrame::ID_LOAN_MANAGER)->isChecked());
-    QVERIFY(m_frame->GetCommand(CMainFrame::ID_VIEW_TODAY)->isChecked());
+    m_frame->OnCommand(ID_LOAN_MANAGER);
+    QVERIFY(!m_frame->GetCommand(ID_LOAN_MANAGER)->isChecked());
+    QVERIFY(m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
 }
 
 void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()

@@ -168,7 +168,14 @@ void TestTodayView::defaultPictureStandsInAndThePreviousOneStays()
 
 void TestTodayView::linesLeadWhereTheyPromise()
 {
-    QSignalSpy commands(m_view.get(), &CTodayView::commandRequested);
+    QStringList asked;
+    connect(m_view.get(), &CTodayView::newAssetRequested, this,
+            [&] { asked += QStringLiteral("new asset"); });
+    connect(m_view.get(), &CTodayView::newTasksRequested, this,
+            [&] { asked += QStringLiteral("new tasks"); });
+    connect(m_view.get(), &CTodayView::inventoryRequested, this,
+            [&] { asked += QStringLiteral("inventory"); });
+    connect(m_view.get(), &CTodayView::tasksRequested, this, [&] { asked += QStringLiteral("tasks"); });
     for (int count : {0, 2}) {
         m_view->SetInventoryTotal(float(count));
         m_view->SetActiveTaskCount(count);
@@ -176,11 +183,9 @@ void TestTodayView::linesLeadWhereTheyPromise()
         Click(CTodayView::InventoryLine);
         Click(CTodayView::TasksLine);
     }
-    QList<int> ids;
-    for (const QList<QVariant>& args : commands)
-        ids += args.at(0).toInt();
     // New asset and new tasks while there are none; otherwise their views.
-    QCOMPARE(ids, QList<int>({32781, 32780, 32773, 32772}));
+    QCOMPARE(asked, QStringList({QStringLiteral("new asset"), QStringLiteral("new tasks"),
+                                 QStringLiteral("inventory"), QStringLiteral("tasks")}));
 
     // The equity line opens the profile on Loans; after OK the lines show the saved home.
     QSignalSpy saved(m_view.get(), &CTodayView::profileSaved);

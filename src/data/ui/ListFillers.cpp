@@ -1,10 +1,10 @@
-#include "data/ListFillers.h"
+#include "data/ui/ListFillers.h"
 
 #include "controls/CAutoListCtrl.h"
 #include "controls/CImageList.h"
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
-#include "data/CWaitCursor.h"
+#include "data/ui/CWaitCursor.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -15,10 +15,10 @@ class CDlgHome_Loan final : public CPropertyPage
 {
     Q_OBJECT
 public:
-    explicit CDlgHome_Loan(QWidget* parent = nullptr);
+    // The loans of the stored home with that id.
+    explicit CDlgHome_Loan(long homeId, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CDlgHome_Loan)
 
-    void SetHomeId(long homeId) { m_homeId = homeId; }
     long GetHomeId() const { return m_homeId; }
 
 protected:
@@ -33,7 +33,7 @@ private:
     void OnEditLoan();
     void OnRemoveLoan();
 
-    long m_homeId = -1;
+    long m_homeId;
 
     CAutoListCtrl* m_list;
     QPushButton* m_newButton;

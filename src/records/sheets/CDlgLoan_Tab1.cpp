@@ -1,11 +1,15 @@
-#include "records/CDlgLoan_Tab1.h"
+#include "records/sheets/CDlgLoan_Tab1.h"
 
 #include "data/AppPaths.h"
-#include "data/Formatting.h"
+#include "data/ui/TermText.h"
 #include "platform/CPrompt.h"
+#include "records/Amortization.h"
 #include "records/CLoan.h"
-#include "records/NumberExchange.h"
-#include "records/PageLabels.h"
+#include "records/sheets/DescriptionCheck.h"
+#include "res/AppInfo.h"
+#include "res/StringIds.h"
+#include "records/sheets/NumberExchange.h"
+#include "records/sheets/PageLabels.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -18,7 +22,6 @@
 #include <QRegularExpressionValidator>
 
 namespace {
-const QString kCaption = QStringLiteral("Hearthstead");
 // Enough digits for any term the 16-bit term column can hold.
 constexpr int kTermDigits = 5;
 // The date picker's frame and calendar button, in pixels.
@@ -26,8 +29,8 @@ constexpr int kDateButtonRoom = 48;
 
 } // namespace
 
-CDlgLoan_Tab1::CDlgLoan_Tab1(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Details"), parent), m_clock(&QDateTime::currentDateTime),
+CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
+    : CPropertyPage(tr("Details"), parent), m_loan(loan), m_clock(&QDateTime::currentDateTime),
       m_descriptionEdit(new QLineEdit(this)), m_principalEdit(new QLineEdit(this)),
       m_autoUpdateButton(new QPushButton(QStringLiteral("&Auto Update"), this)),
       m_rateEdit(new QLineEdit(this)), m_termEdit(new QLineEdit(this)), m_termUnit(new QComboBox(this)),
@@ -47,7 +50,7 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(QWidget* parent)
     m_termEdit->setMaxLength(kTermDigits);
     m_termUnit->addItems({QStringLiteral("Months"), QStringLiteral("Years")});
     m_startDateEdit->setCalendarPopup(true);
-    m_startDateEdit->setDisplayFormat(LoadResString(32818));
+    m_startDateEdit->setDisplayFormat(LoadResString(IDS_DATE_PICKER_FORMAT));
     // Room for the longest date of the format beside the calendar button.
     const QString widestDate = QLocale().toString(QDate(2000, 9, 27), m_startDateEdit->displayFormat());
     m_startDateEdit->setMinimumWidth(fontMetrics().horizontalAdvance(widestDate) + kDateButtonRoom);
@@ -98,26 +101,6 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(QWidget* parent)
     connect(m_autoUpdateButton, &QPushButton::clicked, this, &CDlgLoan_Tab1::OnAutoUpdate);
 }
 
-void CDlgLoan_Tab1::LoadFrom(const CLoan& loan)
-{
-    m_description = loan.GetDescription();
-    m_principal = loan.GetPrincipal();
-    m_interestRate = loan.GetInterestRate();
-    m_termInMonths = loan.GetTermInMonths();
-    if (loan.GetStartDate().IsValid()) {
-        m_startDate = loan.GetStartDate().ToDateTime();
-    }
-}
-
-void CDlgLoan_Tab1::StoreTo(CLoan& loan) const
-{
-    loan.SetDescription(m_description);
-    loan.SetPrincipal(m_principal);
-    loan.SetInterestRate(m_interestRate);
-    loan.SetTermInMonths(m_termInMonths);
-    loan.SetStartDate(DateTimeValue::FromDateTime(m_startDate));
-}
-
 void CDlgLoan_Tab1::SetClock(std::function<QDateTime()> clock)
 {
     m_clock = std::move(clock);
@@ -125,102 +108,90 @@ void CDlgLoan_Tab1::SetClock(std::function<QDateTime()> clock)
 
 void CDlgLoan_Tab1::OnInitDialog()
 {
-    SetTermText(m_termInMonths, m_termEdit, m_termUnit);
+    SetTermText(int(m_loan.GetTermInMonths()), m_termEdit, m_termUnit);
+}
+
+QDateTime CDlgLoan_Tab1::StartDateTime() const
+{
+    const DateTimeValue& start = m_loan.GetStartDate();
+    return start.IsValid() ? start.ToDateTime() : QDateTime::currentDateTime();
 }
 
 bool CDlgLoan_Tab1::DoDataExchange(bool save)
 {
     if (!save) {
-        m_descriptionEdit->setText(m_description);
-        WriteNumber(m_principalEdit, m_principal);
-        WriteNumber(m_rateEdit, m_interestRate);
-        m_startDateEdit->setDate(m_startDate.date());
+        m_descriptionEdit->setText(m_loan.GetDescription());
+        WriteNumber(m_principalEdit, m_loan.GetPrincipal());
+        WriteNumber(m_rateEdit, m_loan.GetInterestRate());
+        m_startDateEdit->setDate(StartDateTime().date());
         return true;
     }
-    if (!ReadNumber(m_principalEdit, m_principal) || !ReadNumber(m_rateEdit, m_interestRate)) {
+    float principal = m_loan.GetPrincipal();
+    float rate = m_loan.GetInterestRate();
+    if (!ReadNumber(m_principalEdit, principal) || !ReadNumber(m_rateEdit, rate)) {
         return false;
     }
-    m_description = m_descriptionEdit->text();
+    m_loan.SetPrincipal(principal);
+    m_loan.SetInterestRate(rate);
+    m_loan.SetDescription(m_descriptionEdit->text());
     // The picker shows the day only; the time of day stays as it was.
-    m_startDate = QDateTime(m_startDateEdit->date(), m_startDate.time());
+    m_loan.SetStartDate(DateTimeValue::FromDateTime(QDateTime(m_startDateEdit->date(), StartDateTime().time())));
     return true;
 }
 
 bool CDlgLoan_Tab1::OnKillActive()
 {
-    if (!CPropertyPage::OnKillActive()) {
-        return false;
-    }
-    if (m_description.isEmpty()) {
-        ShowMessage(this, QStringLiteral("Please enter a description for this loan (e.g: My Home Loan)."),
-                    kCaption, MessageIcon::Information);
-        m_descriptionEdit->setFocus();
-        return false;
-    }
-    return true;
+    return CPropertyPage::OnKillActive() &&
+           CheckDescription(m_loan.GetDescription(), m_descriptionEdit,
+                            tr("Please enter a description for this loan (e.g: My Home Loan)."));
 }
 
 void CDlgLoan_Tab1::OnOK()
 {
-    m_termInMonths = GetTermMonths(m_termEdit, m_termUnit);
+    m_loan.SetTermInMonths(GetTermMonths(m_termEdit, m_termUnit));
 }
 
 void CDlgLoan_Tab1::OnAutoUpdate()
 {
-    if (ShowMessage(this, LoadResString(57348), kCaption, MessageIcon::Question, MessageButtons::YesNo) !=
-        IDYES) {
+    if (ShowMessage(this, LoadResString(IDS_AUTO_UPDATE_QUESTION), AppName(), MessageIcon::Question,
+                    MessageButtons::YesNo) != IDYES) {
         return;
     }
     if (!UpdateData(true)) {
         return;
     }
-    m_termInMonths = GetTermMonths(m_termEdit, m_termUnit);
+    m_loan.SetTermInMonths(GetTermMonths(m_termEdit, m_termUnit));
     const QDateTime now = m_clock();
     const QString refusal = AutoUpdateRefusal(now);
     if (!refusal.isEmpty()) {
-        ShowMessage(this, refusal, kCaption, MessageIcon::Exclamation);
+        ShowMessage(this, refusal, AppName(), MessageIcon::Exclamation);
         return;
     }
     // Whole days on the calendar and the clock, so a change to or from summer time moves nothing.
-    long days = long(m_startDate.date().daysTo(now.date()));
-    if (now.time() < m_startDate.time()) {
+    const QDateTime start = StartDateTime();
+    long days = long(start.date().daysTo(now.date()));
+    if (now.time() < start.time()) {
         --days;
     }
-    ApplyPayments(CLoan::PaymentsMadeAfter(days));
-    ShowMessage(this, LoadResString(57349), kCaption, MessageIcon::Information);
+    m_loan.ApplyPayments(PaymentsMadeAfter(days));
+    WriteNumber(m_principalEdit, m_loan.GetPrincipal());
+    SetTermText(int(m_loan.GetTermInMonths()), m_termEdit, m_termUnit);
+    ShowMessage(this, LoadResString(IDS_AUTO_UPDATE_DONE), AppName(), MessageIcon::Information);
 }
 
 QString CDlgLoan_Tab1::AutoUpdateRefusal(const QDateTime& now) const
 {
-    if (!(m_principal > 0.0f)) {
-        return QStringLiteral("Principal must be greater than 0.");
+    if (!(m_loan.GetPrincipal() > 0.0f)) {
+        return tr("Principal must be greater than 0.");
     }
-    if (!(m_startDate < now)) {
-        return QStringLiteral("Start date must be earlier than today.");
+    if (!(StartDateTime() < now)) {
+        return tr("Start date must be earlier than today.");
     }
-    if (m_termInMonths < 1) {
-        return QStringLiteral("Term must be greater than 0.");
+    if (m_loan.GetTermInMonths() < 1) {
+        return tr("Term must be greater than 0.");
     }
-    if (!(m_interestRate > 0.0f)) {
-        return QStringLiteral("Interest rate must be greater than 0.");
+    if (!(m_loan.GetInterestRate() > 0.0f)) {
+        return tr("Interest rate must be greater than 0.");
     }
     return QString();
-}
-
-void CDlgLoan_Tab1::ApplyPayments(long payments)
-{
-    if (payments >= m_termInMonths) {
-        // Every payment of the schedule has been made: the loan is paid off.
-        m_principal = 0.0f;
-        m_termInMonths = 0;
-    } else {
-        CLoan schedule;
-        schedule.SetPrincipal(m_principal);
-        schedule.SetInterestRate(m_interestRate);
-        schedule.SetTermInMonths(m_termInMonths);
-        m_principal = float(m_principal - schedule.GetPrincipalPaid(payments));
-        m_termInMonths -= payments;
-    }
-    WriteNumber(m_principalEdit, m_principal);
-    SetTermText(m_termInMonths, m_termEdit, m_termUnit);
 }

@@ -11,12 +11,9 @@ class CDlgHome_Tab1 final : public CPropertyPage
 {
     Q_OBJECT
 public:
-    explicit CDlgHome_Tab1(QWidget* parent = nullptr);
+    // The page fills its fields from the home and writes them back into it when left.
+    explicit CDlgHome_Tab1(CHome& home, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CDlgHome_Tab1)
-
-    void LoadFrom(const CHome& home);
-    // Copies description, current value and address into the home.
-    void StoreTo(CHome& home) const;
 
     bool OnKillActive() override;
 
@@ -24,9 +21,7 @@ protected:
     bool DoDataExchange(bool save) override;
 
 private:
-    QString m_description;
-    QString m_address;
-    float m_currentValue = 0.0f;
+    CHome& m_home;
     // The address as the field showed it when filled, to tell an edit from a line-end rewrite.
     QString m_shownAddress;
 

@@ -1,10 +1,12 @@
 // The "Loan Properties" sheet: its pages, the checks on leaving Details, and Auto Update with its
 // question, refusals and figures, driven through the real sheet and the prompt seam.
 
+#include "res/StringIds.h"
 #include "CTestSession.h"
 #include "RecordTestSupport.h"
-#include "records/CDlgLoan_Tab1.h"
+#include "records/sheets/CDlgLoan_Tab1.h"
 #include "records/CLoan.h"
+#include "records/sheets/LoanProperties.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -123,18 +125,18 @@ bool TestLoanSheet::RunSheet(CLoan& loan, const std::function<void(const LoanShe
             handler(sheet);
         })
         .Caption(QStringLiteral("Loan Properties"));
-    return loan.EditProperties(nullptr);
+    return EditProperties(loan, nullptr);
 }
 
 void TestLoanSheet::AutoUpdate(const LoanSheet& sheet, const QString& refusal)
 {
     m_prompt->ExpectMessage(IDYES)
-        .TextId(57348)
+        .TextId(IDS_AUTO_UPDATE_QUESTION)
         .Caption(kCaption)
         .Icon(MessageIcon::Question)
         .Buttons(MessageButtons::YesNo);
     if (refusal.isEmpty())
-        m_prompt->ExpectMessage(IDOK).TextId(57349).Caption(kCaption).Icon(MessageIcon::Information);
+        m_prompt->ExpectMessage(IDOK).TextId(IDS_AUTO_UPDATE_DONE).Caption(kCaption).Icon(MessageIcon::Information);
     else
         m_prompt->ExpectMessage(IDOK).Text(refusal).Caption(kCaption).Icon(MessageIcon::Exclamation);
     sheet.autoUpdate->click();
@@ -262,7 +264,7 @@ void TestLoanSheet::autoUpdateRefusesInOrder()
     loan.SetInterestRate(0.0f);
     RunSheet(loan, [this](const LoanSheet& sheet) {
         // Answered No, nothing is checked and nothing changes.
-        m_prompt->ExpectMessage(IDNO).TextId(57348);
+        m_prompt->ExpectMessage(IDNO).TextId(IDS_AUTO_UPDATE_QUESTION);
         sheet.autoUpdate->click();
 
         AutoUpdate(sheet, QStringLiteral("Principal must be greater than 0."));
@@ -281,7 +283,7 @@ void TestLoanSheet::autoUpdateRefusesInOrder()
 
         // A principal that is not a number is refused before any check.
         sheet.principal->setText(QStringLiteral("lots"));
-        m_prompt->ExpectMessage(IDYES).TextId(57348);
+        m_prompt->ExpectMessage(IDYES).TextId(IDS_AUTO_UPDATE_QUESTION);
         m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("Please enter a number."));
         sheet.autoUpdate->click();
         m_prompt->PressCancel(*sheet.dialog);

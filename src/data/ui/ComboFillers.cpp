@@ -1,9 +1,9 @@
-#include "data/ComboFillers.h"
+#include "data/ui/ComboFillers.h"
 
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
-#include "data/CWaitCursor.h"
+#include "data/ui/CWaitCursor.h"
 
 #include <QComboBox>
 

@@ -1,11 +1,13 @@
 // The "Home Profile" sheet: its page sets, what OK and Cancel store, the description check, and the
 // Loans page with its list, total and New / Edit / Remove, driven through the prompt seam.
 
+#include "res/StringIds.h"
 #include "CTestSession.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/Formatting.h"
 #include "records/CHome.h"
+#include "records/sheets/HomeProperties.h"
 #include "records/CLoan.h"
 
 #include <QLabel>
@@ -113,7 +115,7 @@ long TestHomeSheet::StoredHome(const QString& description)
 bool TestHomeSheet::RunSheet(CHome& home, bool startOnLoans, const std::function<void(QDialog&)>& handler)
 {
     m_prompt->ExpectModal(handler).Caption(QStringLiteral("Home Profile"));
-    return home.EditProperties(startOnLoans, nullptr);
+    return EditProperties(home, nullptr, startOnLoans);
 }
 
 void TestHomeSheet::ExpectLoanSheet(const std::function<void(QDialog&)>& handler)
@@ -278,15 +280,15 @@ void TestHomeSheet::loansAddedEditedAndRemovedAtOnce()
 
         // Remove asks first; No keeps the loan.
         m_prompt->ExpectMessage(IDNO)
-            .TextId(32830)
+            .TextId(IDS_DELETE_LOAN_QUESTION)
             .Caption(kCaption)
             .Icon(MessageIcon::Exclamation)
             .Buttons(MessageButtons::YesNo);
         m_prompt->PressButton(dialog, QStringLiteral("&Remove"));
         QCOMPARE(list->GetItemCount(), 2);
-        m_prompt->ExpectMessage(IDYES).TextId(32830);
+        m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_LOAN_QUESTION);
         m_prompt->PressButton(dialog, QStringLiteral("&Remove"));
-        m_prompt->ExpectMessage(IDYES).TextId(32830);
+        m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_LOAN_QUESTION);
         m_prompt->PressButton(dialog, QStringLiteral("&Remove"));
         QCOMPARE(list->GetItemCount(), 0);
         QCOMPARE(Total(dialog), FormatMoney(0.0f));

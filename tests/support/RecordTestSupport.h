@@ -5,7 +5,7 @@
 
 #include <QString>
 #include <QStringList>
-#include <QWidget>
+#include <QObject>
 
 // The first column of the first row of a query as a number; -1 when it cannot be read.
 inline long QueryNumber(const QString& sql)
@@ -27,7 +27,7 @@ inline long StoredNextId(const QString& table)
     return QueryNumber(QStringLiteral("SELECT NextId FROM TableIds WHERE TableName='%1';").arg(table));
 }
 
-template <typename T> T* Child(QWidget& parent, const char* name)
+template <typename T> T* Child(QObject& parent, const char* name)
 {
     return parent.findChild<T*>(QString::fromLatin1(name));
 }

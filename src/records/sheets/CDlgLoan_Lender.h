@@ -12,21 +12,15 @@ class CDlgLoan_Lender final : public CPropertyPage
 {
     Q_OBJECT
 public:
-    explicit CDlgLoan_Lender(QWidget* parent = nullptr);
+    // The page fills its fields from the loan and writes them back into it when left.
+    explicit CDlgLoan_Lender(CLoan& loan, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CDlgLoan_Lender)
-
-    void LoadFrom(const CLoan& loan);
-    // Copies lender, account number, phone and the equity flag into the loan.
-    void StoreTo(CLoan& loan) const;
 
 protected:
     bool DoDataExchange(bool save) override;
 
 private:
-    QString m_lenderName;
-    QString m_lenderAcctNo;
-    QString m_lenderPhone;
-    short m_equityFlag = 1;
+    CLoan& m_loan;
 
     QLineEdit* m_lenderEdit;
     QLineEdit* m_acctNoEdit;

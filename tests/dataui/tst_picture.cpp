@@ -1,4 +1,4 @@
-#include "data/CPicture.h"
+#include "data/ui/CPicture.h"
 
 #include <QFile>
 #include <QImage>

@@ -18,12 +18,10 @@ class CDlgLoan_Tab1 final : public CPropertyPage
 {
     Q_OBJECT
 public:
-    explicit CDlgLoan_Tab1(QWidget* parent = nullptr);
+    // The page fills its fields from the loan and writes them back into it when left; the term is
+    // taken when the sheet closes with OK.
+    explicit CDlgLoan_Tab1(CLoan& loan, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(CDlgLoan_Tab1)
-
-    void LoadFrom(const CLoan& loan);
-    // Copies the page's fields into the loan (its id, home, lender and notes are left alone).
-    void StoreTo(CLoan& loan) const;
 
     // The clock Auto Update measures the loan's age against; the system's local time by default.
     void SetClock(std::function<QDateTime()> clock);
@@ -39,13 +37,10 @@ private:
     void OnAutoUpdate();
     // The first reason Auto Update cannot run on the page's values, "" when it can.
     QString AutoUpdateRefusal(const QDateTime& now) const;
-    void ApplyPayments(long payments);
+    // The start date with its time of day; a loan without one starts now.
+    QDateTime StartDateTime() const;
 
-    QString m_description;
-    float m_principal = 0.0f;
-    float m_interestRate = 0.0f;
-    long m_termInMonths = 0;
-    QDateTime m_startDate = QDateTime::currentDateTime();
+    CLoan& m_loan;
     std::function<QDateTime()> m_clock;
 
     QLineEdit* m_descriptionEdit;

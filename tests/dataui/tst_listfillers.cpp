@@ -1,7 +1,7 @@
 #include "CTestDataDir.h"
 #include "controls/CAutoListCtrl.h"
 #include "controls/CImageList.h"
-#include "data/ListFillers.h"
+#include "data/ui/ListFillers.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,18 +1,18 @@
-#include "records/CDlgHome_Tab1.h"
+#include "records/sheets/CDlgHome_Tab1.h"
 
 #include "controls/CLabel.h"
-#include "platform/CPrompt.h"
 #include "records/CHome.h"
-#include "records/NumberExchange.h"
-#include "records/PageLabels.h"
+#include "records/sheets/DescriptionCheck.h"
+#include "records/sheets/NumberExchange.h"
+#include "records/sheets/PageLabels.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-CDlgHome_Tab1::CDlgHome_Tab1(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Details"), parent), m_descriptionEdit(new QLineEdit(this)),
+CDlgHome_Tab1::CDlgHome_Tab1(CHome& home, QWidget* parent)
+    : CPropertyPage(tr("Details"), parent), m_home(home), m_descriptionEdit(new QLineEdit(this)),
       m_valueEdit(new QLineEdit(this)), m_addressEdit(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("homeDetailsPage"));
@@ -42,50 +42,31 @@ CDlgHome_Tab1::CDlgHome_Tab1(QWidget* parent)
     setTabOrder(m_valueEdit, m_addressEdit);
 }
 
-void CDlgHome_Tab1::LoadFrom(const CHome& home)
-{
-    m_description = home.GetDescription();
-    m_address = home.GetAddress();
-    m_currentValue = home.GetCurrentValue();
-}
-
-void CDlgHome_Tab1::StoreTo(CHome& home) const
-{
-    home.SetDescription(m_description);
-    home.SetAddress(m_address);
-    home.SetCurrentValue(m_currentValue);
-}
-
 bool CDlgHome_Tab1::DoDataExchange(bool save)
 {
     if (!save) {
-        m_descriptionEdit->setText(m_description);
-        WriteNumber(m_valueEdit, m_currentValue);
-        m_addressEdit->setPlainText(m_address);
+        m_descriptionEdit->setText(m_home.GetDescription());
+        WriteNumber(m_valueEdit, m_home.GetCurrentValue());
+        m_addressEdit->setPlainText(m_home.GetAddress());
         m_shownAddress = m_addressEdit->toPlainText();
         return true;
     }
-    if (!ReadNumber(m_valueEdit, m_currentValue)) {
+    float value = m_home.GetCurrentValue();
+    if (!ReadNumber(m_valueEdit, value)) {
         return false;
     }
-    m_description = m_descriptionEdit->text();
+    m_home.SetCurrentValue(value);
+    m_home.SetDescription(m_descriptionEdit->text());
     // An address the field only showed keeps its own line ends.
     if (m_addressEdit->toPlainText() != m_shownAddress) {
-        m_address = m_addressEdit->toPlainText();
+        m_home.SetAddress(m_addressEdit->toPlainText());
     }
     return true;
 }
 
 bool CDlgHome_Tab1::OnKillActive()
 {
-    if (!CPropertyPage::OnKillActive()) {
-        return false;
-    }
-    if (m_description.isEmpty()) {
-        ShowMessage(this, QStringLiteral("Please enter a description for this home."),
-                    QStringLiteral("Hearthstead"), MessageIcon::Information);
-        m_descriptionEdit->setFocus();
-        return false;
-    }
-    return true;
+    return CPropertyPage::OnKillActive() &&
+           CheckDescription(m_home.GetDescription(), m_descriptionEdit,
+                            tr("Please enter a description for this home."));
 }

@@ -1,13 +1,16 @@
-#include "records/CDlgHome_Loan.h"
+#include "records/sheets/CDlgHome_Loan.h"
 
 #include "controls/CAutoListCtrl.h"
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 #include "data/Formatting.h"
-#include "data/ListFillers.h"
+#include "data/ui/ListFillers.h"
 #include "platform/CPrompt.h"
 #include "records/CLoan.h"
+#include "records/sheets/LoanProperties.h"
+#include "res/AppInfo.h"
+#include "res/StringIds.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -15,8 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CDlgHome_Loan::CDlgHome_Loan(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Loans"), parent),
+CDlgHome_Loan::CDlgHome_Loan(long homeId, QWidget* parent)
+    : CPropertyPage(tr("Loans"), parent), m_homeId(homeId),
       m_list(new CAutoListCtrl(this, CAutoListCtrl::SingleSelStyle)),
       m_newButton(new QPushButton(QStringLiteral("&New"), this)),
       m_editButton(new QPushButton(QStringLiteral("&Edit"), this)),
@@ -130,7 +133,7 @@ void CDlgHome_Loan::OnNewLoan()
     }
     CLoan loan;
     loan.SetHomeId(m_homeId);
-    if (loan.EditProperties(this)) {
+    if (EditProperties(loan, this)) {
         FillLoans();
     }
 }
@@ -157,7 +160,7 @@ void CDlgHome_Loan::OnEditLoan()
         FillLoans();
         return;
     }
-    if (loan.EditProperties(this)) {
+    if (EditProperties(loan, this)) {
         FillLoans();
     }
     m_list->SetCurSel(index);
@@ -170,7 +173,7 @@ void CDlgHome_Loan::OnRemoveLoan()
     if (!SelectedLoan(loan, index)) {
         return;
     }
-    if (ShowMessage(this, LoadResString(32830), QStringLiteral("Hearthstead"), MessageIcon::Exclamation,
+    if (ShowMessage(this, LoadResString(IDS_DELETE_LOAN_QUESTION), AppName(), MessageIcon::Exclamation,
                     MessageButtons::YesNo) == IDYES) {
         loan.Delete();
         FillLoans();

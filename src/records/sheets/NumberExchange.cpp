@@ -1,4 +1,4 @@
-#include "records/NumberExchange.h"
+#include "records/sheets/NumberExchange.h"
 
 #include "data/Formatting.h"
 #include "platform/CPrompt.h"

@@ -1,11 +1,12 @@
-#include "records/PageLabels.h"
+#include "records/sheets/PageLabels.h"
 
 #include "controls/CLabel.h"
+#include "controls/Theme.h"
 
 CLabel* ExampleLabel(const QString& text, QWidget* parent)
 {
     auto* label = new CLabel(0, text, parent);
-    label->SetTextColor(QColor(55, 96, 157));
+    label->SetTextColor(Theme::HeadingColor());
     // The page shows through, whatever the style paints pages with.
     label->SetBkColor(Qt::transparent);
     return label;

@@ -1,18 +1,18 @@
-#include "records/CDlgLoan_Lender.h"
+#include "records/sheets/CDlgLoan_Lender.h"
 
 #include "controls/CLabel.h"
 #include "records/CLoan.h"
-#include "records/PageLabels.h"
+#include "records/sheets/PageLabels.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-CDlgLoan_Lender::CDlgLoan_Lender(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Lender"), parent), m_lenderEdit(new QLineEdit(this)),
+CDlgLoan_Lender::CDlgLoan_Lender(CLoan& loan, QWidget* parent)
+    : CPropertyPage(tr("Lender"), parent), m_loan(loan), m_lenderEdit(new QLineEdit(this)),
       m_acctNoEdit(new QLineEdit(this)), m_phoneEdit(new QLineEdit(this)),
-      m_equityCheck(new QCheckBox(QStringLiteral("This loan affects my home &equity"), this))
+      m_equityCheck(new QCheckBox(tr("This loan affects my home &equity"), this))
 {
     setObjectName(QStringLiteral("loanLenderPage"));
     m_lenderEdit->setObjectName(QStringLiteral("lenderName"));
@@ -46,34 +46,18 @@ CDlgLoan_Lender::CDlgLoan_Lender(QWidget* parent)
     setTabOrder(m_phoneEdit, m_equityCheck);
 }
 
-void CDlgLoan_Lender::LoadFrom(const CLoan& loan)
-{
-    m_lenderName = loan.GetLenderName();
-    m_lenderAcctNo = loan.GetLenderAcctNo();
-    m_lenderPhone = loan.GetLenderPhone();
-    m_equityFlag = loan.GetEquityFlag();
-}
-
-void CDlgLoan_Lender::StoreTo(CLoan& loan) const
-{
-    loan.SetLenderName(m_lenderName);
-    loan.SetLenderAcctNo(m_lenderAcctNo);
-    loan.SetLenderPhone(m_lenderPhone);
-    loan.SetEquityFlag(m_equityFlag);
-}
-
 bool CDlgLoan_Lender::DoDataExchange(bool save)
 {
     if (save) {
-        m_lenderName = m_lenderEdit->text();
-        m_lenderAcctNo = m_acctNoEdit->text();
-        m_lenderPhone = m_phoneEdit->text();
-        m_equityFlag = m_equityCheck->isChecked() ? 1 : 0;
+        m_loan.SetLenderName(m_lenderEdit->text());
+        m_loan.SetLenderAcctNo(m_acctNoEdit->text());
+        m_loan.SetLenderPhone(m_phoneEdit->text());
+        m_loan.SetEquityFlag(m_equityCheck->isChecked() ? 1 : 0);
     } else {
-        m_lenderEdit->setText(m_lenderName);
-        m_acctNoEdit->setText(m_lenderAcctNo);
-        m_phoneEdit->setText(m_lenderPhone);
-        m_equityCheck->setChecked(m_equityFlag != 0);
+        m_lenderEdit->setText(m_loan.GetLenderName());
+        m_acctNoEdit->setText(m_loan.GetLenderAcctNo());
+        m_phoneEdit->setText(m_loan.GetLenderPhone());
+        m_equityCheck->setChecked(m_loan.GetEquityFlag() != 0);
     }
     return true;
 }

@@ -1,4 +1,4 @@
-#include "data/CWaitCursor.h"
+#include "data/ui/CWaitCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>
