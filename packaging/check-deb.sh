@@ -2,28 +2,32 @@
 # Builds the Debian package, checks it with lintian, installs it with apt, starts the installed
 # program once under xvfb with a fresh HOME, checks the data folder was seeded, then removes the
 # package and checks nothing of it is left in /usr. Needs root (or sudo) and apt.
-# Usage: packaging/check-deb.sh [BUILD_DIR]   (default: build-deb, configured in Release)
+# Usage: packaging/check-deb.sh [BUILD_DIR [extra cmake arguments...]]
+#        (BUILD_DIR defaults to build-deb, configured in Release for /usr)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build-deb}
+shift || true
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
 step() { printf '\n== %s\n' "$*"; }
 
 step "Building the package"
-"$here/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DHEARTHSTEAD_BENCH=OFF >/dev/null
+"$here/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DHEARTHSTEAD_BENCH=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr "$@" >/dev/null
 (cd "$here/$build" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$here/$build"/hearthstead_*.deb | head -n1)
 echo "$deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 
-if command -v lintian >/dev/null; then
-    step "lintian"
-    report=$(lintian --no-tag-display-limit "$deb" || true)
-    echo "${report:-lintian: nothing to report}"
-    if grep -q '^E:' <<<"$report"; then echo "lintian reports errors"; exit 1; fi
+step "lintian"
+if ! command -v lintian >/dev/null; then
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq lintian >/dev/null
 fi
+report=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null || true)
+echo "${report:-lintian: nothing to report}"
+if grep -q '^E:' <<<"$report"; then echo "lintian reports errors"; exit 1; fi
 
 step "Installing with apt"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "$deb" >/dev/null

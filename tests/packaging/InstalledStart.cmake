@@ -8,7 +8,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefi
 foreach(file IN ITEMS bin/hearthstead share/hearthstead/HOMEDATA.DAT share/hearthstead/default.jpg
                       share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
                       share/icons/hicolor/scalable/apps/${APP_ID}.svg
-                      share/icons/hicolor/48x48/apps/${APP_ID}.png share/man/man1/hearthstead.1)
+                      share/icons/hicolor/48x48/apps/${APP_ID}.png share/man/man1/hearthstead.1.gz)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "The install lacks ${file}")
     endif()
