@@ -4,6 +4,7 @@ target_compile_options(hs_common INTERFACE -Wall -Wextra)
 target_compile_definitions(hs_common INTERFACE
     QT_NO_CONTEXTLESS_CONNECT
     QT_USE_QSTRINGBUILDER
+    QT_NO_CAST_FROM_ASCII
     QT_NO_CAST_TO_ASCII
     QT_NO_URL_CAST_FROM_STRING
 )
