@@ -1,5 +1,5 @@
-#include "app/AppVersion.h"
 #include "app/CHomeApp.h"
+#include "platform/AppVersion.h"
 #include "platform/CPrompt.h"
 #include "platform/CQtPrompt.h"
 

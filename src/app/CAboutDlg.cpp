@@ -1,7 +1,7 @@
 #include "app/CAboutDlg.h"
 
-#include "app/AppVersion.h"
 #include "controls/CLabel.h"
+#include "platform/AppVersion.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
