@@ -46,7 +46,7 @@ bool CDlgHome_Tab1::DoDataExchange(bool save)
 {
     if (!save) {
         m_descriptionEdit->setText(m_home.GetDescription());
-        WriteNumber(m_valueEdit, m_home.GetCurrentValue());
+        WritePlainNumber(m_valueEdit, m_home.GetCurrentValue());
         m_addressEdit->setPlainText(m_home.GetAddress());
         m_shownAddress = m_addressEdit->toPlainText();
         return true;
@@ -66,7 +66,6 @@ bool CDlgHome_Tab1::DoDataExchange(bool save)
 
 bool CDlgHome_Tab1::OnKillActive()
 {
-    return CPropertyPage::OnKillActive() &&
-           CheckDescription(m_home.GetDescription(), m_descriptionEdit,
-                            tr("Please enter a description for this home."));
+    return CPropertyPage::OnKillActive() && CheckDescription(m_home.GetDescription(), m_descriptionEdit,
+                                                             tr("Please enter a description for this home."));
 }

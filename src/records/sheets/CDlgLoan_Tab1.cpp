@@ -6,10 +6,10 @@
 #include "records/Amortization.h"
 #include "records/CLoan.h"
 #include "records/sheets/DescriptionCheck.h"
-#include "res/AppInfo.h"
-#include "res/StringIds.h"
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
+#include "res/AppInfo.h"
+#include "res/StringIds.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -122,7 +122,7 @@ bool CDlgLoan_Tab1::DoDataExchange(bool save)
     if (!save) {
         m_descriptionEdit->setText(m_loan.GetDescription());
         WriteNumber(m_principalEdit, m_loan.GetPrincipal());
-        WriteNumber(m_rateEdit, m_loan.GetInterestRate());
+        WritePlainNumber(m_rateEdit, m_loan.GetInterestRate());
         m_startDateEdit->setDate(StartDateTime().date());
         return true;
     }
@@ -135,7 +135,8 @@ bool CDlgLoan_Tab1::DoDataExchange(bool save)
     m_loan.SetInterestRate(rate);
     m_loan.SetDescription(m_descriptionEdit->text());
     // The picker shows the day only; the time of day stays as it was.
-    m_loan.SetStartDate(DateTimeValue::FromDateTime(QDateTime(m_startDateEdit->date(), StartDateTime().time())));
+    m_loan.SetStartDate(
+        DateTimeValue::FromDateTime(QDateTime(m_startDateEdit->date(), StartDateTime().time())));
     return true;
 }
 
