@@ -79,6 +79,7 @@ private slots:
     void descriptionAndValueKeepThePage();
     void loansListedLargestFirstWithTheEquityTotal();
     void loansAddedEditedAndRemovedAtOnce();
+    void editOfAVanishedLoanStillRunsTheSheet();
 
 private:
     // A stored home, loaded into m_home.
@@ -298,6 +299,29 @@ void TestHomeSheet::loansAddedEditedAndRemovedAtOnce()
     }));
     // The loan sheets saved at once; cancelling the home's sheet does not bring them back.
     QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(homeId)), 0L);
+}
+
+void TestHomeSheet::editOfAVanishedLoanStillRunsTheSheet()
+{
+    const long homeId = StoredHome(QStringLiteral("Cottage"));
+    AddLoan(homeId, QStringLiteral("Mortgage"), QString(), 100000.0f, 1);
+    AddLoan(homeId, QStringLiteral("Car loan"), QString(), 5000.0f, 0);
+    RunSheet(m_home, true, [this, homeId](QDialog& dialog) {
+        auto* list = Child<CAutoListCtrl>(dialog, "loanList");
+        list->SetCurSel(1);
+        QVERIFY(AppDatabase()->Execute(QStringLiteral("DELETE FROM Loans WHERE Description='Car loan';")));
+        // Nothing loaded, the sheet shows a new loan's fields; its Save finds no row to write.
+        ExpectLoanSheet([this](QDialog& loanSheet) {
+            QCOMPARE(Child<QLineEdit>(loanSheet, "loanDescription")->text(), QStringLiteral("New Loan"));
+            m_prompt->PressOk(loanSheet);
+        });
+        m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("The loan could not be saved.")).Caption(kCaption);
+        m_prompt->PressButton(dialog, QStringLiteral("&Edit"));
+        QCOMPARE(list->GetItemCount(), 2);
+        QCOMPARE(list->GetCurSel(), 1);
+        QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(homeId)), 1L);
+        m_prompt->PressCancel(dialog);
+    });
 }
 
 QTEST_MAIN(TestHomeSheet)
