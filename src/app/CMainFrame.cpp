@@ -121,7 +121,9 @@ void CMainFrame::CreateToolBar()
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(25, 23));
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Images only: the texts are the tool tips and status texts, and the views below the toolbar
+    // count on its image height.
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     auto* newAction = new QAction(CToolbarIcons::Icon(ID_NEW), LoadResString(ID_NEW), this);
     newAction->setObjectName(QStringLiteral("command%1").arg(ID_NEW));
@@ -152,7 +154,7 @@ void CMainFrame::CreateToolBar()
         }
         QAction* action = m_commands.value(id);
         action->setIcon(CToolbarIcons::Icon(id));
-        action->setIconText(LoadResString(id));
+        action->setToolTip(LoadResString(id));
         // Only the view buttons stay down; the loan manager and sync open something and return.
         action->setCheckable(id != ID_SYNC && id != ID_LOAN_MANAGER);
         bar->addAction(action);

@@ -6,13 +6,17 @@
 #include "app/CRegistryKey.h"
 #include "app/SettingNames.h"
 #include "controls/CAutoListCtrl.h"
+#include "controls/CLabel.h"
+#include "data/AppPaths.h"
 #include "records/CHome.h"
 #include "views/CHomeMgrView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -46,6 +50,7 @@ private slots:
     void newButtonDependsOnTheView();
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
+    void toolbarShowsImagesAndTheTitleTakesTheBackground();
 
 private:
     std::unique_ptr<CTestSession> m_session;
@@ -167,6 +172,26 @@ void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
     auto other = std::make_unique<QWidget>();
     QVERIFY(reread.LoadPlacement(QString::fromLatin1(Settings::kWindowPlacement), *other));
     QCOMPARE(other->size(), m_frame->size());
+}
+
+void TestMainFrame::toolbarShowsImagesAndTheTitleTakesTheBackground()
+{
+    auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    QVERIFY(bar);
+    QCOMPARE(bar->iconSize(), QSize(25, 23));
+    for (int id : {ID_NEW, ID_VIEW_TODAY, ID_VIEW_TASKS, ID_VIEW_INVENTORY, ID_VIEW_LOCATIONS,
+                   ID_LOAN_MANAGER, ID_SYNC}) {
+        QAction* action = m_frame->GetCommand(id);
+        auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+        QVERIFY2(button, qPrintable(QString::number(id)));
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        QCOMPARE(button->toolTip(), LoadResString(id));
+        QCOMPARE(action->statusTip(), LoadResString(id));
+    }
+    // The homes view's title sits on the frame's background, set after the title was made.
+    auto* title = m_frame->findChild<CLabel*>(QStringLiteral("homesTitle"));
+    QVERIFY(title);
+    QCOMPARE(title->GetBkColor(), QColor(234, 239, 244));
 }
 
 QTEST_MAIN(TestMainFrame)
