@@ -54,8 +54,9 @@ CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
     connect(m_homesView, &CHomeMgrView::homeChosen, this, &CMainFrame::SelectHome);
     connect(m_homesView, &CHomeMgrView::newHomeRequested, this, &CMainFrame::NewHome);
 
-    const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    setMinimumSize(MinimumClientSize().width(), MinimumClientSize().height() + chrome);
+    // The client area holds the toolbar, the view and the status bar; only the menu bar lies above it.
+    setMinimumSize(MinimumClientSize().width(),
+                   MinimumClientSize().height() + menuBar()->sizeHint().height());
     resize(720, 600);
     UpdateCommandStates();
 }
