@@ -221,7 +221,8 @@ void CMainFrame::SelectHome(long id)
         if (m_settings)
             m_settings->SetDword(QString::fromLatin1(Settings::kLastHomeId), quint32(id));
         if (m_todayView) {
-            // Equity first, so the lines never show the previous home's figure.
+            // Equity first, so the lines never show the previous home's figure. Kept on purpose:
+            // text before equity would show the last home's equity until the next refresh.
             m_todayView->ComputeEquity();
             m_todayView->RefreshText();
             m_todayView->RefreshPicture();

@@ -40,6 +40,7 @@ bool EditProperties(CHome& home, QWidget* parent, bool startOnLoans)
     }
     edited.SetPicture(picture.GetPath());
     edited.SetNotes(notes.GetNotes());
+    // Kept on purpose: a home the sheet could not store is said so, rather than lost in silence.
     if (!edited.Save()) {
         ShowMessage(parent, QCoreApplication::translate("HomeProperties", "The home could not be saved."),
                     AppName(), MessageIcon::Exclamation);

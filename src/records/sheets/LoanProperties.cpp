@@ -26,6 +26,7 @@ bool EditProperties(CLoan& loan, QWidget* parent)
         return false;
     }
     edited.SetNotes(notes.GetNotes());
+    // Kept on purpose: a loan the sheet could not store is said so, rather than lost in silence.
     if (!edited.Save()) {
         ShowMessage(parent, QCoreApplication::translate("LoanProperties", "The loan could not be saved."),
                     AppName(), MessageIcon::Exclamation);
