@@ -129,7 +129,8 @@ void TestHomeSheet::pageSetsAndCancelStoresNothing()
     const long nextId = StoredNextId(QStringLiteral("Homes"));
     CHome home;
     QVERIFY(!RunSheet(home, true, [this](QDialog& dialog) {
-        QCOMPARE(TabTitles(dialog), QStringList({"Details", "Picture", "Notes"}));
+        QCOMPARE(TabTitles(dialog), QStringList({QStringLiteral("Details"), QStringLiteral("Picture"),
+                                                 QStringLiteral("Notes")}));
         QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
         Child<QLineEdit>(dialog, "homeDescription")->setText(QStringLiteral("Never stored"));
         m_prompt->PressCancel(dialog);
@@ -140,7 +141,8 @@ void TestHomeSheet::pageSetsAndCancelStoresNothing()
     QCOMPARE(StoredNextId(QStringLiteral("Homes")), nextId);
 
     StoredHome(QStringLiteral("Cottage"));
-    const QStringList fourPages = {"Details", "Loans", "Picture", "Notes"};
+    const QStringList fourPages = {QStringLiteral("Details"), QStringLiteral("Loans"),
+                                   QStringLiteral("Picture"), QStringLiteral("Notes")};
     QVERIFY(!RunSheet(m_home, false, [&](QDialog& dialog) {
         QCOMPARE(TabTitles(dialog), fourPages);
         QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
