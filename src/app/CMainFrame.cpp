@@ -6,6 +6,8 @@
 #include "app/SettingNames.h"
 #include "controls/Theme.h"
 #include "data/AppPaths.h"
+#include "data/CADODataBase.h"
+#include "exchange/CBackupRestoreDlg.h"
 #include "platform/CPrompt.h"
 #include "records/sheets/HomeProperties.h"
 #include "res/AppInfo.h"
@@ -299,6 +301,9 @@ void CMainFrame::OnCommand(int id)
     case ID_SELECT_HOME:
         ShowHomesView();
         break;
+    case ID_BACKUP:
+        OnBackupRestore();
+        break;
     case ID_APP_ABOUT:
         OnAbout();
         break;
@@ -322,6 +327,16 @@ void CMainFrame::OnAbout()
 {
     CAboutDlg about(this);
     Prompt().RunModal(about);
+}
+
+void CMainFrame::OnBackupRestore()
+{
+    CADODataBase* database = AppDatabase();
+    if (!database)
+        return;
+    CBackupRestoreDlg dialog(*database, this);
+    connect(&dialog, &CBackupRestoreDlg::dataFileReplaced, this, &CMainFrame::ReloadAll);
+    Prompt().RunModal(dialog);
 }
 
 void CMainFrame::SavePlacement()

@@ -1,0 +1,127 @@
+// The file work under backup and restore: a copy interrupted half-way, the safety copies and their
+// limit, and a replaced data file that does not open being rolled back.
+
+#include "CTestDataDir.h"
+#include "exchange/CSafetyCopy.h"
+#include "exchange/DataFileReplace.h"
+#include "exchange/FileCopy.h"
+
+#include <QDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A source whose reading breaks after its first bytes, as a pulled disk would.
+class CBreakingSource final : public QIODevice
+{
+public:
+    CBreakingSource() { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        if (m_served)
+            return -1;
+        m_served = true;
+        std::fill_n(data, size, 'x');
+        return size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    bool m_served = false;
+};
+
+} // namespace
+
+class TestExchangeFiles final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void interruptedCopyLeavesTheTarget();
+    void safetyCopiesKeepTheNewestFive();
+    void replacedFileThatDoesNotOpenIsRolledBack();
+    void failedCopyKeepsTheDataFileOpen();
+};
+
+void TestExchangeFiles::interruptedCopyLeavesTheTarget()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
+    QVERIFY(Write(target, "the data they had"));
+    CBreakingSource source;
+    QString error;
+    QVERIFY(!CopyFileAtomically(source, target, &error));
+    QVERIFY(error.contains(QStringLiteral("reading")));
+    QCOMPARE(Bytes(target), QByteArray("the data they had"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HOMEDATA.DAT")});
+}
+
+void TestExchangeFiles::safetyCopiesKeepTheNewestFive()
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
+    CSafetyCopy* last = nullptr;
+    std::vector<std::unique_ptr<CSafetyCopy>> copies;
+    for (int round = 1; round <= 7; ++round) {
+        QVERIFY(Write(data, QByteArray::number(round)));
+        copies.push_back(std::make_unique<CSafetyCopy>(data, QStringLiteral("restore")));
+        last = copies.back().get();
+        QVERIFY2(last->Make(), qPrintable(last->GetLastError()));
+    }
+    QStringList kept = last->Existing();
+    QCOMPARE(kept.size(), CSafetyCopy::kKeep);
+    QCOMPARE(Bytes(kept.first()), QByteArray("3"));
+    QCOMPARE(kept.last(), last->GetPath());
+    QVERIFY(kept.last().contains(QStringLiteral("HOMEDATA.before-restore-")));
+
+    QVERIFY(Write(data, "regretted"));
+    QVERIFY(last->PutBack());
+    QCOMPARE(Bytes(data), QByteArray("7"));
+    QCOMPARE(CSafetyCopy(data, QStringLiteral("sync")).Existing(), QStringList());
+}
+
+void TestExchangeFiles::replacedFileThatDoesNotOpenIsRolledBack()
+{
+    CTestDataDir dir;
+    QVERIFY(dir.Database().IsOpen());
+    const QByteArray before = Bytes(dir.DatabasePath());
+    const QString junk = dir.Path() + QStringLiteral("junk.dat");
+    QVERIFY(Write(junk, QByteArray(4096, 'j')));
+
+    QString error;
+    QVERIFY(!ReplaceDataFile(dir.Database(), junk, QStringLiteral("restore"), &error));
+    QVERIFY(error.contains(QStringLiteral("does not open")));
+    QVERIFY(dir.Database().IsOpen());
+    QCOMPARE(Bytes(dir.DatabasePath()), before);
+    QCOMPARE(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().size(), 1);
+}
+
+void TestExchangeFiles::failedCopyKeepsTheDataFileOpen()
+{
+    CTestDataDir dir;
+    QVERIFY(dir.Database().IsOpen());
+    const QByteArray before = Bytes(dir.DatabasePath());
+    QString error;
+    QVERIFY(!ReplaceDataFile(dir.Database(), dir.Path() + QStringLiteral("gone.dat"),
+                             QStringLiteral("restore"), &error));
+    QVERIFY(error.contains(QStringLiteral("cannot be read")));
+    QVERIFY(dir.Database().IsOpen());
+    QCOMPARE(Bytes(dir.DatabasePath()), before);
+}
+
+QTEST_GUILESS_MAIN(TestExchangeFiles)
+#include "tst_exchangefiles.moc"
