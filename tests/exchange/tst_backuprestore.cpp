@@ -1,13 +1,12 @@
 // Backup and restore as a person does them, from File / "Backup & Restore..." of the real window:
-// the round trip, the questions and their No, a backup that fails, and the files a restore refuses,
-// each leaving the data file byte for byte as it was.
+// the round trip, Cancel and No, a backup that fails, and the files refused, each refusal leaving the
+// data file byte for byte as it was.
 
 #include "CTestSession.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "exchange/CBackupRestoreDlg.h"
 #include "exchange/CSafetyCopy.h"
-#include "records/CHome.h"
 #include "res/AppInfo.h"
 #include "views/CHomeMgrView.h"
 
@@ -19,16 +18,6 @@
 #include <memory>
 
 namespace {
-
-const QString kFilter = QStringLiteral("Hearthstead Data Files (*.dat)|*.dat|All Files (*.*)|*.*|");
-const QString kRestoreError = QStringLiteral("There was an error restoring that file. Please try again.");
-
-long StoredHome(const QString& description)
-{
-    CHome home;
-    home.SetDescription(description);
-    return home.Save() ? home.GetId() : -1;
-}
 
 QByteArray Bytes(const QString& path)
 {
@@ -42,11 +31,10 @@ bool Write(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A copy of the delivered database changed by one statement.
-bool AlteredCopy(const QString& path, const char* statement)
+// An SQLite file after one statement, made from the delivered database or from nothing.
+bool Sqlite(const QString& path, const char* statement, bool fromDelivered = true)
 {
-    QFile::remove(path);
-    if (!QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), path))
+    if (fromDelivered && !QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), path))
         return false;
     sqlite3* db = nullptr;
     const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
@@ -68,15 +56,25 @@ private slots:
     void cancelAndNoChangeNothing_data();
     void cancelAndNoChangeNothing();
     void failedBackupClosesAndKeepsTheData();
-    void restoreRefusesWhatIsNotADataFile_data();
-    void restoreRefusesWhatIsNotADataFile();
+    void refusedFilesChangeNothing_data();
+    void refusedFilesChangeNothing();
 
 private:
-    // Scripts the dialog, opened from the menu, with that button pressed in it; the prompts the button
-    // brings follow in the script.
+    // Scripts the dialog, opened from the menu, and that button pressed in it; the prompts the button
+    // brings follow in the script, then RunCommand opens it.
     void ExpectPress(const QString& button, bool staysOpen = false);
     void RunCommand() { m_frame->OnCommand(ID_BACKUP); }
-    QString FilePath(const char* name) const { return m_session->Dir().Path() + QLatin1String(name); }
+    // A message titled with the program's name, with that icon and its text holding that part.
+    CScriptedPrompt::Step& ExpectMessage(int answer, MessageIcon icon, const QString& textPart)
+    {
+        return m_prompt->ExpectMessage(answer).Icon(icon).Caption(AppName()).TextContains(textPart);
+    }
+    QString FilePath(const QString& name) const { return m_session->Dir().Path() + name; }
+    QByteArray DataBytes() const { return Bytes(m_session->Dir().DatabasePath()); }
+    int SafetyCopies() const
+    {
+        return int(CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing().size());
+    }
 
     std::unique_ptr<CTestSession> m_session;
     CScriptedPrompt* m_prompt = nullptr;
@@ -108,7 +106,7 @@ void TestBackupRestore::ExpectPress(const QString& button, bool staysOpen)
         ->ExpectModalOf<CBackupRestoreDlg>([this, button, staysOpen](CBackupRestoreDlg& dialog) {
             dialog.findChild<QPushButton*>(button)->click();
             if (dialog.isVisible() != staysOpen)
-                m_prompt->AddProblem(QStringLiteral("the dialog's open state after %1").arg(button));
+                m_prompt->AddProblem(QStringLiteral("the dialog's open state after ") + button);
             if (staysOpen)
                 m_prompt->PressCancel(dialog);
         })
@@ -118,47 +116,46 @@ void TestBackupRestore::ExpectPress(const QString& button, bool staysOpen)
 
 void TestBackupRestore::backupThenRestoreBringsTheDataBack()
 {
-    const long kept = StoredHome(QStringLiteral("Lakeside Cottage"));
-    const QString backup = FilePath("backup.dat");
+    CHome kept;
+    kept.SetDescription(QStringLiteral("Lakeside Cottage"));
+    QVERIFY(kept.Save());
+    const QString backup = FilePath(QStringLiteral("backup.dat"));
     QVERIFY(Write(backup, "an older backup"));
-    ExpectPress("backupButton");
+    ExpectPress(QStringLiteral("backupButton"));
     m_prompt->ExpectFile(backup)
         .Save(true)
-        .Filter(kFilter)
         .DefaultName(QStringLiteral("Hearthstead Backup"))
         .DefaultExtension(QStringLiteral("dat"))
-        .PromptOverwrite(true);
-    m_prompt->ExpectMessage(IDOK)
-        .Text(QStringLiteral("Your data was successfully backed up to \"%1\".").arg(backup))
-        .Icon(MessageIcon::Information)
-        .Caption(AppName());
+        .PromptOverwrite(true)
+        .Filter(QStringLiteral("Hearthstead Data Files (*.dat)|*.dat|All Files (*.*)|*.*|"));
+    ExpectMessage(IDOK, MessageIcon::Information,
+                  QStringLiteral("Your data was successfully backed up to \"%1\".").arg(backup));
     RunCommand();
-    QCOMPARE(Bytes(backup), Bytes(m_session->Dir().DatabasePath()));
+    QCOMPARE(Bytes(backup), DataBytes());
 
-    StoredHome(QStringLiteral("Added After The Backup"));
-    const QByteArray beforeRestore = Bytes(m_session->Dir().DatabasePath());
-    m_frame->SelectHome(kept);
-    ExpectPress("restoreButton");
-    m_prompt->ExpectFile(backup).Save(false).DefaultName(QString()).Filter(kFilter);
-    m_prompt->ExpectMessage(IDYES)
-        .Text(QStringLiteral(
-            "Would you like to proceed with the Restore? Your current data will be overwritten."))
-        .Icon(MessageIcon::Question)
+    CHome added;
+    added.SetDescription(QStringLiteral("Added After The Backup"));
+    QVERIFY(added.Save());
+    const QByteArray beforeRestore = DataBytes();
+    m_frame->SelectHome(kept.GetId());
+    ExpectPress(QStringLiteral("restoreButton"));
+    m_prompt->ExpectFile(backup).Save(false).DefaultName(QString());
+    ExpectMessage(IDYES, MessageIcon::Question,
+                  QStringLiteral("Would you like to proceed with the Restore? "
+                                 "Your current data will be overwritten."))
         .Buttons(MessageButtons::YesNo);
-    m_prompt->ExpectMessage(IDOK)
-        .Text(QStringLiteral("Your data was successfully restored."))
-        .Icon(MessageIcon::Information);
+    ExpectMessage(IDOK, MessageIcon::Information, QStringLiteral("Your data was successfully restored."));
     RunCommand();
 
     QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
     QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
     QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
-    m_frame->SelectHome(kept);
+    m_frame->SelectHome(kept.GetId());
     QCOMPARE(m_frame->GetCurrentHome().GetDescription(), QStringLiteral("Lakeside Cottage"));
-    const QStringList safety =
-        CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing();
-    QCOMPARE(safety.size(), 1);
-    QCOMPARE(Bytes(safety.first()), beforeRestore);
+    QCOMPARE(SafetyCopies(), 1);
+    QCOMPARE(
+        Bytes(CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing().first()),
+        beforeRestore);
 }
 
 void TestBackupRestore::cancelAndNoChangeNothing_data()
@@ -174,76 +171,73 @@ void TestBackupRestore::cancelAndNoChangeNothing()
 {
     QFETCH(QString, button);
     QFETCH(bool, chooses);
-    const QByteArray before = Bytes(m_session->Dir().DatabasePath());
-    const QString backup = FilePath("backup.dat");
-    QVERIFY(QFile::copy(m_session->Dir().DatabasePath(), backup));
+    const QByteArray before = DataBytes();
+    const QString backup = FilePath(QStringLiteral("backup.dat"));
+    QVERIFY(Write(backup, before));
     ExpectPress(button, true);
     m_prompt->ExpectFile(chooses ? backup : QString());
     if (chooses)
-        m_prompt->ExpectMessage(IDNO).Icon(MessageIcon::Question);
+        ExpectMessage(IDNO, MessageIcon::Question, QStringLiteral("proceed with the Restore"));
     RunCommand();
-    QCOMPARE(Bytes(m_session->Dir().DatabasePath()), before);
-    QVERIFY(CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing().isEmpty());
+    QCOMPARE(DataBytes(), before);
+    QCOMPARE(SafetyCopies(), 0);
 }
 
 void TestBackupRestore::failedBackupClosesAndKeepsTheData()
 {
-    const QByteArray before = Bytes(m_session->Dir().DatabasePath());
-    const QString notAFolder = FilePath("notes.txt");
+    const QByteArray before = DataBytes();
+    const QString notAFolder = FilePath(QStringLiteral("notes.txt"));
     QVERIFY(Write(notAFolder, "a file where a folder should be"));
-    ExpectPress("backupButton");
+    ExpectPress(QStringLiteral("backupButton"));
     m_prompt->ExpectFile(notAFolder + QStringLiteral("/backup.dat"));
-    m_prompt->ExpectMessage(IDOK)
-        .Text(QStringLiteral("There was an error backing up to that file. Please try again."))
-        .Icon(MessageIcon::Exclamation)
-        .Caption(AppName());
+    ExpectMessage(IDOK, MessageIcon::Exclamation,
+                  QStringLiteral("There was an error backing up to that file. Please try again."));
     RunCommand();
-    QCOMPARE(Bytes(m_session->Dir().DatabasePath()), before);
+    QCOMPARE(DataBytes(), before);
     QVERIFY(m_session->Dir().Database().IsOpen());
 }
 
-void TestBackupRestore::restoreRefusesWhatIsNotADataFile_data()
+void TestBackupRestore::refusedFilesChangeNothing_data()
 {
+    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("random bytes") << "random.dat"
+    const QString restore = QStringLiteral("restoreButton");
+    QTest::newRow("random bytes") << restore << "random.dat"
                                   << "It is not a database.";
-    QTest::newRow("empty file") << "empty.dat"
+    QTest::newRow("empty file") << restore << "empty.dat"
                                 << "The file is empty.";
-    QTest::newRow("other tables") << "other.dat"
+    QTest::newRow("other tables") << restore << "other.dat"
                                   << "It has no Homes table.";
-    QTest::newRow("missing table") << "noloans.dat"
+    QTest::newRow("missing table") << restore << "noloans.dat"
                                    << "It has no Loans table.";
-    QTest::newRow("older layout") << "older.dat"
+    QTest::newRow("older layout") << restore << "older.dat"
                                   << "Its Assets table has no SerialNumber column";
-    QTest::newRow("the data file itself") << "HOMEDATA.DAT"
-                                          << "is using now. Choose a backup copy";
+    QTest::newRow("restore the data file") << restore << "HOMEDATA.DAT"
+                                           << "Choose a backup copy to restore.";
+    QTest::newRow("back up onto the data file") << QStringLiteral("backupButton") << "HOMEDATA.DAT"
+                                                << "Choose another name or folder";
 }
 
-void TestBackupRestore::restoreRefusesWhatIsNotADataFile()
+void TestBackupRestore::refusedFilesChangeNothing()
 {
+    QFETCH(QString, button);
     QFETCH(QString, file);
     QFETCH(QString, reason);
-    QByteArray noise(8192, Qt::Uninitialized);
-    for (char& byte : noise)
-        byte = char(QRandomGenerator::global()->bounded(256));
-    QVERIFY(Write(FilePath("random.dat"), noise));
-    QVERIFY(Write(FilePath("empty.dat"), QByteArray()));
-    QVERIFY(AlteredCopy(FilePath("noloans.dat"), "DROP TABLE Loans;"));
-    QVERIFY(AlteredCopy(FilePath("older.dat"), "ALTER TABLE Assets DROP COLUMN SerialNumber;"));
-    sqlite3* other = nullptr;
-    QCOMPARE(sqlite3_open(QFile::encodeName(FilePath("other.dat")).constData(), &other), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(other, "CREATE TABLE Recipes (Name TEXT);", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(other);
+    QVERIFY(Write(FilePath(QStringLiteral("random.dat")), QByteArray::fromHex("5a17c3e0").repeated(2048)));
+    QVERIFY(Write(FilePath(QStringLiteral("empty.dat")), QByteArray()));
+    QVERIFY(Sqlite(FilePath(QStringLiteral("other.dat")), "CREATE TABLE Recipes (Name TEXT);", false));
+    QVERIFY(Sqlite(FilePath(QStringLiteral("noloans.dat")), "DROP TABLE Loans;"));
+    QVERIFY(Sqlite(FilePath(QStringLiteral("older.dat")), "ALTER TABLE Assets DROP COLUMN SerialNumber;"));
 
-    const QByteArray before = Bytes(m_session->Dir().DatabasePath());
-    ExpectPress("restoreButton", true);
-    m_prompt->ExpectFile(m_session->Dir().Path() + file);
-    m_prompt->ExpectMessage(IDOK).TextContains(reason).Icon(MessageIcon::Exclamation).Caption(AppName());
+    const QByteArray before = DataBytes();
+    ExpectPress(button, true);
+    m_prompt->ExpectFile(FilePath(file));
+    ExpectMessage(IDOK, MessageIcon::Exclamation, reason);
     RunCommand();
-    QCOMPARE(Bytes(m_session->Dir().DatabasePath()), before);
+    QCOMPARE(DataBytes(), before);
     QVERIFY(m_session->Dir().Database().IsOpen());
-    QVERIFY(CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing().isEmpty());
+    QCOMPARE(SafetyCopies(), 0);
 }
 
 QTEST_MAIN(TestBackupRestore)
