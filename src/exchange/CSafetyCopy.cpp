@@ -18,7 +18,6 @@ bool CSafetyCopy::Make()
     if (!CopyFileAtomically(m_dataFile, path, &m_lastError))
         return false;
     m_path = path;
-    RemoveOldest();
     return true;
 }
 

@@ -10,7 +10,8 @@
 //
 //     CSafetyCopy safety(GetDatabasePath(), QStringLiteral("restore"));
 //     if (!safety.Make()) ...refuse to replace, safety.GetLastError() says why...
-//     ...replace the data file; when that fails half-way: safety.PutBack()...
+//     ...replace the data file; when the new file is unusable: safety.PutBack()...
+//     safety.RemoveOldest();
 class CSafetyCopy final
 {
 public:
@@ -18,9 +19,12 @@ public:
 
     CSafetyCopy(const QString& dataFile, const QString& occasion);
 
-    // Copies the data file (which must not be open for writing) to a new safety copy, then removes
-    // the oldest copies of this occasion beyond kKeep. False, with nothing made, when the copy fails.
+    // Copies the data file (which must not be open for writing) to a new safety copy. False, with
+    // nothing made, when the copy fails.
     bool Make();
+    // Removes this occasion's oldest copies beyond kKeep. Called once the replacement is over, so the
+    // old copy a user restores from is never removed while it is still to be read.
+    void RemoveOldest();
     // Puts the copy made by Make back over the data file, whole or not at all.
     bool PutBack();
 
@@ -32,7 +36,6 @@ public:
 
 private:
     QString NewPath() const;
-    void RemoveOldest();
 
     QString m_dataFile;
     QString m_occasion;

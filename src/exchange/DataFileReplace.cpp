@@ -44,8 +44,10 @@ bool ReplaceDataFile(CADODataBase& database, const QString& source, const QStrin
     database.Close();
     CSafetyCopy safety(dataFile, occasion);
     const bool replaced = CopyOver(source, dataFile, safety, error);
-    if (database.Open(GetConnectionString()))
+    if (database.Open(GetConnectionString())) {
+        safety.RemoveOldest();
         return replaced;
+    }
     if (!replaced) {
         SetError(error, QStringLiteral("the data file does not open: ") + database.GetLastError());
         return false;

@@ -50,6 +50,7 @@ private slots:
     void brokenCopyLeavesTheTarget();
     void safetyCopiesKeepTheNewestFive();
     void replacedFileThatDoesNotOpenIsRolledBack();
+    void oldestSafetyCopyCanBeRestored();
 };
 
 void TestExchangeFiles::brokenCopyLeavesTheTarget()
@@ -72,6 +73,7 @@ void TestExchangeFiles::safetyCopiesKeepTheNewestFive()
         QVERIFY(Write(data, QByteArray::number(round)));
         safety = CSafetyCopy(data, QStringLiteral("restore"));
         QVERIFY2(safety.Make(), qPrintable(safety.GetLastError()));
+        safety.RemoveOldest();
     }
     const QStringList kept = safety.Existing();
     QCOMPARE(kept.size(), CSafetyCopy::kKeep);
@@ -97,6 +99,23 @@ void TestExchangeFiles::replacedFileThatDoesNotOpenIsRolledBack()
     QVERIFY(error.contains(QStringLiteral("does not open")));
     QVERIFY(dir.Database().IsOpen());
     QCOMPARE(Bytes(dir.DatabasePath()), before);
+}
+
+// With the limit reached, restoring the oldest copy must read it before the limit removes it.
+void TestExchangeFiles::oldestSafetyCopyCanBeRestored()
+{
+    CTestDataDir dir;
+    QVERIFY(dir.Database().IsOpen());
+    const QByteArray oldest = Bytes(dir.DatabasePath());
+    for (int round = 1; round <= CSafetyCopy::kKeep; ++round) {
+        QVERIFY(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Make());
+        QVERIFY(dir.Database().Execute(QStringLiteral("INSERT INTO Homes (HomeId) VALUES (%1);").arg(round)));
+    }
+    const QString source = CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().first();
+    QVERIFY(ReplaceDataFile(dir.Database(), source, QStringLiteral("restore")));
+    QCOMPARE(Bytes(dir.DatabasePath()), oldest);
+    QCOMPARE(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().size(),
+             CSafetyCopy::kKeep);
 }
 
 QTEST_GUILESS_MAIN(TestExchangeFiles)
