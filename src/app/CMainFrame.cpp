@@ -1,14 +1,14 @@
 #include "app/CMainFrame.h"
 
 #include "app/CAboutDlg.h"
-#include "app/CRegistryKey.h"
 #include "app/CToolbarIcons.h"
-#include "app/SettingNames.h"
 #include "controls/Theme.h"
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "exchange/CBackupRestoreDlg.h"
 #include "platform/CPrompt.h"
+#include "platform/Settings.h"
+#include "platform/WindowPlacement.h"
 #include "records/sheets/HomeProperties.h"
 #include "res/AppInfo.h"
 #include "views/CHomeMgrView.h"
@@ -218,7 +218,7 @@ void CMainFrame::SelectHome(long id)
     m_currentHome.SetId(id);
     if (m_currentHome.Load()) {
         if (m_settings)
-            m_settings->SetDword(QString::fromLatin1(Settings::kLastHomeId), quint32(id));
+            Settings::LastHomeId.Set(*m_settings, quint32(id));
         if (m_todayView) {
             // Equity first, so the lines never show the previous home's figure.
             m_todayView->ComputeEquity();
@@ -332,8 +332,9 @@ void CMainFrame::OnAbout()
 void CMainFrame::OnBackupRestore()
 {
     CADODataBase* database = AppDatabase();
-    if (!database)
+    if (!database) {
         return;
+    }
     CBackupRestoreDlg dialog(*database, this);
     connect(&dialog, &CBackupRestoreDlg::dataFileReplaced, this, &CMainFrame::ReloadAll);
     Prompt().RunModal(dialog);
@@ -344,7 +345,7 @@ void CMainFrame::SavePlacement()
     if (m_placementSaved || !m_settings)
         return;
     m_placementSaved = true;
-    m_settings->SavePlacement(QString::fromLatin1(Settings::kWindowPlacement), *this);
+    WindowPlacement::Save(*m_settings, *this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
