@@ -70,8 +70,9 @@ CBackupRestoreDlg::CBackupRestoreDlg(CADODataBase& database, QWidget* parent)
 void CBackupRestoreDlg::OnBackup()
 {
     const QString target = ChooseFile(true);
-    if (target.isEmpty())
+    if (target.isEmpty()) {
         return;
+    }
     // Renaming a copy over the open data file would cut the session off from its own file.
     if (IsSameFile(target, GetDatabasePath())) {
         Warn(tr("That file is the data file %1 is using now. Choose another name or folder for the backup.")
@@ -80,28 +81,32 @@ void CBackupRestoreDlg::OnBackup()
     }
     CWaitCursor wait;
     // No write is under way while this dialog is modal, so the open file is whole on the disk.
-    if (CopyFileAtomically(GetDatabasePath(), target))
+    if (CopyFileAtomically(GetDatabasePath(), target)) {
         ShowMessage(this, tr("Your data was successfully backed up to \"%1\".").arg(target), AppName(),
                     MessageIcon::Information);
-    else
+    } else {
         Warn(tr("There was an error backing up to that file. Please try again."));
+    }
     accept();
 }
 
 void CBackupRestoreDlg::OnRestore()
 {
     const QString source = ChooseFile(false);
-    if (source.isEmpty() || Refuses(source))
+    if (source.isEmpty() || Refuses(source)) {
         return;
+    }
     if (ShowMessage(this,
                     tr("Would you like to proceed with the Restore? Your current data will be overwritten."),
-                    AppName(), MessageIcon::Question, MessageButtons::YesNo) != IDYES)
+                    AppName(), MessageIcon::Question, MessageButtons::YesNo) != IDYES) {
         return;
+    }
     CWaitCursor wait;
-    if (ReplaceDataFile(m_database, source, QStringLiteral("restore")))
+    if (ReplaceDataFile(m_database, source, QStringLiteral("restore"))) {
         ShowMessage(this, tr("Your data was successfully restored."), AppName(), MessageIcon::Information);
-    else
+    } else {
         Warn(tr("There was an error restoring that file. Please try again."));
+    }
     emit dataFileReplaced();
     accept();
 }
@@ -129,8 +134,9 @@ bool CBackupRestoreDlg::Refuses(const QString& source)
         return true;
     }
     const QString problem = CheckDataFile(source);
-    if (problem.isEmpty())
+    if (problem.isEmpty()) {
         return false;
+    }
     Warn(tr("That file is not a %1 data file, so it was not restored. %2 Your current data has not been "
             "changed.")
              .arg(AppName(), problem));

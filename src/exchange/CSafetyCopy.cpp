@@ -15,8 +15,9 @@ CSafetyCopy::CSafetyCopy(const QString& dataFile, const QString& occasion)
 bool CSafetyCopy::Make()
 {
     const QString path = NewPath();
-    if (!CopyFileAtomically(m_dataFile, path, &m_lastError))
+    if (!CopyFileAtomically(m_dataFile, path, &m_lastError)) {
         return false;
+    }
     m_path = path;
     return true;
 }
@@ -37,8 +38,9 @@ QStringList CSafetyCopy::Existing() const
                             QStringLiteral("-*.") + data.suffix();
     const QDir folder = data.absoluteDir();
     QStringList paths;
-    for (const QString& name : folder.entryList({pattern}, QDir::Files, QDir::Name))
+    for (const QString& name : folder.entryList({pattern}, QDir::Files, QDir::Name)) {
         paths << folder.filePath(name);
+    }
     return paths;
 }
 
@@ -52,8 +54,9 @@ QString CSafetyCopy::NewPath() const
                              QStringLiteral(".before-") + m_occasion + QLatin1Char('-') +
                              when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QLatin1Char('.') +
                              data.suffix();
-        if (!QFileInfo::exists(path))
+        if (!QFileInfo::exists(path)) {
             return path;
+        }
         when = when.addMSecs(1);
     }
 }
@@ -61,6 +64,7 @@ QString CSafetyCopy::NewPath() const
 void CSafetyCopy::RemoveOldest()
 {
     QStringList copies = Existing();
-    while (copies.size() > kKeep)
+    while (copies.size() > kKeep) {
         QFile::remove(copies.takeFirst());
+    }
 }

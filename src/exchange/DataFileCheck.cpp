@@ -12,32 +12,23 @@ namespace {
 struct TableLayout
 {
     const char* table;
-    QStringList columns;
+    const char* columns; // separated by blanks
 };
 
 // Every column the program uses, table by table.
-const QList<TableLayout>& ProgramLayout()
-{
-    static const QList<TableLayout> layout = {
-        {"Homes", {"HomeId", "Description", "Address", "CurrentValue", "Picture2", "Notes"}},
-        {"Areas",
-         {"AreaId", "HomeId", "Description", "Length", "Width", "Height", "Color1", "Color2", "Color3",
-          "Label1", "Label2", "Label3", "Notes"}},
-        {"Assets",
-         {"AssetId", "HomeId", "AreaId", "CategoryId", "Description", "PurchasePrice", "PurchaseDate",
-          "CurrentValue", "ReplacementValue", "Vendor", "Phone1", "Phone2", "MakeModel", "SerialNumber",
-          "WarrantyExpiration", "Picture2", "Notes"}},
-        {"Categories", {"CategoryId", "Description", "CategoryType"}},
-        {"Loans",
-         {"LoanId", "AssetId", "AssetType", "Description", "Principal", "InterestRate", "TermInMonths",
-          "StartDate", "LenderName", "LenderAcctNo", "LenderPhone", "Notes"}},
-        {"Tasks",
-         {"TaskId", "TaskType", "Status", "Description", "Cost", "Vendor", "Custom1", "Custom2", "Custom3",
-          "Notes"}},
-        {"TableIds", {"TableName", "NextId"}},
-    };
-    return layout;
-}
+constexpr TableLayout kProgramLayout[] = {
+    {"Homes", "HomeId Description Address CurrentValue Picture2 Notes"},
+    {"Areas",
+     "AreaId HomeId Description Length Width Height Color1 Color2 Color3 Label1 Label2 Label3 Notes"},
+    {"Assets",
+     "AssetId HomeId AreaId CategoryId Description PurchasePrice PurchaseDate CurrentValue "
+     "ReplacementValue Vendor Phone1 Phone2 MakeModel SerialNumber WarrantyExpiration Picture2 Notes"},
+    {"Categories", "CategoryId Description CategoryType"},
+    {"Loans", "LoanId AssetId AssetType Description Principal InterestRate TermInMonths StartDate LenderName "
+              "LenderAcctNo LenderPhone Notes"},
+    {"Tasks", "TaskId TaskType Status Description Cost Vendor Custom1 Custom2 Custom3 Notes"},
+    {"TableIds", "TableName NextId"},
+};
 
 // Closes the read-only connection however the check ends.
 class CReadOnlyFile final
@@ -58,15 +49,18 @@ public:
     bool Column(const char* sql, const QString& parameter, QSet<QString>& values) const
     {
         sqlite3_stmt* statement = nullptr;
-        if (!m_db || sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr) != SQLITE_OK)
+        if (!m_db || sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr) != SQLITE_OK) {
             return false;
+        }
         const QByteArray bound = parameter.toUtf8();
-        if (!parameter.isEmpty())
+        if (!parameter.isEmpty()) {
             sqlite3_bind_text(statement, 1, bound.constData(), int(bound.size()), SQLITE_STATIC);
+        }
         int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
             values.insert(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)))
                               .toLower());
+        }
         sqlite3_finalize(statement);
         return rc == SQLITE_DONE;
     }
@@ -77,17 +71,19 @@ private:
 
 QString MissingPart(const CReadOnlyFile& file, const QSet<QString>& tables)
 {
-    for (const TableLayout& layout : ProgramLayout()) {
+    for (const TableLayout& layout : kProgramLayout) {
         const QString table = QString::fromLatin1(layout.table);
-        if (!tables.contains(table.toLower()))
+        if (!tables.contains(table.toLower())) {
             return QObject::tr("It has no %1 table.").arg(table);
+        }
         QSet<QString> columns;
         file.Column("SELECT name FROM pragma_table_info(?1);", table, columns);
-        for (const QString& column : layout.columns) {
-            if (!columns.contains(column.toLower()))
+        for (const QString& column : QString::fromLatin1(layout.columns).split(QLatin1Char(' '))) {
+            if (!columns.contains(column.toLower())) {
                 return QObject::tr("Its %1 table has no %2 column; it may come from an older version of "
                                    "the program.")
                     .arg(table, column);
+            }
         }
     }
     return QString();
@@ -98,20 +94,25 @@ QString MissingPart(const CReadOnlyFile& file, const QSet<QString>& tables)
 QString CheckDataFile(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.isFile())
+    if (!info.isFile()) {
         return QObject::tr("The file cannot be found.");
-    if (info.size() == 0)
+    }
+    if (info.size() == 0) {
         return QObject::tr("The file is empty.");
+    }
     const CReadOnlyFile file(path);
     QSet<QString> tables;
-    if (!file.Column("SELECT name FROM sqlite_master WHERE type='table';", QString(), tables))
+    if (!file.Column("SELECT name FROM sqlite_master WHERE type='table';", QString(), tables)) {
         return QObject::tr("It is not a database.");
+    }
     const QString missing = MissingPart(file, tables);
-    if (!missing.isEmpty())
+    if (!missing.isEmpty()) {
         return missing;
+    }
     QSet<QString> health;
     if (!file.Column("PRAGMA quick_check;", QString(), health) ||
-        health != QSet<QString>{QStringLiteral("ok")})
+        health != QSet<QString>{QStringLiteral("ok")}) {
         return QObject::tr("It is damaged.");
+    }
     return QString();
 }

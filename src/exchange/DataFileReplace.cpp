@@ -11,8 +11,9 @@ namespace {
 
 void SetError(QString* error, const QString& text)
 {
-    if (error)
+    if (error) {
         *error = text;
+    }
 }
 
 // A journal left beside the closed data file belongs to that file; copied data under it would be
@@ -53,7 +54,8 @@ bool ReplaceDataFile(CADODataBase& database, const QString& source, const QStrin
         return false;
     }
     SetError(error, QStringLiteral("the new data file does not open: ") + database.GetLastError());
-    if (safety.PutBack())
+    if (safety.PutBack()) {
         database.Open(GetConnectionString());
+    }
     return false;
 }

@@ -18,8 +18,9 @@ constexpr qint64 kChunkSize = 256 * 1024;
 
 void SetError(QString* error, const QString& text)
 {
-    if (error)
+    if (error) {
         *error = text;
+    }
 }
 
 QString SystemError()
@@ -36,8 +37,9 @@ bool WriteAll(QIODevice& source, QFile& target, QString* error)
             SetError(error, QStringLiteral("reading the source failed: ") + source.errorString());
             return false;
         }
-        if (read == 0)
+        if (read == 0) {
             return true;
+        }
         if (target.write(buffer.constData(), read) != read) {
             SetError(error, QStringLiteral("writing failed: ") + target.errorString());
             return false;
@@ -59,8 +61,9 @@ bool SyncToDisk(QFile& file, QString* error)
 void SyncFolder(const QString& folder)
 {
     const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (handle < 0)
+    if (handle < 0) {
         return;
+    }
     ::fsync(handle);
     ::close(handle);
 }
@@ -68,8 +71,9 @@ void SyncFolder(const QString& folder)
 // A new file gets the usual permissions of a user's document, a replaced one keeps its own.
 QFileDevice::Permissions PermissionsFor(const QString& target)
 {
-    if (QFileInfo::exists(target))
+    if (QFileInfo::exists(target)) {
         return QFile::permissions(target);
+    }
     return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 }
 
@@ -86,8 +90,9 @@ bool CopyFileAtomically(QIODevice& source, const QString& target, QString* error
                  QStringLiteral("the folder %1 cannot be written: %2").arg(folder, temporary.errorString()));
         return false;
     }
-    if (!WriteAll(source, temporary, error) || !SyncToDisk(temporary, error))
+    if (!WriteAll(source, temporary, error) || !SyncToDisk(temporary, error)) {
         return false;
+    }
     temporary.setPermissions(PermissionsFor(target));
     temporary.close();
     const QByteArray from = QFile::encodeName(temporary.fileName());

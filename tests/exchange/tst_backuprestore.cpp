@@ -34,8 +34,9 @@ bool Write(const QString& path, const QByteArray& bytes)
 // An SQLite file after one statement, made from the delivered database or from nothing.
 bool Sqlite(const QString& path, const char* statement, bool fromDelivered = true)
 {
-    if (fromDelivered && !QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), path))
+    if (fromDelivered && !QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), path)) {
         return false;
+    }
     sqlite3* db = nullptr;
     const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
                       sqlite3_exec(db, statement, nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -105,10 +106,12 @@ void TestBackupRestore::ExpectPress(const QString& button, bool staysOpen)
     m_prompt
         ->ExpectModalOf<CBackupRestoreDlg>([this, button, staysOpen](CBackupRestoreDlg& dialog) {
             dialog.findChild<QPushButton*>(button)->click();
-            if (dialog.isVisible() != staysOpen)
+            if (dialog.isVisible() != staysOpen) {
                 m_prompt->AddProblem(QStringLiteral("the dialog's open state after ") + button);
-            if (staysOpen)
+            }
+            if (staysOpen) {
                 m_prompt->PressCancel(dialog);
+            }
         })
         .Caption(QStringLiteral("Backup & Restore"))
         .Owner(m_frame.get());
@@ -176,8 +179,9 @@ void TestBackupRestore::cancelAndNoChangeNothing()
     QVERIFY(Write(backup, before));
     ExpectPress(button, true);
     m_prompt->ExpectFile(chooses ? backup : QString());
-    if (chooses)
+    if (chooses) {
         ExpectMessage(IDNO, MessageIcon::Question, QStringLiteral("proceed with the Restore"));
+    }
     RunCommand();
     QCOMPARE(DataBytes(), before);
     QCOMPARE(SafetyCopies(), 0);
@@ -203,20 +207,21 @@ void TestBackupRestore::refusedFilesChangeNothing_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
     const QString restore = QStringLiteral("restoreButton");
-    QTest::newRow("random bytes") << restore << "random.dat"
-                                  << "It is not a database.";
-    QTest::newRow("empty file") << restore << "empty.dat"
-                                << "The file is empty.";
-    QTest::newRow("other tables") << restore << "other.dat"
-                                  << "It has no Homes table.";
-    QTest::newRow("missing table") << restore << "noloans.dat"
-                                   << "It has no Loans table.";
-    QTest::newRow("older layout") << restore << "older.dat"
-                                  << "Its Assets table has no SerialNumber column";
-    QTest::newRow("restore the data file") << restore << "HOMEDATA.DAT"
-                                           << "Choose a backup copy to restore.";
-    QTest::newRow("back up onto the data file") << QStringLiteral("backupButton") << "HOMEDATA.DAT"
-                                                << "Choose another name or folder";
+    QTest::newRow("random bytes") << restore << QStringLiteral("random.dat")
+                                  << QStringLiteral("It is not a database.");
+    QTest::newRow("empty file") << restore << QStringLiteral("empty.dat")
+                                << QStringLiteral("The file is empty.");
+    QTest::newRow("other tables") << restore << QStringLiteral("other.dat")
+                                  << QStringLiteral("It has no Homes table.");
+    QTest::newRow("missing table") << restore << QStringLiteral("noloans.dat")
+                                   << QStringLiteral("It has no Loans table.");
+    QTest::newRow("older layout") << restore << QStringLiteral("older.dat")
+                                  << QStringLiteral("Its Assets table has no SerialNumber column");
+    QTest::newRow("restore the data file")
+        << restore << QStringLiteral("HOMEDATA.DAT") << QStringLiteral("Choose a backup copy to restore.");
+    QTest::newRow("back up onto the data file")
+        << QStringLiteral("backupButton") << QStringLiteral("HOMEDATA.DAT")
+        << QStringLiteral("Choose another name or folder");
 }
 
 void TestBackupRestore::refusedFilesChangeNothing()
