@@ -9,6 +9,7 @@
 #include "platform/CPrompt.h"
 #include "res/AppInfo.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +32,8 @@ QGroupBox* Group(const QString& title, QPushButton* button, const QString& text,
     auto* group = new QGroupBox(title, parent);
     auto* explanation = new QLabel(text, group);
     explanation->setWordWrap(true);
+    // The sentence beside the button says what it does; screen readers read it with the button.
+    button->setAccessibleDescription(text);
     explanation->setMinimumWidth(260);
     auto* row = new QHBoxLayout(group);
     row->addWidget(button, 0, Qt::AlignTop);
@@ -82,8 +85,9 @@ void CBackupRestoreDlg::OnBackup()
     CWaitCursor wait;
     // No write is under way while this dialog is modal, so the open file is whole on the disk.
     if (CopyFileAtomically(GetDatabasePath(), target)) {
-        ShowMessage(this, tr("Your data was successfully backed up to \"%1\".").arg(target), AppName(),
-                    MessageIcon::Information);
+        ShowMessage(
+            this, tr("Your data was successfully backed up to \"%1\".").arg(QDir::toNativeSeparators(target)),
+            AppName(), MessageIcon::Information);
     } else {
         Warn(tr("There was an error backing up to that file. Please try again."));
     }
