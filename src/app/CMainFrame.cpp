@@ -4,6 +4,8 @@
 #include "app/CToolbarIcons.h"
 #include "controls/Theme.h"
 #include "data/AppPaths.h"
+#include "data/CADODataBase.h"
+#include "exchange/CBackupRestoreDlg.h"
 #include "platform/CPrompt.h"
 #include "platform/Settings.h"
 #include "platform/WindowPlacement.h"
@@ -303,6 +305,9 @@ void CMainFrame::OnCommand(int id)
     case ID_SELECT_HOME:
         ShowHomesView();
         break;
+    case ID_BACKUP:
+        OnBackupRestore();
+        break;
     case ID_APP_ABOUT:
         OnAbout();
         break;
@@ -326,6 +331,17 @@ void CMainFrame::OnAbout()
 {
     CAboutDlg about(this);
     Prompt().RunModal(about);
+}
+
+void CMainFrame::OnBackupRestore()
+{
+    CADODataBase* database = AppDatabase();
+    if (!database) {
+        return;
+    }
+    CBackupRestoreDlg dialog(*database, this);
+    connect(&dialog, &CBackupRestoreDlg::dataFileReplaced, this, &CMainFrame::ReloadAll);
+    Prompt().RunModal(dialog);
 }
 
 void CMainFrame::SavePlacement()
