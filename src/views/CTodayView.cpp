@@ -11,6 +11,11 @@
 
 #include <QPainter>
 
+namespace {
+constexpr int kLineWidth = 500;
+constexpr int kLineHeight = 15;
+} // namespace
+
 CTodayView::CTodayView(CHome& currentHome, QWidget* parent)
     : QWidget(parent), m_home(currentHome), m_description(MakeLine(DescriptionLine)),
       m_tasks(MakeLine(TasksLine)), m_inventory(MakeLine(InventoryLine)), m_equityLine(MakeLine(EquityLine))
@@ -61,24 +66,23 @@ void CTodayView::RefreshText()
     if (m_activeTasks == 1)
         m_tasks->setText(tr("1 Active task"));
     else if (m_activeTasks > 1)
-        m_tasks->setText(QString::asprintf("%d Active tasks", m_activeTasks));
+        m_tasks->setText(tr("%1 Active tasks").arg(m_activeTasks));
     else
         m_tasks->setText(tr("Pick tasks and shopping items"));
 
     if (m_inventoryTotal == 0.0f)
         m_inventory->setText(tr("Add an asset to the Home Inventory"));
     else
-        m_inventory->setText(QStringLiteral("Home Inventory is worth ") + FormatMoney(m_inventoryTotal));
+        m_inventory->setText(tr("Home Inventory is worth %1").arg(FormatMoney(m_inventoryTotal)));
 
     if (m_equity == 0.0f)
         m_equityLine->setText(tr("Manage Mortgages and Home Equity"));
     else
-        m_equityLine->setText(QStringLiteral("Home Equity is %1").arg(FormatMoney(m_equity)));
+        m_equityLine->setText(tr("Home Equity is %1").arg(FormatMoney(m_equity)));
 
-    for (CLabel* line : {m_description, m_tasks, m_inventory, m_equityLine}) {
-        line->SizeToText();
+    // The lines keep their layout size, so the whole line is clickable, not just its text.
+    for (CLabel* line : {m_description, m_tasks, m_inventory, m_equityLine})
         line->update();
-    }
 }
 
 void CTodayView::ComputeEquity()
@@ -143,7 +147,7 @@ void CTodayView::LayoutLines()
     const int offsets[] = {100, 75, 50, 25};
     CLabel* lines[] = {m_description, m_tasks, m_inventory, m_equityLine};
     for (int i = 0; i < 4; ++i)
-        lines[i]->move(8, H - offsets[i]);
+        lines[i]->setGeometry(8, H - offsets[i], kLineWidth, kLineHeight);
 }
 
 void CTodayView::resizeEvent(QResizeEvent* event)

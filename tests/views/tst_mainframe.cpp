@@ -3,16 +3,20 @@
 
 #include "CTestSession.h"
 #include "app/CMainFrame.h"
-#include "app/CRegistryKey.h"
-#include "app/SettingNames.h"
 #include "controls/CAutoListCtrl.h"
+#include "controls/CLabel.h"
+#include "data/AppPaths.h"
+#include "platform/Settings.h"
+#include "platform/WindowPlacement.h"
 #include "records/CHome.h"
 #include "views/CHomeMgrView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -46,6 +50,7 @@ private slots:
     void newButtonDependsOnTheView();
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
+    void toolbarShowsImagesAndTheTitleTakesTheBackground();
 
 private:
     std::unique_ptr<CTestSession> m_session;
@@ -60,7 +65,7 @@ void TestMainFrame::init()
     QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
     m_prompt = &m_session->Prompt();
     m_settings = std::make_unique<CRegistryKey>();
-    QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
+    QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, Settings::kKeyPath));
     m_frame = std::make_unique<CMainFrame>(m_settings.get());
     m_frame->show();
     m_frame->CreateViews();
@@ -156,17 +161,38 @@ void TestMainFrame::loanManagerOpensTheProfileOnLoans()
 
 void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
 {
+    // The smallest area under the menu bar, toolbar and status bar included, is 460 x 450.
     m_frame->resize(100, 100);
-    QVERIFY(m_frame->centralWidget()->width() >= 460);
-    QVERIFY(m_frame->minimumHeight() >= 450);
+    QCOMPARE(m_frame->width(), 460);
+    QCOMPARE(m_frame->height() - m_frame->menuBar()->height(), 450);
 
     m_frame->resize(700, 560);
     QVERIFY(m_frame->close());
     CRegistryKey reread;
-    QVERIFY(reread.Open(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
+    QVERIFY(reread.Open(RegistryRoot::CurrentUser, Settings::kKeyPath));
     auto other = std::make_unique<QWidget>();
-    QVERIFY(reread.LoadPlacement(QString::fromLatin1(Settings::kWindowPlacement), *other));
+    QVERIFY(WindowPlacement::Load(reread, *other));
     QCOMPARE(other->size(), m_frame->size());
+}
+
+void TestMainFrame::toolbarShowsImagesAndTheTitleTakesTheBackground()
+{
+    auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    QVERIFY(bar);
+    QCOMPARE(bar->iconSize(), QSize(25, 23));
+    for (int id : {ID_NEW, ID_VIEW_TODAY, ID_VIEW_TASKS, ID_VIEW_INVENTORY, ID_VIEW_LOCATIONS,
+                   ID_LOAN_MANAGER, ID_SYNC}) {
+        QAction* action = m_frame->GetCommand(id);
+        auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+        QVERIFY2(button, qPrintable(QString::number(id)));
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        QCOMPARE(button->toolTip(), LoadResString(id));
+        QCOMPARE(action->statusTip(), LoadResString(id));
+    }
+    // The homes view's title sits on the frame's background, set after the title was made.
+    auto* title = m_frame->findChild<CLabel*>(QStringLiteral("homesTitle"));
+    QVERIFY(title);
+    QCOMPARE(title->GetBkColor(), QColor(234, 239, 244));
 }
 
 QTEST_MAIN(TestMainFrame)
