@@ -25,8 +25,9 @@ bool WantsVersion(int argc, char** argv)
 QIcon AppIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/desktop/hearthstead-%1.png").arg(size), QSize(size, size));
+    }
     return icon;
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kDataFile = QStringLiteral("HOMEDATA.DAT");
+constexpr QLatin1String kDataFile("HOMEDATA.DAT");
 
 QString WithSlash(const QString& directory)
 {
@@ -46,22 +46,25 @@ CAppFolders::CAppFolders(const QString& programDir)
 QString CAppFolders::UserDataPath()
 {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
+    if (base.isEmpty() || QDir::isRelativePath(base)) {
         base = QDir::homePath() + QStringLiteral("/.local/share");
+    }
     return WithSlash(base) + QStringLiteral("hearthstead/");
 }
 
 bool CAppFolders::Prepare() const
 {
-    if (!m_installed)
+    if (!m_installed) {
         return true;
+    }
     if (!QDir().mkpath(m_dataPath)) {
         ReportFolder(QStringLiteral("cannot create the data folder"), m_dataPath);
         return false;
     }
     const QString target = m_dataPath + kDataFile;
-    if (QFileInfo::exists(target))
+    if (QFileInfo::exists(target)) {
         return true;
+    }
     // The copy keeps the installed file's read-only mode; the user's own copy must be writable.
     if (!QFile::copy(m_deliveredPath + kDataFile, target) ||
         !QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner)) {
