@@ -4,12 +4,18 @@
 #include "app/CRegistryKey.h"
 #include "app/CToolbarIcons.h"
 #include "app/SettingNames.h"
+#include "app/ShowMessageOnce.h"
 #include "controls/Theme.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "records/CAsset.h"
+#include "records/sheets/AssetProperties.h"
 #include "records/sheets/HomeProperties.h"
 #include "res/AppInfo.h"
+#include "res/StringIds.h"
+#include "views/CDlgCategories.h"
 #include "views/CHomeMgrView.h"
+#include "views/CInventoryView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -181,6 +187,7 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::CreateViews()
 {
+    CreateInventoryView();
     m_todayView = new CTodayView(m_currentHome, this);
     m_stack->addWidget(m_todayView);
     connect(m_todayView, &CTodayView::profileSaved, this, [this] {
@@ -191,6 +198,38 @@ void CMainFrame::CreateViews()
     connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
     connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
     connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
+}
+
+void CMainFrame::CreateInventoryView()
+{
+    m_inventoryView = new CInventoryView(m_currentHome, this);
+    m_inventoryView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_inventoryView);
+    quint32 filter = 0;
+    if (m_settings && m_settings->GetDword(QString::fromLatin1(Settings::kInventoryCategory), filter))
+        m_inventoryView->RestoreCategoryFilter(long(filter));
+    connect(m_inventoryView, &CInventoryView::totalChanged, this, [this](float total) {
+        if (!m_todayView)
+            return;
+        m_todayView->SetInventoryTotal(total);
+        m_todayView->RefreshText();
+    });
+    connect(m_inventoryView, &CInventoryView::categoryFilterChanged, this, [this](long id) {
+        if (m_settings)
+            m_settings->SetDword(QString::fromLatin1(Settings::kInventoryCategory), quint32(id));
+    });
+    connect(m_inventoryView, &CInventoryView::newAssetRequested, this, [this] { OnCommand(ID_NEW_ASSET); });
+}
+
+void CMainFrame::OnNewAsset(long categoryId)
+{
+    CAsset asset;
+    asset.SetHomeId(GetCurrentHomeId());
+    asset.SetCategoryId(categoryId);
+    if (!EditProperties(asset, this, &SelectCategoryDialog))
+        return;
+    m_inventoryView->FillItems(asset.GetId());
+    ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
 }
 
 void CMainFrame::FillHomesList(long selectId)
@@ -217,6 +256,8 @@ void CMainFrame::SelectHome(long id)
     if (m_currentHome.Load()) {
         if (m_settings)
             m_settings->SetDword(QString::fromLatin1(Settings::kLastHomeId), quint32(id));
+        if (m_inventoryView)
+            m_inventoryView->FillItems(0);
         if (m_todayView) {
             // Equity first, so the lines never show the previous home's figure.
             m_todayView->ComputeEquity();
@@ -291,6 +332,19 @@ void CMainFrame::OnCommand(int id)
     case ID_VIEW_TODAY:
         if (m_todayView)
             ShowView(m_todayView, TodayIndex, ID_VIEW_TODAY);
+        break;
+    case ID_NEW_ASSET:
+        OnNewAsset(0);
+        break;
+    case ID_NEW_VIDEO:
+        if (m_settings)
+            ShowMessageOnce(*m_settings, this, LoadResString(IDS_VIDEO_LIBRARY_INTRO),
+                            QString::fromLatin1(Settings::kMsgSpecialAssetVideos));
+        OnNewAsset(CAsset::kVideoCategory);
+        break;
+    case ID_VIEW_INVENTORY:
+        if (m_inventoryView)
+            ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
         break;
     case ID_LOAN_MANAGER:
         if (m_todayView)
