@@ -24,7 +24,7 @@ CDlgCategories::CDlgCategories(QWidget* parent) : QDialog(parent), m_list(new CA
     m_list->setAccessibleName(tr("Categories"));
     m_list->SetExtendedStyle(0x20);
     m_list->InsertColumn(0, tr("Categories"), LVCFMT_LEFT, 200);
-    m_list->setMinimumSize(220, 220);
+    m_list->setMinimumSize(220, 300);
 
     auto* side = new QVBoxLayout;
     const struct

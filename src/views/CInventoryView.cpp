@@ -41,7 +41,8 @@ CInventoryView::CInventoryView(const CHome& currentHome, QWidget* parent)
     CLabel::ApplyHeadingStyle(*m_title);
     m_title->SetLink(true);
     m_title->setToolTip(tr("Choose the category to show"));
-    m_title->move(8, 4);
+    // Clear of the icon corner at the top left.
+    m_title->move(18, 4);
     m_title->SizeToText();
 
     m_list->setObjectName(QStringLiteral("inventoryList"));
