@@ -5,6 +5,7 @@
 #include "CTestSession.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
+#include "data/DataHelpers.h"
 #include "records/CAsset.h"
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
@@ -25,18 +26,6 @@ QStringList Rows(const CAutoListCtrl& list)
     for (int row = 0; row < list.GetItemCount(); ++row)
         rows << list.GetItemText(row, 0);
     return rows;
-}
-
-QString CategoryText(long id, const char* column)
-{
-    CADORecordset rows(AppDatabase());
-    QString value;
-    if (rows.Open(QStringLiteral("SELECT %1 FROM Categories WHERE CategoryId=%2;")
-                      .arg(QString::fromLatin1(column))
-                      .arg(id)) &&
-        !rows.IsEof())
-        rows.GetFieldValue(0, value);
-    return value;
 }
 
 } // namespace
@@ -116,7 +105,9 @@ void TestCategories::newStoreIsListedSelectedAndHandedBack()
         m_prompt->PressCancel(dialog);
     });
     QCOMPARE(chosen, newId);
-    QCOMPARE(CategoryText(newId, "CategoryType"), QStringLiteral("3"));
+    QCOMPARE(
+        QueryNumber(QStringLiteral("SELECT CategoryType FROM Categories WHERE CategoryId=%1;").arg(newId)),
+        3L);
     QCOMPARE(RowCount(QStringLiteral("Categories"), QStringLiteral("WHERE CategoryType=3")), 5L);
 }
 
@@ -132,7 +123,9 @@ void TestCategories::renameThenCancelHandsBackTheRenamedId()
         m_prompt->PressCancel(dialog);
     });
     QCOMPARE(chosen, 23L);
-    QCOMPARE(CategoryText(23, "Description"), QStringLiteral("Upkeep"));
+    QCOMPARE(LookupField(23, QStringLiteral("Categories"), QStringLiteral("CategoryId"),
+                         QStringLiteral("Description")),
+             QStringLiteral("Upkeep"));
     // A plain Cancel hands back the id it was opened with.
     QCOMPARE(Run(2, 24, [this](CDlgCategories& dialog) { m_prompt->PressCancel(dialog); }), 24L);
 }
