@@ -1,13 +1,13 @@
 #include "app/CMainFrame.h"
 
 #include "app/CAboutDlg.h"
-#include "app/CRegistryKey.h"
 #include "app/CToolbarIcons.h"
-#include "app/SettingNames.h"
-#include "app/ShowMessageOnce.h"
 #include "controls/Theme.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "platform/Settings.h"
+#include "platform/ShowMessageOnce.h"
+#include "platform/WindowPlacement.h"
 #include "records/CAsset.h"
 #include "records/sheets/AssetProperties.h"
 #include "records/sheets/HomeProperties.h"
@@ -205,18 +205,12 @@ void CMainFrame::CreateInventoryView()
     m_inventoryView = new CInventoryView(m_currentHome, this);
     m_inventoryView->SetListFont(Theme::SmallFont());
     m_stack->addWidget(m_inventoryView);
-    quint32 filter = 0;
-    if (m_settings && m_settings->GetDword(QString::fromLatin1(Settings::kInventoryCategory), filter))
-        m_inventoryView->RestoreCategoryFilter(long(filter));
     connect(m_inventoryView, &CInventoryView::totalChanged, this, [this](float total) {
-        if (!m_todayView)
+        if (!m_todayView) {
             return;
+        }
         m_todayView->SetInventoryTotal(total);
         m_todayView->RefreshText();
-    });
-    connect(m_inventoryView, &CInventoryView::categoryFilterChanged, this, [this](long id) {
-        if (m_settings)
-            m_settings->SetDword(QString::fromLatin1(Settings::kInventoryCategory), quint32(id));
     });
     connect(m_inventoryView, &CInventoryView::newAssetRequested, this, [this] { OnCommand(ID_NEW_ASSET); });
 }
@@ -226,8 +220,9 @@ void CMainFrame::OnNewAsset(long categoryId)
     CAsset asset;
     asset.SetHomeId(GetCurrentHomeId());
     asset.SetCategoryId(categoryId);
-    if (!EditProperties(asset, this, &SelectCategoryDialog))
+    if (!EditProperties(asset, this, &SelectCategoryDialog)) {
         return;
+    }
     m_inventoryView->FillItems(asset.GetId());
     ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
 }
@@ -255,9 +250,10 @@ void CMainFrame::SelectHome(long id)
     m_currentHome.SetId(id);
     if (m_currentHome.Load()) {
         if (m_settings)
-            m_settings->SetDword(QString::fromLatin1(Settings::kLastHomeId), quint32(id));
-        if (m_inventoryView)
+            Settings::LastHomeId.Set(*m_settings, quint32(id));
+        if (m_inventoryView) {
             m_inventoryView->FillItems(0);
+        }
         if (m_todayView) {
             // Equity first, so the lines never show the previous home's figure.
             m_todayView->ComputeEquity();
@@ -337,14 +333,16 @@ void CMainFrame::OnCommand(int id)
         OnNewAsset(0);
         break;
     case ID_NEW_VIDEO:
-        if (m_settings)
+        if (m_settings) {
             ShowMessageOnce(*m_settings, this, LoadResString(IDS_VIDEO_LIBRARY_INTRO),
-                            QString::fromLatin1(Settings::kMsgSpecialAssetVideos));
+                            Settings::MsgSpecialAssetVideos);
+        }
         OnNewAsset(CAsset::kVideoCategory);
         break;
     case ID_VIEW_INVENTORY:
-        if (m_inventoryView)
+        if (m_inventoryView) {
             ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
+        }
         break;
     case ID_LOAN_MANAGER:
         if (m_todayView)
@@ -383,7 +381,7 @@ void CMainFrame::SavePlacement()
     if (m_placementSaved || !m_settings)
         return;
     m_placementSaved = true;
-    m_settings->SavePlacement(QString::fromLatin1(Settings::kWindowPlacement), *this);
+    WindowPlacement::Save(*m_settings, *this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -75,27 +75,32 @@ void CDlgCategories::Fill()
 bool CDlgCategories::SetName(long id, const QString& name, bool withType)
 {
     CADORecordset row(AppDatabase());
-    if (!row.Open(QStringLiteral("SELECT * FROM Categories WHERE CategoryId=%1;").arg(id)) || row.IsEof())
+    if (!row.Open(QStringLiteral("SELECT * FROM Categories WHERE CategoryId=%1;").arg(id)) || row.IsEof()) {
         return false;
+    }
     row.Edit();
     bool written = row.SetFieldValue(QStringLiteral("Description"), name);
-    if (withType)
+    if (withType) {
         written = written && row.SetFieldValue(QStringLiteral("CategoryType"), short(m_categoryType));
+    }
     return written && row.Update();
 }
 
 void CDlgCategories::OnNew()
 {
     CDlgCategoryName dialog(QString(), this);
-    if (Prompt().RunModal(dialog) != QDialog::Accepted)
+    if (Prompt().RunModal(dialog) != QDialog::Accepted) {
         return;
+    }
     const long id = GetNextId(QStringLiteral("Categories"));
     // Without an id there is no row to make; the list stays as it is.
-    if (id < 1)
+    if (id < 1) {
         return;
+    }
     if (!AppDatabase()->Execute(
-            QStringLiteral("INSERT INTO [Categories] ([CategoryId]) VALUES (%1);").arg(id)))
+            QStringLiteral("INSERT INTO [Categories] ([CategoryId]) VALUES (%1);").arg(id))) {
         return;
+    }
     SetName(id, dialog.GetName(), true);
     m_categoryId = id;
     Fill();
@@ -105,13 +110,16 @@ void CDlgCategories::OnRename()
 {
     long id = 0;
     int index = -1;
-    if (!GetSelectedItemData(*m_list, id, index))
+    if (!GetSelectedItemData(*m_list, id, index)) {
         return;
+    }
     CDlgCategoryName dialog(m_list->GetItemText(index, 0), this);
-    if (Prompt().RunModal(dialog) != QDialog::Accepted)
+    if (Prompt().RunModal(dialog) != QDialog::Accepted) {
         return;
-    if (SetName(id, dialog.GetName(), false))
+    }
+    if (SetName(id, dialog.GetName(), false)) {
         m_categoryId = id;
+    }
     Fill();
 }
 
@@ -119,13 +127,16 @@ void CDlgCategories::OnDelete()
 {
     long id = 0;
     int index = -1;
-    if (!GetSelectedItemData(*m_list, id, index))
+    if (!GetSelectedItemData(*m_list, id, index)) {
         return;
+    }
     if (ShowMessage(this, LoadResString(IDS_DELETE_CATEGORY_QUESTION), AppName(), MessageIcon::Exclamation,
-                    MessageButtons::YesNo) != IDYES)
+                    MessageButtons::YesNo) != IDYES) {
         return;
-    if (!AppDatabase()->Execute(QStringLiteral("DELETE FROM Categories WHERE CategoryId=%1;").arg(id)))
+    }
+    if (!AppDatabase()->Execute(QStringLiteral("DELETE FROM Categories WHERE CategoryId=%1;").arg(id))) {
         return;
+    }
     m_list->DeleteItem(index);
     UncategoriseAssets(id);
 }
@@ -133,8 +144,9 @@ void CDlgCategories::OnDelete()
 void CDlgCategories::UncategoriseAssets(long id)
 {
     CADORecordset rows(AppDatabase());
-    if (!rows.Open(QStringLiteral("SELECT CategoryId FROM Assets WHERE CategoryId=%1;").arg(id)))
+    if (!rows.Open(QStringLiteral("SELECT CategoryId FROM Assets WHERE CategoryId=%1;").arg(id))) {
         return;
+    }
     while (!rows.IsEof()) {
         rows.Edit();
         rows.SetFieldValue(QStringLiteral("CategoryId"), 0L);
@@ -147,16 +159,18 @@ void CDlgCategories::accept()
 {
     long id = 0;
     int index = -1;
-    if (GetSelectedItemData(*m_list, id, index))
+    if (GetSelectedItemData(*m_list, id, index)) {
         m_categoryId = id;
+    }
     QDialog::accept();
 }
 
 long SelectCategoryDialog(QWidget* parent, int type, long id, const QString& caption)
 {
     CDlgCategories dialog(parent);
-    if (!caption.isEmpty())
+    if (!caption.isEmpty()) {
         dialog.setWindowTitle(caption);
+    }
     dialog.SetCategoryType(type);
     dialog.SetCategoryId(id);
     Prompt().RunModal(dialog);

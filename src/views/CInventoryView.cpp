@@ -9,6 +9,7 @@
 #include "data/DataHelpers.h"
 #include "data/ui/ListFillers.h"
 #include "platform/CPrompt.h"
+#include "platform/Settings.h"
 #include "records/CAsset.h"
 #include "records/CHome.h"
 #include "records/sheets/AssetProperties.h"
@@ -55,13 +56,16 @@ CInventoryView::CInventoryView(const CHome& currentHome, QWidget* parent)
     pal.setColor(QPalette::Text, Qt::black);
     m_list->setPalette(pal);
     CImageList images(QSize(16, 16));
-    for (int bitmap : {IDB_ASSET, IDB_ASSET_PICTURE, IDB_VIDEO_TITLE})
+    for (int bitmap : {IDB_ASSET, IDB_ASSET_PICTURE, IDB_VIDEO_TITLE}) {
         AddBitmapToImageList(images, bitmap);
+    }
     m_list->SetImageList(images);
 
     m_notes->setObjectName(QStringLiteral("inventoryNotes"));
     m_notes->setAccessibleName(tr("Asset summary and notes"));
     m_notes->setReadOnly(true);
+
+    m_categoryFilter = long(Settings::InventoryCategory.Get());
 
     // Only the icon's lower right corner shows, beside the title.
     m_icon->setGeometry(-18, -18, 32, 32);
@@ -72,8 +76,9 @@ CInventoryView::CInventoryView(const CHome& currentHome, QWidget* parent)
     connect(m_list, &CAutoListCtrl::selectedRowsChanged, this, [this] { DoItemAction(Action::View); });
     connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, [this] { DoItemAction(Action::Delete); });
     connect(m_list, &CAutoListCtrl::keyPressed, this, [this](int key) {
-        if (key == Qt::Key_Space)
+        if (key == Qt::Key_Space) {
             DoItemAction(Action::Properties);
+        }
     });
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, [this] { DoItemAction(Action::Properties); });
     connect(m_list, &CAutoListCtrl::contextMenuRequested, this, &CInventoryView::OnContextMenu);
@@ -115,10 +120,11 @@ void CInventoryView::SetCategoryFilter(int commandId)
     } else {
         filter = commandId - kFirstCategoryCommand;
     }
-    if (filter == m_categoryFilter)
+    if (filter == m_categoryFilter) {
         return;
+    }
     m_categoryFilter = filter;
-    emit categoryFilterChanged(filter);
+    Settings::InventoryCategory.Set(quint32(filter));
     FillItems(0);
 }
 
@@ -126,18 +132,21 @@ void CInventoryView::CountCategories()
 {
     m_categoryCounts.clear();
     CADORecordset rows(AppDatabase());
-    if (!rows.Open(QStringLiteral("SELECT CategoryId FROM Assets WHERE HomeId=%1;").arg(m_home.GetId())))
+    if (!rows.Open(QStringLiteral("SELECT CategoryId FROM Assets WHERE HomeId=%1;").arg(m_home.GetId()))) {
         return;
+    }
     for (; !rows.IsEof(); rows.MoveNext()) {
         long id = 0;
-        if (!rows.GetFieldValue(0, id) || id <= 0)
+        if (!rows.GetFieldValue(0, id) || id <= 0) {
             continue;
+        }
         auto found = std::find_if(m_categoryCounts.begin(), m_categoryCounts.end(),
                                   [id](const QPair<long, long>& pair) { return pair.first == id; });
-        if (found == m_categoryCounts.end())
+        if (found == m_categoryCounts.end()) {
             m_categoryCounts.append({id, 1});
-        else
+        } else {
             ++found->second;
+        }
     }
 }
 
@@ -157,15 +166,17 @@ QMenu* CInventoryView::CreateCategoryMenu()
         return action;
     };
     addChoice(tr("All Categories"), kAllCategoriesCommand)->setChecked(m_categoryFilter == 0);
-    if (!m_categoryCounts.isEmpty() || m_categoryFilter != 0)
+    if (!m_categoryCounts.isEmpty() || m_categoryFilter != 0) {
         menu->addSeparator();
+    }
     CADORecordset rows(AppDatabase());
     const QString sql =
         QStringLiteral(
             "SELECT CategoryId, Description FROM Categories WHERE CategoryType=%1 ORDER BY Description;")
             .arg(kAssetCategories);
-    if (!rows.Open(sql))
+    if (!rows.Open(sql)) {
         return menu;
+    }
     for (; !rows.IsEof(); rows.MoveNext()) {
         long id = 0;
         QString name;
@@ -176,8 +187,9 @@ QMenu* CInventoryView::CreateCategoryMenu()
         const long count = found == m_categoryCounts.cend() ? 0 : found->second;
         // Only commands up to the last one reach the filter, so larger ids are left out.
         const int command = kFirstCategoryCommand + int(id);
-        if ((count == 0 && id != m_categoryFilter) || command > kLastCategoryCommand)
+        if ((count == 0 && id != m_categoryFilter) || command > kLastCategoryCommand) {
             continue;
+        }
         addChoice(QStringLiteral("%1 (%2)").arg(name).arg(count), command)
             ->setChecked(id == m_categoryFilter);
     }
@@ -206,10 +218,12 @@ void CInventoryView::DoItemAction(Action action)
     switch (action) {
     case Action::Delete:
         if (ShowMessage(this, LoadResString(IDS_DELETE_ASSET_QUESTION), AppName(), MessageIcon::Exclamation,
-                        MessageButtons::YesNo) != IDYES)
+                        MessageButtons::YesNo) != IDYES) {
             return;
-        if (!asset.Delete())
+        }
+        if (!asset.Delete()) {
             return;
+        }
         m_list->DeleteItem(index);
         m_total -= asset.GetCurrentValue();
         emit totalChanged(m_total);

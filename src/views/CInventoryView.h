@@ -34,9 +34,10 @@ public:
 
     // Rebuilds the list for the current home and filter, selecting that asset (0: none).
     void FillItems(long idToSelect);
-    // 0 shows all categories, otherwise the command of one category (60000 + its id).
+    // 0 shows all categories, otherwise the command of one category (60000 + its id). The choice is
+    // kept in the settings (InventoryCategory) for the next run.
     void SetCategoryFilter(int commandId);
-    // The filter kept from an earlier run, applied without refilling or reporting it.
+    // Sets the filter without refilling or keeping it in the settings.
     void RestoreCategoryFilter(long categoryId) { m_categoryFilter = categoryId; }
     long GetCategoryFilter() const { return m_categoryFilter; }
     // The category menu, counted afresh from the current home's assets; the caller owns it.
@@ -53,8 +54,6 @@ public:
 signals:
     // The listed total changed; Home Today's inventory line follows it.
     void totalChanged(float total);
-    // The filter was chosen in the category menu; the frame keeps it across runs.
-    void categoryFilterChanged(long categoryId);
     void newAssetRequested();
 
 protected:

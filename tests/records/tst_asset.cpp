@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TestAsset final : public QObject
 {
     Q_OBJECT
@@ -36,16 +38,18 @@ void TestAsset::summaryText_data()
     QTest::addColumn<QString>("vendor");
     QTest::addColumn<float>("price");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("video title") << 19L << "Drama" << 0.0f << "" << 0.0f << "Year: 2000; Genre: Drama\r\nN";
+    QTest::newRow("video title") << 19L << u"Drama"_s << 0.0f << u""_s << 0.0f
+                                 << u"Year: 2000; Genre: Drama\r\nN"_s;
     QTest::newRow("video without genre")
-        << 19L << "" << 5.0f << "Shop" << 1.0f << "Year: 2000; Genre: N/A\r\nN";
-    QTest::newRow("nothing known") << 0L << "" << 0.0f << "" << 0.0f << "N";
+        << 19L << u""_s << 5.0f << u"Shop"_s << 1.0f << u"Year: 2000; Genre: N/A\r\nN"_s;
+    QTest::newRow("nothing known") << 0L << u""_s << 0.0f << u""_s << 0.0f << u"N"_s;
     QTest::newRow("vendor, no price: no break")
-        << 0L << "" << 0.0f << "Shop" << 0.0f << "Purchased at Shop N";
-    QTest::newRow("price only") << 0L << "" << 0.0f << "" << 20.0f << "Purchased for " + money + "\r\nN";
-    QTest::newRow("everything") << 3L << "Acme X1" << 20.0f << "Shop" << 20.0f
-                                << "Acme X1\r\nCurrent value: " + money + "\r\nPurchased at Shop for " +
-                                       money + "\r\nN";
+        << 0L << u""_s << 0.0f << u"Shop"_s << 0.0f << u"Purchased at Shop N"_s;
+    QTest::newRow("price only") << 0L << u""_s << 0.0f << u""_s << 20.0f
+                                << u"Purchased for "_s + money + u"\r\nN"_s;
+    QTest::newRow("everything") << 3L << u"Acme X1"_s << 20.0f << u"Shop"_s << 20.0f
+                                << u"Acme X1\r\nCurrent value: "_s + money + u"\r\nPurchased at Shop for "_s +
+                                       money + u"\r\nN"_s;
 }
 
 void TestAsset::summaryText()

@@ -17,6 +17,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 #include <functional>
 #include <memory>
 
@@ -101,13 +103,16 @@ void TestAssetSheet::generalAssetRoundTrip()
         "INSERT INTO Areas (AreaId, HomeId, Description) VALUES (4, 3, 'Den'), (5, 8, 'Attic');")));
     // Each field with its page; a page's fields are taken when it is left.
     const QList<std::tuple<int, const char*, QString>> texts = {
-        {0, "assetDescription", "Sofa"}, {0, "assetCurrentValue", "450"}, {1, "purchasePrice", "899.99"},
-        {1, "vendor", "Home Store"},     {1, "dealerPhone", "555-0100"},  {1, "makeModel", "Acme Lounge"},
-        {2, "serialNumber", "SN42"},     {2, "replacementValue", "1000"}, {2, "servicePhone", "555-0199"}};
+        {0, "assetDescription", u"Sofa"_s}, {0, "assetCurrentValue", u"450"_s},
+        {1, "purchasePrice", u"899.99"_s},  {1, "vendor", u"Home Store"_s},
+        {1, "dealerPhone", u"555-0100"_s},  {1, "makeModel", u"Acme Lounge"_s},
+        {2, "serialNumber", u"SN42"_s},     {2, "replacementValue", u"1000"_s},
+        {2, "servicePhone", u"555-0199"_s}};
     CAsset asset;
     asset.SetHomeId(3);
     QVERIFY(RunSheet(asset, [&](QDialog& dialog, QTabWidget& tabs) {
-        QCOMPARE(TabTexts(&tabs), QStringList({"Details", "Purchase", "Other", "Picture", "Notes"}));
+        QCOMPARE(TabTexts(&tabs),
+                 QStringList({u"Details"_s, u"Purchase"_s, u"Other"_s, u"Picture"_s, u"Notes"_s}));
         auto* category = Child<QComboBox>(dialog, "assetCategory");
         auto* location = Child<QComboBox>(dialog, "assetLocation");
         QCOMPARE(category->currentText(), QStringLiteral("Please select..."));
@@ -183,7 +188,7 @@ void TestAssetSheet::videoTitleShapeAndRules()
     video.SetHomeId(2);
     video.SetCategoryId(CAsset::kVideoCategory);
     QVERIFY(RunSheet(video, [this](QDialog& dialog, QTabWidget& tabs) {
-        QCOMPARE(TabTexts(&tabs), QStringList({"Details", "Title Information", "Notes"}));
+        QCOMPARE(TabTexts(&tabs), QStringList({u"Details"_s, u"Title Information"_s, u"Notes"_s}));
         QCOMPARE(Child<QLineEdit>(dialog, "assetDescription")->text(), QStringLiteral("New Video"));
         QCOMPARE(Child<QLabel>(dialog, "assetExample")->text(), QStringLiteral("(e.g: The Godfather)"));
         QVERIFY(!Child<QComboBox>(dialog, "assetCategory")->isEnabled());

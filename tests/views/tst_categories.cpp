@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 #include <functional>
 #include <memory>
 
@@ -91,7 +93,8 @@ void TestCategories::newStoreIsListedSelectedAndHandedBack()
     const long newId = StoredNextId(QStringLiteral("Categories"));
     const long chosen = Run(3, 0, [this](CDlgCategories& dialog) {
         CAutoListCtrl& list = *dialog.GetList();
-        QCOMPARE(Rows(list), QStringList({"Grocery Store", "Hardware Store", "Pharmacy", "Warehouse Club"}));
+        QCOMPARE(Rows(list),
+                 QStringList({u"Grocery Store"_s, u"Hardware Store"_s, u"Pharmacy"_s, u"Warehouse Club"_s}));
         QCOMPARE(list.GetCurSel(), -1);
         // An empty name is kept, and the new row comes first and selected.
         ExpectName(QString(), QString(), true);

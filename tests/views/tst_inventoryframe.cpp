@@ -5,11 +5,11 @@
 #include "CTestSession.h"
 #include "RecordTestSupport.h"
 #include "app/CMainFrame.h"
-#include "app/CRegistryKey.h"
-#include "app/SettingNames.h"
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
 #include "data/Formatting.h"
+#include "platform/CRegistryKey.h"
+#include "platform/Settings.h"
 #include "records/CHome.h"
 #include "res/StringIds.h"
 #include "views/CInventoryView.h"
@@ -42,7 +42,6 @@ private:
 
     std::unique_ptr<CTestSession> m_session;
     CScriptedPrompt* m_prompt = nullptr;
-    std::unique_ptr<CRegistryKey> m_settings;
     std::unique_ptr<CMainFrame> m_frame;
     long m_homeId = -1;
 };
@@ -52,8 +51,6 @@ void TestInventoryFrame::init()
     m_session = std::make_unique<CTestSession>();
     QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
     m_prompt = &m_session->Prompt();
-    m_settings = std::make_unique<CRegistryKey>();
-    QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
     CHome home;
     home.SetDescription(QStringLiteral("Maple House"));
     QVERIFY(home.Save());
@@ -63,7 +60,7 @@ void TestInventoryFrame::init()
 
 void TestInventoryFrame::MakeFrame()
 {
-    m_frame = std::make_unique<CMainFrame>(m_settings.get());
+    m_frame = std::make_unique<CMainFrame>(&m_session->Settings());
     m_frame->show();
     m_frame->CreateViews();
     m_frame->SelectHome(m_homeId);
@@ -73,7 +70,6 @@ void TestInventoryFrame::cleanup()
 {
     m_frame.reset();
     const QString problems = m_session->Finish();
-    m_settings.reset();
     m_session.reset();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
@@ -126,9 +122,7 @@ void TestInventoryFrame::newVideoExplainsTheLibraryOnce()
 void TestInventoryFrame::filterKeptAcrossARestart()
 {
     m_frame->GetInventoryView()->SetCategoryFilter(CInventoryView::kFirstCategoryCommand + 9);
-    quint32 stored = 0;
-    QVERIFY(m_settings->GetDword(QString::fromLatin1(Settings::kInventoryCategory), stored));
-    QCOMPARE(stored, 9u);
+    QCOMPARE(Settings::InventoryCategory.Get(m_session->Settings()), 9u);
     MakeFrame();
     QCOMPARE(m_frame->GetInventoryView()->GetCategoryFilter(), 9L);
     QCOMPARE(m_frame->GetInventoryView()->GetTitle(), QStringLiteral("Home Inventory (Furniture)"));

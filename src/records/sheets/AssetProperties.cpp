@@ -3,13 +3,12 @@
 #include "controls/CDlgNotes.h"
 #include "controls/CDlgPicture.h"
 #include "controls/CPropertySheet.h"
-#include "platform/CPrompt.h"
 #include "records/CAsset.h"
 #include "records/sheets/CDlgAsset_Other.h"
 #include "records/sheets/CDlgAsset_Purchase.h"
 #include "records/sheets/CDlgAsset_Tab1.h"
 #include "records/sheets/CDlgAsset_Video.h"
-#include "res/AppInfo.h"
+#include "records/sheets/SaveRecord.h"
 
 #include <QCoreApplication>
 
@@ -40,14 +39,15 @@ bool EditProperties(CAsset& asset, QWidget* parent, const CategoryChooser& choos
         sheet.AddPage(&picture);
     }
     sheet.AddPage(&notes);
-    if (sheet.DoModal() != QDialog::Accepted)
+    if (sheet.DoModal() != QDialog::Accepted) {
         return false;
-    if (!edited.IsVideoTitle())
+    }
+    if (!edited.IsVideoTitle()) {
         edited.SetPicture(picture.GetPath());
+    }
     edited.SetNotes(notes.GetNotes());
-    if (!edited.Save()) {
-        ShowMessage(parent, QCoreApplication::translate("AssetProperties", "The asset could not be saved."),
-                    AppName(), MessageIcon::Exclamation);
+    if (!SaveRecord(edited, parent,
+                    QCoreApplication::translate("AssetProperties", "The asset could not be saved."))) {
         return false;
     }
     asset = edited;

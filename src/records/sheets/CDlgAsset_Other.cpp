@@ -55,15 +55,17 @@ bool CDlgAsset_Other::DoDataExchange(bool save)
         m_phoneEdit->setText(m_asset.GetPhone2());
         m_hasWarranty->setChecked(m_asset.HasWarranty());
         m_warrantyPicker->setEnabled(m_asset.HasWarranty());
-        if (m_asset.HasWarranty())
+        if (m_asset.HasWarranty()) {
             ExchangeDate(m_warrantyPicker, warranty, false);
-        else
+        } else {
             m_warrantyPicker->setDate(QDate::currentDate());
+        }
         return true;
     }
     float replacement = m_asset.GetReplacementValue();
-    if (!ReadNumber(m_replacementEdit, replacement))
+    if (!ReadNumber(m_replacementEdit, replacement)) {
         return false;
+    }
     m_asset.SetReplacementValue(replacement);
     m_asset.SetSerialNumber(m_serialEdit->text());
     m_asset.SetPhone2(m_phoneEdit->text());

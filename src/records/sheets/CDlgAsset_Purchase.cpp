@@ -52,8 +52,9 @@ bool CDlgAsset_Purchase::DoDataExchange(bool save)
         return true;
     }
     float price = m_asset.GetPurchasePrice();
-    if (!ReadNumber(m_priceEdit, price))
+    if (!ReadNumber(m_priceEdit, price)) {
         return false;
+    }
     ExchangeDate(m_datePicker, date, true);
     m_asset.SetPurchasePrice(price);
     m_asset.SetPurchaseDate(date);

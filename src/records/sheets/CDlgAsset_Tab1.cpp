@@ -64,13 +64,15 @@ void CDlgAsset_Tab1::OnInitDialog()
         QStringLiteral("SELECT AreaId, Description FROM Areas WHERE HomeId=%1 ORDER BY Description;")
             .arg(m_asset.GetHomeId());
     FillComboFromQuery(m_location, m_asset.GetAreaId(), areas, false, tr("(optional)"));
-    if (!m_video)
+    if (!m_video) {
         return;
+    }
     m_category->setEnabled(false);
     m_categoriesButton->setEnabled(false);
     for (QWidget* hidden : {static_cast<QWidget*>(m_locationLabel), static_cast<QWidget*>(m_location),
-                            static_cast<QWidget*>(m_valueLabel), static_cast<QWidget*>(m_valueEdit)})
+                            static_cast<QWidget*>(m_valueLabel), static_cast<QWidget*>(m_valueEdit)}) {
         hidden->hide();
+    }
 }
 
 bool CDlgAsset_Tab1::DoDataExchange(bool save)
@@ -82,11 +84,13 @@ bool CDlgAsset_Tab1::DoDataExchange(bool save)
     }
     m_asset.SetDescription(m_descriptionEdit->text());
     // A video title keeps its stored value, whatever the hidden field holds.
-    if (m_video)
+    if (m_video) {
         return true;
+    }
     float value = m_asset.GetCurrentValue();
-    if (!ReadNumber(m_valueEdit, value))
+    if (!ReadNumber(m_valueEdit, value)) {
         return false;
+    }
     m_asset.SetCurrentValue(value);
     return true;
 }
@@ -101,8 +105,9 @@ bool CDlgAsset_Tab1::OnKillActive()
 void CDlgAsset_Tab1::OnOK()
 {
     // A video title stays in the video library, wherever it is kept.
-    if (m_video)
+    if (m_video) {
         return;
+    }
     m_asset.SetCategoryId(SelectedCategory());
     m_asset.SetAreaId(m_location->currentData().toInt());
 }
@@ -114,8 +119,9 @@ long CDlgAsset_Tab1::SelectedCategory() const
 
 void CDlgAsset_Tab1::OnCategories()
 {
-    if (!m_chooser)
+    if (!m_chooser) {
         return;
+    }
     const long id = m_chooser(this, kAssetCategories, SelectedCategory(), tr("Select Category"));
     FillCategoryCombo(m_category, id, kAssetCategories, false);
 }

@@ -57,10 +57,11 @@ void CDlgAsset_Video::OnInitDialog()
     FillComboFromString(m_genre, m_asset.GetMakeModel(), IDS_VIDEO_GENRES);
     m_genre->model()->sort(0);
     const int found = m_genre->findText(m_asset.GetMakeModel(), Qt::MatchFixedString);
-    if (found >= 0)
+    if (found >= 0) {
         m_genre->setCurrentIndex(found);
-    else
+    } else {
         m_genre->setEditText(m_asset.GetMakeModel());
+    }
 }
 
 bool CDlgAsset_Video::DoDataExchange(bool save)
