@@ -78,6 +78,7 @@ private:
     void OnNewAsset(long categoryId);
     void CreateInventoryView();
     void OnAbout();
+    void OnBackupRestore();
     void SavePlacement();
 
     CRegistryKey* m_settings;
