@@ -10,6 +10,7 @@
 #include "records/sheets/HomeProperties.h"
 #include "res/AppInfo.h"
 #include "views/CHomeMgrView.h"
+#include "views/CRoomsView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -181,6 +182,9 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::CreateViews()
 {
+    m_roomsView = new CRoomsView(m_currentHome, this);
+    m_roomsView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_roomsView);
     m_todayView = new CTodayView(m_currentHome, this);
     m_stack->addWidget(m_todayView);
     connect(m_todayView, &CTodayView::profileSaved, this, [this] {
@@ -217,6 +221,8 @@ void CMainFrame::SelectHome(long id)
     if (m_currentHome.Load()) {
         if (m_settings)
             m_settings->SetDword(QString::fromLatin1(Settings::kLastHomeId), quint32(id));
+        if (m_roomsView)
+            m_roomsView->Refresh(0);
         if (m_todayView) {
             // Equity first, so the lines never show the previous home's figure.
             m_todayView->ComputeEquity();
@@ -287,6 +293,14 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_NEW_HOME:
         NewHome();
+        break;
+    case ID_NEW_LOCATION:
+        if (m_roomsView && m_roomsView->NewLocation())
+            ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        break;
+    case ID_VIEW_LOCATIONS:
+        if (m_roomsView)
+            ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
         break;
     case ID_VIEW_TODAY:
         if (m_todayView)

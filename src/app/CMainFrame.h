@@ -9,6 +9,7 @@
 
 class CHomeMgrView;
 class CRegistryKey;
+class CRoomsView;
 class CTodayView;
 class QAction;
 class QActionGroup;
@@ -52,6 +53,7 @@ public:
     QWidget* GetActiveView() const;
     CHomeMgrView* GetHomesView() const { return m_homesView; }
     CTodayView* GetTodayView() const { return m_todayView; }
+    CRoomsView* GetRoomsView() const { return m_roomsView; }
     QAction* GetCommand(int id) const { return m_commands.value(id); }
     QToolButton* GetNewButton() const { return m_newButton; }
     QMenu* GetNewMenu() const { return m_newMenu; }
@@ -82,6 +84,7 @@ private:
     QStackedWidget* m_stack;
     CHomeMgrView* m_homesView;
     CTodayView* m_todayView = nullptr;
+    CRoomsView* m_roomsView = nullptr;
     QWidget* m_activeView = nullptr;
     int m_currentViewIndex = HomesViewIndex;
     int m_checkedCommand = -1;
