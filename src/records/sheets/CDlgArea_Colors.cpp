@@ -18,6 +18,11 @@ const QColor kSwatchText = ColorFromWord(0xA4A0A0);
 constexpr int kSwatchTextPixels = 11;
 constexpr int kSwatchWidth = 110;
 constexpr int kSwatchHeight = 80;
+constexpr int kSwatchGap = 12;
+constexpr int kSwatchMargin = 6;
+// A swatch's frame, thicker while it has the focus.
+constexpr int kFrame = 1;
+constexpr int kFocusFrame = 3;
 
 } // namespace
 
@@ -26,6 +31,7 @@ CDlgArea_Colors::CDlgArea_Colors(CArea& area, QWidget* parent)
 {
     setObjectName(QStringLiteral("areaColorsPage"));
     auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(kSwatchGap);
     for (int i = 0; i < CArea::kColorCount; ++i) {
         m_captions[i] = new QLabel(tr("Color %1:").arg(i + 1), this);
         m_captions[i]->setObjectName(QStringLiteral("colorCaption%1").arg(i + 1));
@@ -36,13 +42,13 @@ CDlgArea_Colors::CDlgArea_Colors(CArea& area, QWidget* parent)
         swatch->setMinimumSize(kSwatchWidth, kSwatchHeight);
         swatch->setAlignment(Qt::AlignCenter);
         swatch->setWordWrap(true);
+        swatch->setMargin(kSwatchMargin);
         swatch->SetTextColor(kSwatchText);
         swatch->SetFontSize(kSwatchTextPixels);
         swatch->setCursor(Qt::PointingHandCursor);
         // Reached with Tab and opened with Space or Enter, as a button would be.
         swatch->setFocusPolicy(Qt::StrongFocus);
-        swatch->setStyleSheet(QStringLiteral("CLabel { border: 1px solid gray; }"
-                                             "CLabel:focus { border: 2px solid palette(highlight); }"));
+        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
         swatch->installEventFilter(this);
         connect(swatch, &CLabel::clicked, this, [this](int controlId) { ChangeColor(controlId - 1); });
         grid->addWidget(m_captions[i], 0, i);
@@ -55,8 +61,9 @@ CDlgArea_Colors::CDlgArea_Colors(CArea& area, QWidget* parent)
                               this);
     help->setObjectName(QStringLiteral("colorsHelp"));
     help->setWordWrap(true);
-    grid->addWidget(help, 2, 0, 1, CArea::kColorCount);
-    grid->setRowStretch(3, 1);
+    grid->setRowMinimumHeight(2, kSwatchGap);
+    grid->addWidget(help, 3, 0, 1, CArea::kColorCount);
+    grid->setRowStretch(4, 1);
 }
 
 bool CDlgArea_Colors::DoDataExchange(bool save)
@@ -96,6 +103,10 @@ void CDlgArea_Colors::ChangeColor(int index)
 
 bool CDlgArea_Colors::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (auto* swatch = qobject_cast<CLabel*>(watched))
+            swatch->setLineWidth(event->type() == QEvent::FocusIn ? kFocusFrame : kFrame);
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
