@@ -10,7 +10,9 @@
 #include "records/CArea.h"
 #include "records/CHome.h"
 #include "records/sheets/AreaProperties.h"
+#include "records/sheets/ColorWord.h"
 #include "res/AppInfo.h"
+#include "views/CColorChipDelegate.h"
 #include "views/ViewContextMenu.h"
 
 #include <QLocale>
@@ -40,6 +42,8 @@ CRoomsView::CRoomsView(const CHome& currentHome, QWidget* parent)
     m_list->setAccessibleName(tr("Rooms and Areas"));
     m_list->InsertColumn(0, tr("Rooms and Areas"), LVCFMT_LEFT, 300);
     m_list->SetExtendedStyle(0x20);
+    m_list->setItemDelegateForColumn(
+        0, new CColorChipDelegate([this](int row) { return GetRowColor(row); }, m_list));
     m_details->setObjectName(QStringLiteral("roomDetails"));
     m_details->setAccessibleName(tr("Location details"));
     m_details->setReadOnly(true);
@@ -72,7 +76,32 @@ void CRoomsView::Refresh(long selectId)
 {
     FillListFromTable(*m_list, QStringLiteral("Areas"), QStringLiteral("AreaId"), selectId,
                       QStringLiteral("WHERE HomeId=%1").arg(m_home.GetId()));
+    ReadRowColors();
     ShowDetails();
+}
+
+void CRoomsView::ReadRowColors()
+{
+    m_rowColors.clear();
+    CADORecordset rows(AppDatabase());
+    if (!rows.Open(QStringLiteral("SELECT AreaId, Color1 FROM Areas WHERE HomeId=%1;").arg(m_home.GetId())))
+        return;
+    for (; !rows.IsEof(); rows.MoveNext()) {
+        long id = 0;
+        long color = CArea::kWhite;
+        rows.GetFieldValue(QStringLiteral("AreaId"), id);
+        rows.GetFieldValue(QStringLiteral("Color1"), color);
+        m_rowColors.insert(id, color);
+    }
+    m_list->viewport()->update();
+}
+
+QColor CRoomsView::GetRowColor(int row) const
+{
+    if (row < 0 || row >= m_list->GetItemCount())
+        return QColor();
+    const auto found = m_rowColors.constFind(m_list->GetItemData(row));
+    return found == m_rowColors.constEnd() ? QColor() : ColorFromWord(*found);
 }
 
 bool CRoomsView::NewLocation()

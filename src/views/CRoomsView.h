@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class CAutoListCtrl;
@@ -28,6 +29,8 @@ public:
     void SetListFont(const QFont& font);
 
     CAutoListCtrl* GetList() const { return m_list; }
+    // The first remembered colour of the location in that row (its chip); invalid for no row.
+    QColor GetRowColor(int row) const;
     QPlainTextEdit* GetDetails() const { return m_details; }
 
 protected:
@@ -36,6 +39,7 @@ protected:
 
 private:
     void ShowDetails();
+    void ReadRowColors();
     void OnContextMenu(const QPoint& globalPos);
     // "3 assets here, worth $1,200.00", from one query over the location's assets.
     static QString AssetsLine(long areaId);
@@ -44,4 +48,6 @@ private:
     CLabel* m_title;
     CAutoListCtrl* m_list;
     QPlainTextEdit* m_details;
+    // Each listed location's first colour word, by id.
+    QHash<long, long> m_rowColors;
 };

@@ -89,9 +89,15 @@ void TestRoomsView::listsTheCurrentHomesLocationsAndSelects()
     CAutoListCtrl& list = *m_view->GetList();
     QCOMPARE(list.GetColumnText(0), QStringLiteral("Rooms and Areas"));
 
+    QVERIFY(AppDatabase()->Execute(
+        QStringLiteral("UPDATE Areas SET Color1=%1 WHERE AreaId=%2;").arg(0x9D5F37).arg(den)));
     m_view->Refresh(den);
     QCOMPARE(Rows(list), QStringList({"Attic", "den", "Kitchen"}));
     QCOMPARE(list.GetCurSel(), 1);
+    // Each row's chip shows the location's first colour.
+    QCOMPARE(m_view->GetRowColor(0), QColor(Qt::white));
+    QCOMPARE(m_view->GetRowColor(1), QColor(0x37, 0x5F, 0x9D));
+    QVERIFY(!m_view->GetRowColor(3).isValid());
     QCOMPARE(m_view->GetDetails()->toPlainText(), QStringLiteral("Morning sun\n\nNo assets are kept here."));
 
     m_view->Refresh(0);
