@@ -4,9 +4,14 @@ target_compile_options(hs_common INTERFACE -Wall -Wextra)
 target_compile_definitions(hs_common INTERFACE
     QT_NO_CONTEXTLESS_CONNECT
     QT_USE_QSTRINGBUILDER
+    QT_NO_CAST_FROM_ASCII
     QT_NO_CAST_TO_ASCII
     QT_NO_URL_CAST_FROM_STRING
 )
+if(HEARTHSTEAD_COVERAGE)
+    target_compile_options(hs_common INTERFACE --coverage -O0)
+    target_link_options(hs_common INTERFACE --coverage)
+endif()
 if(HEARTHSTEAD_SANITIZE)
     target_compile_options(hs_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                            -fno-sanitize-recover=undefined)

@@ -24,21 +24,21 @@ CLabel* LinkLabel(const QString& text, const QString& objectName, QWidget* paren
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Hearthstead"));
+    setWindowTitle(tr("About Hearthstead"));
 
     auto* product = new CLabel(this);
     product->setObjectName(QStringLiteral("productLabel"));
     product->setText(ProductLine());
     CLabel::ApplyPlainBoldStyle(*product);
 
-    auto* contact = new QGroupBox(QStringLiteral("Contact Us"), this);
+    auto* contact = new QGroupBox(tr("Contact Us"), this);
     contact->setObjectName(QStringLiteral("contactGroup"));
     auto* lines = new QFormLayout(contact);
-    lines->addRow(QStringLiteral("Web:"), LinkLabel(QStringLiteral("https://www.example.com/hearthstead"),
-                                                    QStringLiteral("webLink"), contact));
-    lines->addRow(QStringLiteral("Support:"),
+    lines->addRow(tr("Web:"), LinkLabel(QStringLiteral("https://www.example.com/hearthstead"),
+                                        QStringLiteral("webLink"), contact));
+    lines->addRow(tr("Support:"),
                   LinkLabel(QStringLiteral("support@example.com"), QStringLiteral("supportLink"), contact));
-    lines->addRow(QStringLiteral("Sales:"),
+    lines->addRow(tr("Sales:"),
                   LinkLabel(QStringLiteral("sales@example.com"), QStringLiteral("salesLink"), contact));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

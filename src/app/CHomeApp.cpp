@@ -1,10 +1,11 @@
 #include "app/CHomeApp.h"
 
 #include "app/CMainFrame.h"
-#include "app/SettingNames.h"
-#include "app/ShowMessageOnce.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "platform/Settings.h"
+#include "platform/ShowMessageOnce.h"
+#include "platform/WindowPlacement.h"
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
 
@@ -30,9 +31,11 @@ void Centre(QWidget& window)
 
 } // namespace
 
-CHomeApp::CHomeApp() : m_settings(RegistryRoot::CurrentUser), m_previousDatabase(AppDatabase())
+CHomeApp::CHomeApp()
+    : m_settings(RegistryRoot::CurrentUser), m_previousSettings(AppSettings()),
+      m_previousDatabase(AppDatabase())
 {
-    g_instance = this;
+    SetAppSettings(&m_settings);
     SetAppDatabase(&m_database);
 }
 
@@ -40,12 +43,7 @@ CHomeApp::~CHomeApp()
 {
     ExitInstance();
     SetAppDatabase(m_previousDatabase);
-    g_instance = nullptr;
-}
-
-CHomeApp* CHomeApp::Instance()
-{
-    return g_instance;
+    SetAppSettings(m_previousSettings);
 }
 
 bool CHomeApp::InitInstance()
@@ -75,34 +73,32 @@ void CHomeApp::ExitInstance()
 // Without the key the program still runs: reads fall back to defaults and writes are lost.
 void CHomeApp::OpenSettings()
 {
-    const QString path = QString::fromLatin1(Settings::kKeyPath);
-    if (!m_settings.OpenByName(RegistryRoot::CurrentUser, path))
-        m_settings.Create(RegistryRoot::CurrentUser, path);
+    if (!m_settings.OpenByName(RegistryRoot::CurrentUser, Settings::kKeyPath))
+        m_settings.Create(RegistryRoot::CurrentUser, Settings::kKeyPath);
 }
 
 void CHomeApp::PlaceMainWindow()
 {
-    if (!m_settings.LoadPlacement(QString::fromLatin1(Settings::kWindowPlacement), *m_mainFrame))
+    if (!WindowPlacement::Load(m_settings, *m_mainFrame))
         Centre(*m_mainFrame);
 }
 
 void CHomeApp::WriteVersionValues()
 {
-    m_settings.SetString(QString::fromLatin1(Settings::kCurrentVersion), AppVersion());
-    m_settings.SetString(QString::fromLatin1(Settings::kAppPath), GetAppPath());
+    Settings::CurrentVersion.Set(m_settings, AppVersion());
+    Settings::AppPath.Set(m_settings, GetAppPath());
 }
 
 void CHomeApp::Greet()
 {
     const QString welcome = LoadResString(IDS_WELCOME).replace(QStringLiteral("%s"), AppVersion());
-    ShowMessageOnce(m_settings, m_mainFrame.get(), welcome,
-                    QLatin1String(Settings::kGreetingPrefix) + AppVersion());
+    ShowMessageOnce(m_settings, m_mainFrame.get(), welcome, Settings::InitialGreetingShown());
 }
 
 void CHomeApp::SelectLastHome()
 {
     quint32 lastHomeId = 0;
-    if (m_settings.GetDword(QString::fromLatin1(Settings::kLastHomeId), lastHomeId))
+    if (Settings::LastHomeId.Read(m_settings, lastHomeId))
         m_mainFrame->SelectHome(long(qint32(lastHomeId)));
     else
         AskFirstRunQuestions();

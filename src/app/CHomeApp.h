@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CRegistryKey.h"
 #include "data/CADODataBase.h"
+#include "platform/CRegistryKey.h"
 
 #include <memory>
 
@@ -9,16 +9,14 @@ class CMainFrame;
 
 // The object that lives for the whole run: it owns the database session, the settings key and the
 // main window, brings the program up in a fixed order and takes it down again. One exists at a
-// time; the program makes it after the QApplication.
+// time; the program makes it after the QApplication. While it lives its settings key is the
+// program's (AppSettings) and its session the program's (AppDatabase).
 class CHomeApp final
 {
 public:
     CHomeApp();
     ~CHomeApp();
     Q_DISABLE_COPY_MOVE(CHomeApp)
-
-    // The running application, or nullptr.
-    static CHomeApp* Instance();
 
     // Opens the database, makes and shows the main window, greets and selects the last home or asks
     // the first-run questions. False when the program must end at once (status 1); no window
@@ -41,6 +39,7 @@ private:
     void AskFirstRunQuestions();
 
     CRegistryKey m_settings;
+    CRegistryKey* m_previousSettings;
     CADODataBase m_database;
     CADODataBase* m_previousDatabase;
     std::unique_ptr<CMainFrame> m_mainFrame;

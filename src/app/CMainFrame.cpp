@@ -1,12 +1,12 @@
 #include "app/CMainFrame.h"
 
 #include "app/CAboutDlg.h"
-#include "app/CRegistryKey.h"
 #include "app/CToolbarIcons.h"
-#include "app/SettingNames.h"
 #include "controls/Theme.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "platform/Settings.h"
+#include "platform/WindowPlacement.h"
 #include "records/sheets/HomeProperties.h"
 #include "res/AppInfo.h"
 #include "views/CHomeMgrView.h"
@@ -220,7 +220,7 @@ void CMainFrame::SelectHome(long id)
     m_currentHome.SetId(id);
     if (m_currentHome.Load()) {
         if (m_settings)
-            m_settings->SetDword(QString::fromLatin1(Settings::kLastHomeId), quint32(id));
+            Settings::LastHomeId.Set(*m_settings, quint32(id));
         if (m_roomsView)
             m_roomsView->Refresh(0);
         if (m_todayView) {
@@ -343,7 +343,7 @@ void CMainFrame::SavePlacement()
     if (m_placementSaved || !m_settings)
         return;
     m_placementSaved = true;
-    m_settings->SavePlacement(QString::fromLatin1(Settings::kWindowPlacement), *this);
+    WindowPlacement::Save(*m_settings, *this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
-// Flags and description records of the list control, numbered as the program has always numbered
-// them so that callers read the same as before.
+// Flags and description records of the list control, numbered as the list's callers in other
+// modules know them.
 
 // Column alignment (AutoListColumn::fmt, InsertColumn's format).
 constexpr int LVCFMT_LEFT = 0x0000;

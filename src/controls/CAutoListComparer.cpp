@@ -1,11 +1,14 @@
 #include "controls/CAutoListComparer.h"
 
 #include "controls/AutoListTypes.h"
+#include "data/DateTimeValue.h"
 
 #include <QDate>
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
+#include <numeric>
 
 namespace {
 
@@ -27,7 +30,7 @@ int Sign(qint64 value)
 
 qint64 DaysBeforeZero()
 {
-    return QDate(1899, 12, 30).toJulianDay();
+    return DateTimeValue::DayZero().toJulianDay();
 }
 
 // Where a two-digit year is read, 30 to 99 are the 1900s and 00 to 29 the 2000s.
@@ -59,27 +62,12 @@ std::vector<int> CAutoListComparer::Order(const std::vector<CAutoListRow>& rows)
         keys.push_back(MakeKey(row));
 
     std::vector<int> order(count);
-    for (size_t i = 0; i < count; ++i)
-        order[i] = int(i);
-    std::vector<int> merged(count);
-    for (size_t width = 1; width < count; width *= 2) {
-        for (size_t low = 0; low < count; low += 2 * width) {
-            const size_t middle = qMin(low + width, count);
-            const size_t high = qMin(low + 2 * width, count);
-            size_t left = low;
-            size_t right = middle;
-            size_t out = low;
-            while (left < middle && right < high) {
-                const bool takeLeft = CompareKeys(keys[size_t(order[left])], keys[size_t(order[right])]) <= 0;
-                merged[out++] = takeLeft ? order[left++] : order[right++];
-            }
-            while (left < middle)
-                merged[out++] = order[left++];
-            while (right < high)
-                merged[out++] = order[right++];
-        }
-        order.swap(merged);
-    }
+    std::iota(order.begin(), order.end(), 0);
+    // A row moves ahead of an earlier one only when that one compares after it, so number columns,
+    // which never tie, keep equal numbers in their old order too.
+    std::stable_sort(order.begin(), order.end(), [this, &keys](int later, int earlier) {
+        return CompareKeys(keys[size_t(earlier)], keys[size_t(later)]) > 0;
+    });
     return order;
 }
 

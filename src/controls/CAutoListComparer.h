@@ -16,7 +16,7 @@ public:
 
     // Negative when row1 comes first.
     int Compare(const CAutoListRow& row1, const CAutoListRow& row2) const;
-    // The rows' order after a stable merge sort: order[i] is the old index of the row at place i.
+    // The rows' order after a stable sort: order[i] is the old index of the row at place i.
     std::vector<int> Order(const std::vector<CAutoListRow>& rows) const;
 
     // Byte order of the texts' UTF-8 forms, without converting them.

@@ -19,8 +19,7 @@ QFont DefaultBoldFont()
 } // namespace
 
 CDlgNotes::CDlgNotes(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Notes"), parent),
-      m_label(new QLabel(QStringLiteral("Additional Details and &Notes:"), this)),
+    : CPropertyPage(tr("Notes"), parent), m_label(new QLabel(tr("Additional Details and &Notes:"), this)),
       m_edit(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("notesPage"));

@@ -19,15 +19,14 @@ constexpr int kRowHeight = 26;
 } // namespace
 
 CDlgPicture::CDlgPicture(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Picture"), parent), m_pathEdit(new QLineEdit(this)),
-      m_browse(new QPushButton(QStringLiteral("&Browse"), this)),
-      m_view(new QPushButton(QStringLiteral("&View"), this))
+    : CPropertyPage(tr("Picture"), parent), m_pathEdit(new QLineEdit(this)),
+      m_browse(new QPushButton(tr("&Browse"), this)), m_view(new QPushButton(tr("&View"), this))
 {
     setObjectName(QStringLiteral("picturePage"));
     m_pathEdit->setObjectName(QStringLiteral("pathEdit"));
     m_browse->setObjectName(QStringLiteral("browseButton"));
     m_view->setObjectName(QStringLiteral("viewButton"));
-    m_pathEdit->setAccessibleName(QStringLiteral("Picture file"));
+    m_pathEdit->setAccessibleName(tr("Picture file"));
     for (QWidget* w :
          {static_cast<QWidget*>(m_pathEdit), static_cast<QWidget*>(m_browse), static_cast<QWidget*>(m_view)})
         w->setMaximumHeight(kRowHeight);
@@ -64,8 +63,7 @@ void CDlgPicture::Browse()
     UpdateData(true);
     FileRequest request;
     request.owner = this;
-    request.filter =
-        QStringLiteral("Image Files (*.gif;*.jpg;*.jpeg;*.bmp;*.png)|*.gif;*.jpg;*.jpeg;*.bmp;*.png|");
+    request.filter = tr("Image Files (*.gif;*.jpg;*.jpeg;*.bmp;*.png)|*.gif;*.jpg;*.jpeg;*.bmp;*.png|");
     const QString chosen = Prompt().ChooseFile(request);
     if (chosen.isEmpty())
         return;
@@ -77,8 +75,7 @@ void CDlgPicture::View()
 {
     UpdateData(true);
     if (m_path.isEmpty()) {
-        ShowMessage(this, QStringLiteral("Please select a picture first."), QStringLiteral("View Picture"),
-                    MessageIcon::Exclamation);
+        ShowMessage(this, tr("Please select a picture first."), tr("View Picture"), MessageIcon::Exclamation);
         return;
     }
     Prompt().ShellOpen(m_path);

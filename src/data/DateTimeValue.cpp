@@ -6,11 +6,6 @@ namespace {
 
 constexpr qint64 msecsPerDay = 24 * 60 * 60 * 1000;
 
-QDate DayZero()
-{
-    return QDate(1899, 12, 30);
-}
-
 } // namespace
 
 // The whole part counts days from day zero; the fraction is the time of that day, also for dates
@@ -19,7 +14,7 @@ DateTimeValue DateTimeValue::FromDateTime(const QDateTime& dateTime)
 {
     if (!dateTime.isValid())
         return DateTimeValue(0.0, invalid);
-    const double days = static_cast<double>(DayZero().daysTo(dateTime.date()));
+    const double days = static_cast<double>(DateTimeValue::DayZero().daysTo(dateTime.date()));
     const double fraction =
         static_cast<double>(dateTime.time().msecsSinceStartOfDay()) / static_cast<double>(msecsPerDay);
     return DateTimeValue(days < 0 ? days - fraction : days + fraction);
@@ -40,7 +35,7 @@ QDateTime DateTimeValue::ToDateTime() const
     if (m_status != valid || !std::isfinite(m_dt) || std::fabs(m_dt) > 3.0e6)
         return QDateTime();
     const double whole = std::trunc(m_dt);
-    QDate date = DayZero().addDays(static_cast<qint64>(whole));
+    QDate date = DateTimeValue::DayZero().addDays(static_cast<qint64>(whole));
     qint64 msecs = std::llround(std::fabs(m_dt - whole) * static_cast<double>(msecsPerDay));
     // Round to the second, as the day count carries no finer time reliably.
     msecs = (msecs + 500) / 1000 * 1000;

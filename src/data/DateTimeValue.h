@@ -19,6 +19,9 @@ struct DateTimeValue
     DateTimeValue() = default;
     explicit DateTimeValue(double days, Status status = valid) : m_dt(days), m_status(status) {}
 
+    // Day 0: 30 December 1899.
+    static QDate DayZero() { return QDate(1899, 12, 30); }
+
     static DateTimeValue FromDateTime(const QDateTime& dateTime);
     static DateTimeValue FromDate(const QDate& date);
     static DateTimeValue Now();

@@ -1,19 +1,48 @@
 #include "platform/CPrompt.h"
 
-#include "platform/CQtPrompt.h"
-
+#include <QDebug>
+#include <QDialog>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
-CPrompt* g_installed = nullptr;
-
-CPrompt& RealPrompt()
+// Stands in while no prompt is installed: nobody is there to answer, so nothing is agreed to.
+class CNoPrompt final : public CPrompt
 {
-    static CQtPrompt prompt;
-    return prompt;
-}
+public:
+    int Message(const MessageRequest& request) override
+    {
+        qWarning().noquote() << "No prompt installed; declined:" << request.text;
+        switch (request.buttons) {
+        case MessageButtons::Ok:
+            return IDOK;
+        case MessageButtons::YesNo:
+            return IDNO;
+        default:
+            return IDCANCEL;
+        }
+    }
+    QString ChooseFile(const FileRequest& request) override
+    {
+        qWarning().noquote() << "No prompt installed; file chooser cancelled:" << request.title;
+        return QString();
+    }
+    bool ShellOpen(const QString& path) override
+    {
+        qWarning().noquote() << "No prompt installed; not opened:" << path;
+        return false;
+    }
+    int RunModal(QDialog& dialog) override
+    {
+        qWarning().noquote() << "No prompt installed; dialog cancelled:" << dialog.windowTitle();
+        return QDialog::Rejected;
+    }
+};
+
+CPrompt* g_installed = nullptr;
 
 // The description without a trailing "(*.a;*.b)", which Qt's form rebuilds from the patterns.
 QString BareDescription(const QString& description)
@@ -40,12 +69,13 @@ QString QtPatterns(const QString& patterns)
 
 CPrompt& Prompt()
 {
-    return g_installed ? *g_installed : RealPrompt();
+    static CNoPrompt none;
+    return g_installed ? *g_installed : none;
 }
 
-void InstallPrompt(CPrompt* prompt)
+CPrompt* InstallPrompt(CPrompt* prompt)
 {
-    g_installed = prompt;
+    return std::exchange(g_installed, prompt);
 }
 
 int ShowMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,

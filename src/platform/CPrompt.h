@@ -7,7 +7,7 @@ class QWidget;
 
 // Every question the program puts to the person at the keyboard passes through one installed
 // CPrompt: message boxes, file choosers, the shell's "open" and the modal run of a dialog.
-// The program installs CQtPrompt; tests install a scripted prompt that answers for the user.
+// The program installs CQtPrompt at start; tests install a scripted prompt that answers for the user.
 
 enum class MessageIcon
 {
@@ -71,10 +71,12 @@ public:
     virtual int RunModal(QDialog& dialog) = 0;
 };
 
-// The installed prompt; the real Qt one until something else is installed.
+// The installed prompt. Until one is installed nobody can answer, so every question is declined: a
+// message box answers Cancel where it has that button, else No, else OK; file choosers and dialogs
+// answer as cancelled, nothing is opened; each such question is written to the warning log.
 CPrompt& Prompt();
-// Installs a prompt (not owned); nullptr goes back to the real one.
-void InstallPrompt(CPrompt* prompt);
+// Installs a prompt (not owned; nullptr for none) and returns the one it replaces.
+CPrompt* InstallPrompt(CPrompt* prompt);
 
 // Shorthand for the common message box.
 int ShowMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,

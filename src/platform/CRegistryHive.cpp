@@ -131,15 +131,15 @@ bool ReadHexValue(const QString& data, RegistryValue& value)
     QByteArray bytes;
     if (!ReadHexBytes(data.mid(colon + 1), bytes))
         return false;
-    if (type == RegistryValue::String) {
-        value = RegistryValue::FromString(QString());
-        return FromUtf16Bytes(bytes, value.text);
-    }
-    if (type == RegistryValue::Dword && bytes.size() == 4) {
-        value = RegistryValue::FromDword(LittleEndianDword(bytes));
-        return true;
-    }
-    value = RegistryValue::FromBytes(bytes, type);
+    QString text;
+    if (type == RegistryValue::String)
+        value = FromUtf16Bytes(bytes, text) ? RegistryValue::FromString(text)
+                                            : RegistryValue::Malformed(bytes, type);
+    else if (type == RegistryValue::Dword)
+        value = bytes.size() == 4 ? RegistryValue::FromDword(LittleEndianDword(bytes))
+                                  : RegistryValue::Malformed(bytes, type);
+    else
+        value = RegistryValue::FromBytes(bytes, type);
     return true;
 }
 
@@ -198,6 +198,8 @@ QString HexList(const QString& prefix, const QByteArray& bytes)
 QString ValueLine(const QString& name, const RegistryValue& value)
 {
     const QString head = (name.isEmpty() ? QStringLiteral("@") : Quote(name)) + QLatin1Char('=');
+    if (value.malformed)
+        return HexList(head + QStringLiteral("hex(%1):").arg(value.type, 0, 16), value.bytes);
     switch (value.type) {
     case RegistryValue::String:
         // Line breaks cannot sit inside a quoted value, so such texts go out in their stored form.

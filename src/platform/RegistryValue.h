@@ -18,7 +18,10 @@ struct RegistryValue
     quint32 type = String;
     QString text;      // String
     quint32 dword = 0; // Dword
-    QByteArray bytes;  // Binary and every other type, raw
+    QByteArray bytes;  // Binary and every other type, raw; the stored form of a malformed value
+    // The stored bytes do not make a value of the type (a DWORD of three bytes). Such a value is kept
+    // as it was read, so saving writes it back unchanged, and no typed read accepts it.
+    bool malformed = false;
 
     static RegistryValue FromString(const QString& text)
     {
@@ -41,9 +44,17 @@ struct RegistryValue
         return value;
     }
 
+    static RegistryValue Malformed(const QByteArray& stored, quint32 type)
+    {
+        RegistryValue value = FromBytes(stored, type);
+        value.malformed = true;
+        return value;
+    }
+
     bool operator==(const RegistryValue& other) const
     {
-        return type == other.type && text == other.text && dword == other.dword && bytes == other.bytes;
+        return type == other.type && text == other.text && dword == other.dword && bytes == other.bytes &&
+               malformed == other.malformed;
     }
     bool operator!=(const RegistryValue& other) const { return !(*this == other); }
 };

@@ -1,8 +1,7 @@
 #pragma once
 
-// The arithmetic of a level-payment loan, in the single-precision steps the loan's figures have
-// always been computed in, so a schedule shown anywhere in the program agrees to the cent with
-// what Auto Update sets.
+// The arithmetic of a level-payment loan, in single-precision steps: the handheld edition computes
+// the same figures that way, so both editions agree to the cent on what Auto Update sets.
 
 // The level monthly payment that repays the principal over the term at the yearly rate (percent);
 // 0 for a term under one month.

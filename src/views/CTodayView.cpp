@@ -61,19 +61,19 @@ void CTodayView::RefreshText()
     if (m_activeTasks == 1)
         m_tasks->setText(tr("1 Active task"));
     else if (m_activeTasks > 1)
-        m_tasks->setText(QString::asprintf("%d Active tasks", m_activeTasks));
+        m_tasks->setText(tr("%1 Active tasks").arg(m_activeTasks));
     else
         m_tasks->setText(tr("Pick tasks and shopping items"));
 
     if (m_inventoryTotal == 0.0f)
         m_inventory->setText(tr("Add an asset to the Home Inventory"));
     else
-        m_inventory->setText(QStringLiteral("Home Inventory is worth ") + FormatMoney(m_inventoryTotal));
+        m_inventory->setText(tr("Home Inventory is worth %1").arg(FormatMoney(m_inventoryTotal)));
 
     if (m_equity == 0.0f)
         m_equityLine->setText(tr("Manage Mortgages and Home Equity"));
     else
-        m_equityLine->setText(QStringLiteral("Home Equity is %1").arg(FormatMoney(m_equity)));
+        m_equityLine->setText(tr("Home Equity is %1").arg(FormatMoney(m_equity)));
 
     for (CLabel* line : {m_description, m_tasks, m_inventory, m_equityLine}) {
         line->SizeToText();

@@ -2,9 +2,10 @@
 #include "CTestDataDir.h"
 #include "app/CHomeApp.h"
 #include "app/CMainFrame.h"
-#include "app/CRegistryKey.h"
 #include "data/AppPaths.h"
 #include "platform/CRegistryHive.h"
+#include "platform/CRegistryKey.h"
+#include "platform/WindowPlacement.h"
 #include "res/StringIds.h"
 
 #include <QApplication>
@@ -62,7 +63,6 @@ private slots:
 private:
     // A stored home that was the current one when the program last ran.
     void RememberHome(long id);
-    void SetDword(const QString& name, quint32 value);
     CRegistryKey Settings() const;
 
     std::unique_ptr<CTestDataDir> m_data;
@@ -84,20 +84,13 @@ void TestStartup::RememberHome(long id)
 {
     QVERIFY(m_data->Database().Execute(
         QStringLiteral("INSERT INTO Homes (HomeId, Description) VALUES (%1, 'Lake House');").arg(id)));
-    SetDword(QStringLiteral("LastHomeId"), quint32(id));
-}
-
-void TestStartup::SetDword(const QString& name, quint32 value)
-{
-    CRegistryKey key;
-    QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
-    QVERIFY(key.SetDword(name, value));
+    QVERIFY(Settings().SetDword(QStringLiteral("LastHomeId"), quint32(id)));
 }
 
 CRegistryKey TestStartup::Settings() const
 {
     CRegistryKey key;
-    key.Open(RegistryRoot::CurrentUser, kKey);
+    key.Create(RegistryRoot::CurrentUser, kKey);
     return key;
 }
 
@@ -236,8 +229,8 @@ void TestStartup::firstRunNoThenCancelLeavesNoHome()
 // A remembered home that was deleted since: the homes view, and no first-run question.
 void TestStartup::lastHomeGoneShowsTheHomesViewWithoutAsking()
 {
-    SetDword(QStringLiteral("LastHomeId"), 42);
-    SetDword(kGreeting, 1);
+    QVERIFY(Settings().SetDword(QStringLiteral("LastHomeId"), 42));
+    QVERIFY(Settings().SetDword(kGreeting, 1));
     CScriptedPrompt prompt;
     CHomeApp app;
     QVERIFY(app.InitInstance());
@@ -249,7 +242,7 @@ void TestStartup::lastHomeGoneShowsTheHomesViewWithoutAsking()
 void TestStartup::newVersionGreetsOnceThenSecondStartAsksNothing()
 {
     RememberHome(3);
-    SetDword(QStringLiteral("InitialGreetingShown_v1.2"), 1);
+    QVERIFY(Settings().SetDword(QStringLiteral("InitialGreetingShown_v1.2"), 1));
     {
         CScriptedPrompt prompt;
         prompt.ExpectMessage(IDOK).Text(Welcome()).Icon(MessageIcon::Information);
@@ -267,11 +260,11 @@ void TestStartup::newVersionGreetsOnceThenSecondStartAsksNothing()
 void TestStartup::windowPlacementRestoredOrCentred()
 {
     RememberHome(3);
-    SetDword(kGreeting, 1);
+    QVERIFY(Settings().SetDword(kGreeting, 1));
     CRegistryKey key = Settings();
     QWidget placed;
     placed.setGeometry(60, 40, 600, 500);
-    QVERIFY(key.SavePlacement(QStringLiteral("WindowPlacement"), placed));
+    QVERIFY(WindowPlacement::Save(key, placed));
     {
         CScriptedPrompt prompt;
         CHomeApp app;

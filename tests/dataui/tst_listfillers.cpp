@@ -37,7 +37,8 @@ void TestListFillers::fillsAndReadsTheSelection()
     QCOMPARE(FillListFromTable(list, QStringLiteral("Assets"), QStringLiteral("AssetId"), 502, home, fields),
              370.25f);
     QCOMPARE(list.GetItemCount(), 4);
-    const QStringList texts = {"Album", "Camera", "Movie", "Sofa"};
+    const QStringList texts = {QStringLiteral("Album"), QStringLiteral("Camera"), QStringLiteral("Movie"),
+                               QStringLiteral("Sofa")};
     const QList<long> ids = {504, 502, 503, 501};
     const QList<int> images = {2, 1, 2, 0};
     for (int row = 0; row < 4; ++row) {

@@ -47,25 +47,25 @@ void TestPicture::loading()
     QVERIFY(m_dir.isValid());
     QImage wide(30, 20, QImage::Format_RGB32);
     wide.fill(Qt::darkGreen);
-    const QStringList names = {"p.png", "p.bmp", "p.jpg"};
+    const QStringList names = {QStringLiteral("p.png"), QStringLiteral("p.bmp"), QStringLiteral("p.jpg")};
     for (const QString& name : names)
         QVERIFY(wide.save(m_dir.filePath(name)));
-    QVERIFY(WriteFile(m_dir.filePath("p.gif"), QByteArray(kBlackGif, sizeof kBlackGif - 1)));
-    QVERIFY(WriteFile(m_dir.filePath("notes.jpg"), "plain words, not a picture"));
+    QVERIFY(WriteFile(m_dir.filePath(QStringLiteral("p.gif")), QByteArray(kBlackGif, sizeof kBlackGif - 1)));
+    QVERIFY(WriteFile(m_dir.filePath(QStringLiteral("notes.jpg")), "plain words, not a picture"));
 
     CPicture picture;
     for (const QString& name : names) {
         QVERIFY2(picture.Load(m_dir.filePath(name)), qPrintable(name));
         QCOMPARE(picture.GetSizeInPixels(), QSize(30, 20));
     }
-    QVERIFY(picture.Load(m_dir.filePath("p.gif")));
+    QVERIFY(picture.Load(m_dir.filePath(QStringLiteral("p.gif"))));
     QCOMPARE(DrawOnCanvas(picture, 0, 0, 0, 0).pixelColor(0, 0), QColor(Qt::black));
 
     // A file that cannot be opened keeps the held picture; one that opens without a picture drops it.
-    QVERIFY(!picture.Load(m_dir.filePath("missing.png")));
+    QVERIFY(!picture.Load(m_dir.filePath(QStringLiteral("missing.png"))));
     QVERIFY(!picture.Load(m_dir.path()));
     QCOMPARE(picture.GetSizeInPixels(), QSize(1, 1));
-    QVERIFY(picture.Load(m_dir.filePath("notes.jpg")));
+    QVERIFY(picture.Load(m_dir.filePath(QStringLiteral("notes.jpg"))));
     QVERIFY(!picture.IsLoaded());
     QCOMPARE(picture.GetSizeInPixels(), QSize(0, 0));
     QCOMPARE(DrawOnCanvas(picture, 0, 0, 0, 0).pixelColor(0, 0), QColor(Qt::white));
@@ -78,7 +78,7 @@ void TestPicture::drawsStretchedOrAtOwnSize()
     four.setPixelColor(1, 0, Qt::green);
     four.setPixelColor(0, 1, Qt::blue);
     four.setPixelColor(1, 1, Qt::yellow);
-    const QString path = m_dir.filePath("four.png");
+    const QString path = m_dir.filePath(QStringLiteral("four.png"));
     QVERIFY(four.save(path));
     CPicture picture;
     QVERIFY(picture.Load(path));

@@ -69,10 +69,7 @@ CScriptedPrompt::Step& CScriptedPrompt::Step::TextId(int stringId)
     return *this;
 }
 
-CScriptedPrompt::CScriptedPrompt() : m_previous(&Prompt())
-{
-    InstallPrompt(this);
-}
+CScriptedPrompt::CScriptedPrompt() : m_previous(InstallPrompt(this)) {}
 
 CScriptedPrompt::~CScriptedPrompt()
 {

@@ -1,6 +1,7 @@
 #include "CTestDataDir.h"
 
 #include "data/AppPaths.h"
+#include "platform/RegistryHives.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@ CTestDataDir::CTestDataDir()
     }
     SetVariable("HEARTHSTEAD_APPDIR", Path());
     SetVariable("HEARTHSTEAD_REGISTRY_DIR", RegistryPath());
+    ReloadHives();
     QFile copy(DatabasePath());
     m_valid = QFile::copy(pristine, DatabasePath()) &&
               copy.setPermissions(copy.permissions() | QFile::ReadOwner | QFile::WriteOwner) &&
@@ -32,6 +34,7 @@ CTestDataDir::~CTestDataDir()
         else
             qunsetenv(saved->name);
     }
+    ReloadHives();
 }
 
 QString CTestDataDir::Path() const

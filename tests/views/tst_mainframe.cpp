@@ -3,9 +3,9 @@
 
 #include "CTestSession.h"
 #include "app/CMainFrame.h"
-#include "app/CRegistryKey.h"
-#include "app/SettingNames.h"
 #include "controls/CAutoListCtrl.h"
+#include "platform/Settings.h"
+#include "platform/WindowPlacement.h"
 #include "records/CHome.h"
 #include "views/CHomeMgrView.h"
 #include "views/CTodayView.h"
@@ -60,7 +60,7 @@ void TestMainFrame::init()
     QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
     m_prompt = &m_session->Prompt();
     m_settings = std::make_unique<CRegistryKey>();
-    QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
+    QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, Settings::kKeyPath));
     m_frame = std::make_unique<CMainFrame>(m_settings.get());
     m_frame->show();
     m_frame->CreateViews();
@@ -163,9 +163,9 @@ void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
     m_frame->resize(700, 560);
     QVERIFY(m_frame->close());
     CRegistryKey reread;
-    QVERIFY(reread.Open(RegistryRoot::CurrentUser, QString::fromLatin1(Settings::kKeyPath)));
+    QVERIFY(reread.Open(RegistryRoot::CurrentUser, Settings::kKeyPath));
     auto other = std::make_unique<QWidget>();
-    QVERIFY(reread.LoadPlacement(QString::fromLatin1(Settings::kWindowPlacement), *other));
+    QVERIFY(WindowPlacement::Load(reread, *other));
     QCOMPARE(other->size(), m_frame->size());
 }
 

@@ -52,18 +52,6 @@ int AssetImage(CADORecordset& rows, float& total)
     return picture.isEmpty() ? 0 : 1;
 }
 
-void SelectRowOf(CAutoListCtrl& list, long id)
-{
-    const int count = list.GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        if (list.GetItemData(row) == id) {
-            list.SetCurSel(row);
-            list.EnsureVisible(row);
-            return;
-        }
-    }
-}
-
 } // namespace
 
 float FillListFromTable(CAutoListCtrl& list, const QString& table, const QString& idColumn, long idToSelect,
@@ -72,6 +60,7 @@ float FillListFromTable(CAutoListCtrl& list, const QString& table, const QString
     const CWaitCursor wait;
     const bool assets = table == QLatin1String("Assets");
     float total = 0.0f;
+    int rowToSelect = -1;
     list.SetRedraw(false);
     list.DeleteAllItems();
     if (CADODataBase* database = AppDatabase()) {
@@ -85,12 +74,17 @@ float FillListFromTable(CAutoListCtrl& list, const QString& table, const QString
                 const int row = list.InsertItem(list.GetItemCount(), description, image);
                 rows.GetFieldValue(idColumn, id);
                 list.SetItemData(row, id);
+                if (id == idToSelect && rowToSelect < 0)
+                    rowToSelect = row;
             }
             rows.Close();
         }
     }
     list.SetRedraw(true);
-    SelectRowOf(list, idToSelect);
+    if (rowToSelect >= 0) {
+        list.SetCurSel(rowToSelect);
+        list.EnsureVisible(rowToSelect);
+    }
     return assets ? total : 0.0f;
 }
 

@@ -2,11 +2,10 @@
 
 #include "controls/CDlgNotes.h"
 #include "controls/CPropertySheet.h"
-#include "platform/CPrompt.h"
 #include "records/CArea.h"
 #include "records/sheets/CDlgArea_Colors.h"
 #include "records/sheets/CDlgArea_Tab1.h"
-#include "res/AppInfo.h"
+#include "records/sheets/SaveRecord.h"
 
 #include <QCoreApplication>
 
@@ -22,12 +21,12 @@ bool EditProperties(CArea& area, QWidget* parent)
     sheet.AddPage(&details);
     sheet.AddPage(&colors);
     sheet.AddPage(&notes);
-    if (sheet.DoModal() != QDialog::Accepted)
+    if (sheet.DoModal() != QDialog::Accepted) {
         return false;
+    }
     edited.SetNotes(notes.GetNotes());
-    if (!edited.Save()) {
-        ShowMessage(parent, QCoreApplication::translate("AreaProperties", "The location could not be saved."),
-                    AppName(), MessageIcon::Exclamation);
+    if (!SaveRecord(edited, parent,
+                    QCoreApplication::translate("AreaProperties", "The location could not be saved."))) {
         return false;
     }
     area = edited;

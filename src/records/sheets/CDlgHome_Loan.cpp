@@ -21,9 +21,8 @@
 CDlgHome_Loan::CDlgHome_Loan(long homeId, QWidget* parent)
     : CPropertyPage(tr("Loans"), parent), m_homeId(homeId),
       m_list(new CAutoListCtrl(this, CAutoListCtrl::SingleSelStyle)),
-      m_newButton(new QPushButton(QStringLiteral("&New"), this)),
-      m_editButton(new QPushButton(QStringLiteral("&Edit"), this)),
-      m_removeButton(new QPushButton(QStringLiteral("&Remove"), this)), m_total(new QLabel(this))
+      m_newButton(new QPushButton(tr("&New"), this)), m_editButton(new QPushButton(tr("&Edit"), this)),
+      m_removeButton(new QPushButton(tr("&Remove"), this)), m_total(new QLabel(this))
 {
     setObjectName(QStringLiteral("homeLoansPage"));
     m_list->setObjectName(QStringLiteral("loanList"));
@@ -33,9 +32,9 @@ CDlgHome_Loan::CDlgHome_Loan(long homeId, QWidget* parent)
     m_total->setObjectName(QStringLiteral("liabilityTotal"));
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* intro = new QLabel(QStringLiteral("You may associate one or more loans with this home."), this);
+    auto* intro = new QLabel(tr("You may associate one or more loans with this home."), this);
     intro->setWordWrap(true);
-    auto* totalCaption = new QLabel(QStringLiteral("Total Outstanding Liability:"), this);
+    auto* totalCaption = new QLabel(tr("Total Outstanding Liability:"), this);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_newButton);

@@ -24,16 +24,16 @@ CDlgHome_Tab1::CDlgHome_Tab1(CHome& home, QWidget* parent)
     // Enter makes a new line in the address; Tab moves on to the next control.
     m_addressEdit->setTabChangesFocus(true);
 
-    auto* example = ExampleLabel(QStringLiteral("(e.g: my summer home)"), this);
+    auto* example = ExampleLabel(tr("(e.g: my summer home)"), this);
     example->setObjectName(QStringLiteral("homeExample"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Description:"), m_descriptionEdit, this), 0, 0);
+    grid->addWidget(BuddyLabel(tr("&Description:"), m_descriptionEdit, this), 0, 0);
     grid->addWidget(m_descriptionEdit, 0, 1);
     grid->addWidget(example, 1, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("Curr. &Value:"), m_valueEdit, this), 2, 0);
+    grid->addWidget(BuddyLabel(tr("Curr. &Value:"), m_valueEdit, this), 2, 0);
     grid->addWidget(m_valueEdit, 2, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Address:"), m_addressEdit, this), 3, 0, Qt::AlignTop);
+    grid->addWidget(BuddyLabel(tr("&Address:"), m_addressEdit, this), 3, 0, Qt::AlignTop);
     grid->addWidget(m_addressEdit, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
@@ -66,7 +66,6 @@ bool CDlgHome_Tab1::DoDataExchange(bool save)
 
 bool CDlgHome_Tab1::OnKillActive()
 {
-    return CPropertyPage::OnKillActive() &&
-           CheckDescription(m_home.GetDescription(), m_descriptionEdit,
-                            tr("Please enter a description for this home."));
+    return CPropertyPage::OnKillActive() && CheckDescription(m_home.GetDescription(), m_descriptionEdit,
+                                                             tr("Please enter a description for this home."));
 }

@@ -20,20 +20,19 @@ CDlgLoan_Lender::CDlgLoan_Lender(CLoan& loan, QWidget* parent)
     m_phoneEdit->setObjectName(QStringLiteral("lenderPhone"));
     m_equityCheck->setObjectName(QStringLiteral("affectsEquity"));
 
-    auto* note =
-        ExampleLabel(QStringLiteral("Note: Uncheck the above option if this loan is not related to your "
-                                    "home. For example, credit cards, auto loans, student loans etc., do "
-                                    "not affect your home equity."),
-                     this);
+    auto* note = ExampleLabel(tr("Note: Uncheck the above option if this loan is not related to your "
+                                 "home. For example, credit cards, auto loans, student loans etc., do "
+                                 "not affect your home equity."),
+                              this);
     note->setObjectName(QStringLiteral("equityNote"));
     note->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Lender/Bank:"), m_lenderEdit, this), 0, 0);
+    grid->addWidget(BuddyLabel(tr("&Lender/Bank:"), m_lenderEdit, this), 0, 0);
     grid->addWidget(m_lenderEdit, 0, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Account #:"), m_acctNoEdit, this), 1, 0);
+    grid->addWidget(BuddyLabel(tr("&Account #:"), m_acctNoEdit, this), 1, 0);
     grid->addWidget(m_acctNoEdit, 1, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Phone #:"), m_phoneEdit, this), 2, 0);
+    grid->addWidget(BuddyLabel(tr("&Phone #:"), m_phoneEdit, this), 2, 0);
     grid->addWidget(m_phoneEdit, 2, 1);
     grid->setRowMinimumHeight(3, 12);
     grid->addWidget(m_equityCheck, 4, 0, 1, 2);

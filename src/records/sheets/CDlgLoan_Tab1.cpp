@@ -6,10 +6,10 @@
 #include "records/Amortization.h"
 #include "records/CLoan.h"
 #include "records/sheets/DescriptionCheck.h"
-#include "res/AppInfo.h"
-#include "res/StringIds.h"
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
+#include "res/AppInfo.h"
+#include "res/StringIds.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -32,9 +32,8 @@ constexpr int kDateButtonRoom = 48;
 CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
     : CPropertyPage(tr("Details"), parent), m_loan(loan), m_clock(&QDateTime::currentDateTime),
       m_descriptionEdit(new QLineEdit(this)), m_principalEdit(new QLineEdit(this)),
-      m_autoUpdateButton(new QPushButton(QStringLiteral("&Auto Update"), this)),
-      m_rateEdit(new QLineEdit(this)), m_termEdit(new QLineEdit(this)), m_termUnit(new QComboBox(this)),
-      m_startDateEdit(new QDateEdit(this))
+      m_autoUpdateButton(new QPushButton(tr("&Auto Update"), this)), m_rateEdit(new QLineEdit(this)),
+      m_termEdit(new QLineEdit(this)), m_termUnit(new QComboBox(this)), m_startDateEdit(new QDateEdit(this))
 {
     setObjectName(QStringLiteral("loanDetailsPage"));
     m_descriptionEdit->setObjectName(QStringLiteral("loanDescription"));
@@ -67,7 +66,7 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
     principalRow->addStretch(1);
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(m_rateEdit);
-    rateRow->addWidget(new QLabel(QStringLiteral("% per year"), this));
+    rateRow->addWidget(new QLabel(tr("% per year"), this));
     rateRow->addStretch(1);
     auto* termRow = new QHBoxLayout;
     termRow->addWidget(m_termEdit);
@@ -78,15 +77,15 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
     dateRow->addStretch(1);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Description:"), m_descriptionEdit, this), 0, 0);
+    grid->addWidget(BuddyLabel(tr("&Description:"), m_descriptionEdit, this), 0, 0);
     grid->addWidget(m_descriptionEdit, 0, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Principal:"), m_principalEdit, this), 1, 0);
+    grid->addWidget(BuddyLabel(tr("&Principal:"), m_principalEdit, this), 1, 0);
     grid->addLayout(principalRow, 1, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("Interest &Rate:"), m_rateEdit, this), 2, 0);
+    grid->addWidget(BuddyLabel(tr("Interest &Rate:"), m_rateEdit, this), 2, 0);
     grid->addLayout(rateRow, 2, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Term:"), m_termEdit, this), 3, 0);
+    grid->addWidget(BuddyLabel(tr("&Term:"), m_termEdit, this), 3, 0);
     grid->addLayout(termRow, 3, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Start Date:"), m_startDateEdit, this), 4, 0);
+    grid->addWidget(BuddyLabel(tr("&Start Date:"), m_startDateEdit, this), 4, 0);
     grid->addLayout(dateRow, 4, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
@@ -135,7 +134,8 @@ bool CDlgLoan_Tab1::DoDataExchange(bool save)
     m_loan.SetInterestRate(rate);
     m_loan.SetDescription(m_descriptionEdit->text());
     // The picker shows the day only; the time of day stays as it was.
-    m_loan.SetStartDate(DateTimeValue::FromDateTime(QDateTime(m_startDateEdit->date(), StartDateTime().time())));
+    m_loan.SetStartDate(
+        DateTimeValue::FromDateTime(QDateTime(m_startDateEdit->date(), StartDateTime().time())));
     return true;
 }
 

@@ -3,11 +3,10 @@
 #include "controls/CDlgNotes.h"
 #include "controls/CDlgPicture.h"
 #include "controls/CPropertySheet.h"
-#include "platform/CPrompt.h"
 #include "records/CHome.h"
 #include "records/sheets/CDlgHome_Loan.h"
 #include "records/sheets/CDlgHome_Tab1.h"
-#include "res/AppInfo.h"
+#include "records/sheets/SaveRecord.h"
 
 #include <QCoreApplication>
 
@@ -40,9 +39,8 @@ bool EditProperties(CHome& home, QWidget* parent, bool startOnLoans)
     }
     edited.SetPicture(picture.GetPath());
     edited.SetNotes(notes.GetNotes());
-    if (!edited.Save()) {
-        ShowMessage(parent, QCoreApplication::translate("HomeProperties", "The home could not be saved."),
-                    AppName(), MessageIcon::Exclamation);
+    if (!SaveRecord(edited, parent,
+                    QCoreApplication::translate("HomeProperties", "The home could not be saved."))) {
         return false;
     }
     home = edited;

@@ -2,11 +2,10 @@
 
 #include "controls/CDlgNotes.h"
 #include "controls/CPropertySheet.h"
-#include "platform/CPrompt.h"
 #include "records/CLoan.h"
 #include "records/sheets/CDlgLoan_Lender.h"
 #include "records/sheets/CDlgLoan_Tab1.h"
-#include "res/AppInfo.h"
+#include "records/sheets/SaveRecord.h"
 
 #include <QCoreApplication>
 
@@ -26,9 +25,8 @@ bool EditProperties(CLoan& loan, QWidget* parent)
         return false;
     }
     edited.SetNotes(notes.GetNotes());
-    if (!edited.Save()) {
-        ShowMessage(parent, QCoreApplication::translate("LoanProperties", "The loan could not be saved."),
-                    AppName(), MessageIcon::Exclamation);
+    if (!SaveRecord(edited, parent,
+                    QCoreApplication::translate("LoanProperties", "The loan could not be saved."))) {
         return false;
     }
     loan = edited;

@@ -2,7 +2,9 @@
 
 #include "data/Formatting.h"
 #include "platform/CPrompt.h"
+#include "res/AppInfo.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
 
@@ -18,8 +20,8 @@ bool ReadNumber(QLineEdit* edit, float& value)
     bool ok = false;
     const float number = QLocale::c().toFloat(edit->text().trimmed(), &ok);
     if (!ok || !std::isfinite(number)) {
-        ShowMessage(edit->window(), QStringLiteral("Please enter a number."), QStringLiteral("Hearthstead"),
-                    MessageIcon::Information);
+        ShowMessage(edit->window(), QCoreApplication::translate("NumberExchange", "Please enter a number."),
+                    AppName(), MessageIcon::Information);
         edit->setFocus();
         edit->selectAll();
         return false;

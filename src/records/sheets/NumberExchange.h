@@ -3,7 +3,7 @@
 class QLineEdit;
 
 // Money and rates in the sheets' edits: written plain, with two decimals above 0, and read back in
-// the C locale, as the program has always printed them.
+// the C locale, so the text reads back the same whatever the user's locale.
 void WriteNumber(QLineEdit* edit, float value);
 // Refuses text that is not a number with "Please enter a number." and puts the focus back on the
 // edit; `value` is left unchanged then.

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+class CRegistryKey;
 class QWidget;
 
 // The window-placement record as the settings keep it: 40 bytes, little-endian: flags (u32), show
@@ -25,5 +26,10 @@ QByteArray Take(const QWidget& window);
 // False, leaving the window alone, for a record shorter than 40 bytes or longer than 44, or with an
 // empty rectangle.
 bool Apply(const QByteArray& record, QWidget& window);
+
+// The window's placement written to the key's WindowPlacement value, and applied from it; loading
+// fails, leaving the window alone, unless the value is binary and a placement as above.
+bool Save(CRegistryKey& key, const QWidget& window);
+bool Load(const CRegistryKey& key, QWidget& window);
 
 } // namespace WindowPlacement

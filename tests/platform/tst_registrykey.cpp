@@ -1,8 +1,9 @@
 #include "CScriptedPrompt.h"
-#include "app/CRegistryKey.h"
-#include "app/ShowMessageOnce.h"
-#include "app/WindowPlacement.h"
 #include "platform/CRegistryHive.h"
+#include "platform/RegistryHives.h"
+#include "platform/Settings.h"
+#include "platform/ShowMessageOnce.h"
+#include "platform/WindowPlacement.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,10 +34,9 @@ private slots:
     void everyWriteIsSavedAtOnce();
     void placementRoundTrips();
     void messageShownOnce();
+    void malformedValueKeptButNotRead();
 
 private:
-    void StoreRaw(const QString& name, const RegistryValue& value);
-
     std::unique_ptr<QTemporaryDir> m_registry;
 };
 
@@ -45,14 +45,7 @@ void TestRegistryKey::init()
     m_registry = std::make_unique<QTemporaryDir>();
     QVERIFY(m_registry->isValid());
     qputenv("HEARTHSTEAD_REGISTRY_DIR", m_registry->path().toUtf8());
-}
-
-void TestRegistryKey::StoreRaw(const QString& name, const RegistryValue& value)
-{
-    CRegistryHive hive(RegistryRoot::CurrentUser);
-    hive.Load();
-    QVERIFY(hive.SetValue(kKey, name, value));
-    QVERIFY(hive.Save());
+    ReloadHives();
 }
 
 void TestRegistryKey::opensCreatesAndCloses()
@@ -90,7 +83,8 @@ void TestRegistryKey::valuesKeepTheirTypes()
     QVERIFY(key.SetString(QStringLiteral("CurrentVersion"), QStringLiteral("1.3")));
     QVERIFY(key.SetString(QStringLiteral("AppPath"), QStringLiteral("/opt/Hearth \"stead\"\\bin/")));
     QVERIFY(key.SetDword(QStringLiteral("LastHomeId"), 0xfffffffeu));
-    StoreRaw(QStringLiteral("Bytes"), RegistryValue::FromBytes("\x01\x00\x00\x00", RegistryValue::Binary));
+    LoadedHive(RegistryRoot::CurrentUser)
+        .SetValue(kKey, QStringLiteral("Bytes"), RegistryValue::FromBytes("\x01"));
 
     QString text;
     quint32 number = 0;
@@ -140,7 +134,7 @@ void TestRegistryKey::placementRoundTrips()
     QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
     QWidget window;
     window.setGeometry(120, 90, 520, 480);
-    QVERIFY(key.SavePlacement(QStringLiteral("WindowPlacement"), window));
+    QVERIFY(WindowPlacement::Save(key, window));
 
     CRegistryHive hive(RegistryRoot::CurrentUser);
     QVERIFY(hive.Load());
@@ -155,15 +149,15 @@ void TestRegistryKey::placementRoundTrips()
              QList<qint32>({120, 90, 640, 570}));
 
     QWidget restored;
-    QVERIFY(key.LoadPlacement(QStringLiteral("WindowPlacement"), restored));
+    QVERIFY(WindowPlacement::Load(key, restored));
     QCOMPARE(restored.geometry(), QRect(120, 90, 520, 480));
 
     // Only a binary of 40 to 44 bytes with a rectangle loads; a failed load leaves the window alone.
     const auto loads = [&](const RegistryValue& value) {
-        StoreRaw(QStringLiteral("Placement"), value);
+        LoadedHive(RegistryRoot::CurrentUser).SetValue(kKey, Settings::WindowPlacement.Name(), value);
         QWidget target;
         target.setGeometry(1, 2, 30, 40);
-        const bool loaded = key.LoadPlacement(QStringLiteral("Placement"), target);
+        const bool loaded = WindowPlacement::Load(key, target);
         return (loaded || target.geometry() == QRect(1, 2, 30, 40)) ? int(loaded) : -1;
     };
     QCOMPARE(loads(RegistryValue::FromBytes(stored.bytes + QByteArray(4, '\0'))), 1);
@@ -176,9 +170,9 @@ void TestRegistryKey::placementRoundTrips()
     window.show();
     window.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(key.SavePlacement(QStringLiteral("WindowPlacement"), window));
+    QVERIFY(WindowPlacement::Save(key, window));
     QWidget maximised;
-    QVERIFY(key.LoadPlacement(QStringLiteral("WindowPlacement"), maximised));
+    QVERIFY(WindowPlacement::Load(key, maximised));
     QVERIFY(maximised.windowState() & Qt::WindowMaximized);
     QCOMPARE(maximised.geometry().size(), QSize(520, 480));
 }
@@ -188,35 +182,50 @@ void TestRegistryKey::messageShownOnce()
     CRegistryKey key;
     QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
     QWidget owner;
+    const QString videos = QStringLiteral("About videos");
     {
         CScriptedPrompt prompt;
         prompt.ExpectMessage(IDOK)
-            .Text(QStringLiteral("About videos"))
+            .Text(videos)
             .Caption(QStringLiteral("Hearthstead"))
             .Icon(MessageIcon::Information)
             .Buttons(MessageButtons::Ok)
             .Owner(&owner);
-        QVERIFY(ShowMessageOnce(key, &owner, QStringLiteral("About videos"),
-                                QStringLiteral("MsgSpecialAssetVideos")));
-        QVERIFY(!ShowMessageOnce(key, &owner, QStringLiteral("About videos"),
-                                 QStringLiteral("MsgSpecialAssetVideos")));
+        QVERIFY(ShowMessageOnce(key, &owner, videos, Settings::MsgSpecialAssetVideos));
+        QVERIFY(!ShowMessageOnce(key, &owner, videos, Settings::MsgSpecialAssetVideos));
         QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
     }
-    quint32 shown = 0;
-    QVERIFY(key.GetDword(QStringLiteral("MsgSpecialAssetVideos"), shown));
-    QCOMPARE(shown, 1u);
+    QCOMPARE(Settings::MsgSpecialAssetVideos.Get(key), 1u);
 
-    // A zero or a value of another type counts as not shown yet; without a running application
-    // there is nobody to show it to.
+    // A zero or a value of another type counts as not shown yet; without the program's settings key
+    // there is nowhere to remember it.
     QVERIFY(key.SetDword(QStringLiteral("SyncGreeting"), 0));
     QVERIFY(key.SetString(QStringLiteral("IsFirstSync"), QStringLiteral("1")));
     CScriptedPrompt prompt;
     prompt.ExpectMessage(IDOK).Text(QStringLiteral("Sync intro"));
     prompt.ExpectMessage(IDOK).Text(QStringLiteral("First sync"));
-    QVERIFY(ShowMessageOnce(key, nullptr, QStringLiteral("Sync intro"), QStringLiteral("SyncGreeting")));
-    QVERIFY(ShowMessageOnce(key, nullptr, QStringLiteral("First sync"), QStringLiteral("IsFirstSync")));
-    QVERIFY(!ShowMessageOnce(QStringLiteral("No application"), QStringLiteral("Other")));
+    QVERIFY(ShowMessageOnce(key, nullptr, QStringLiteral("Sync intro"), Settings::SyncGreeting));
+    QVERIFY(!ShowMessageOnce(nullptr, QStringLiteral("Unseen"), Settings::JumpToShoppingTasks));
+    SetAppSettings(&key);
+    QVERIFY(ShowMessageOnce(nullptr, QStringLiteral("First sync"), Settings::IsFirstSync));
+    SetAppSettings(nullptr);
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+}
+
+// A malformed value reads as missing and is saved back as read; reads and writes use the loaded hive.
+void TestRegistryKey::malformedValueKeptButNotRead()
+{
+    const QByteArray malformed = "\"LastHomeId\"=hex(4):01,00,00\n\"Text\"=hex(1):41,00,42\n";
+    QFile file(RegistryHivePath(RegistryRoot::CurrentUser));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    file.write("Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n" + malformed);
+    CRegistryKey key;
+    quint32 home = 7;
+    QVERIFY(key.Open(RegistryRoot::CurrentUser, QStringLiteral("Software")));
+    QVERIFY(!Settings::LastHomeId.Read(key, home) && home == 7);
+    QVERIFY(file.remove() && Settings::InventoryCategory.Set(key, 2));
+    QVERIFY(file.open(QIODevice::ReadOnly) &&
+            file.readAll().endsWith(QByteArray("dword:00000002\n" + malformed + '\n')));
 }
 
 QTEST_MAIN(TestRegistryKey)

@@ -1,11 +1,11 @@
-#include "app/CRegistryKey.h"
+#include "platform/CRegistryKey.h"
 
-#include "app/WindowPlacement.h"
 #include "platform/CRegistryHive.h"
-
-#include <QWidget>
+#include "platform/RegistryHives.h"
 
 namespace {
+
+CRegistryKey* g_appSettings = nullptr;
 
 QString Joined(const QString& path, const QString& name)
 {
@@ -18,9 +18,7 @@ CRegistryKey::CRegistryKey(RegistryRoot root) : m_handle(Handle{root, QString()}
 
 bool CRegistryKey::Open(RegistryRoot root, const QString& path)
 {
-    CRegistryHive hive(root);
-    hive.Load();
-    if (!CRegistryHive::IsValidKeyPath(path) || !hive.HasKey(path))
+    if (!CRegistryHive::IsValidKeyPath(path) || !LoadedHive(root).HasKey(path))
         return false;
     m_handle = Handle{root, path};
     return true;
@@ -41,8 +39,7 @@ bool CRegistryKey::OpenSubKey(const QString& name)
 
 bool CRegistryKey::Create(RegistryRoot root, const QString& path)
 {
-    CRegistryHive hive(root);
-    hive.Load();
+    CRegistryHive& hive = LoadedHive(root);
     // An unparsable hive reads as empty, so the key is written anew after the old file is kept aside.
     if (!hive.HasKey(path) && !(hive.CreateKey(path) && hive.Save()))
         return false;
@@ -66,7 +63,7 @@ bool CRegistryKey::SetString(const QString& name, const QString& text)
 bool CRegistryKey::GetString(const QString& name, QString& text) const
 {
     RegistryValue value;
-    if (!Read(name, value) || value.type != RegistryValue::String)
+    if (!Read(name, RegistryValue::String, value))
         return false;
     text = value.text;
     return true;
@@ -80,38 +77,46 @@ bool CRegistryKey::SetDword(const QString& name, quint32 value)
 bool CRegistryKey::GetDword(const QString& name, quint32& value) const
 {
     RegistryValue stored;
-    if (!Read(name, stored) || stored.type != RegistryValue::Dword)
+    if (!Read(name, RegistryValue::Dword, stored))
         return false;
     value = stored.dword;
     return true;
 }
 
-bool CRegistryKey::SavePlacement(const QString& name, const QWidget& window)
+bool CRegistryKey::SetBinary(const QString& name, const QByteArray& bytes)
 {
-    return Write(name, RegistryValue::FromBytes(WindowPlacement::Take(window)));
+    return Write(name, RegistryValue::FromBytes(bytes));
 }
 
-bool CRegistryKey::LoadPlacement(const QString& name, QWidget& window) const
+bool CRegistryKey::GetBinary(const QString& name, QByteArray& bytes) const
 {
     RegistryValue value;
-    return Read(name, value) && value.type == RegistryValue::Binary &&
-           WindowPlacement::Apply(value.bytes, window);
+    if (!Read(name, RegistryValue::Binary, value))
+        return false;
+    bytes = value.bytes;
+    return true;
 }
 
-bool CRegistryKey::Read(const QString& name, RegistryValue& value) const
+bool CRegistryKey::Read(const QString& name, quint32 type, RegistryValue& value) const
 {
-    if (!m_handle)
-        return false;
-    CRegistryHive hive(m_handle->root);
-    hive.Load();
-    return hive.GetValue(m_handle->path, name, value);
+    return m_handle && LoadedHive(m_handle->root).GetValue(m_handle->path, name, value) &&
+           value.type == type && !value.malformed;
 }
 
 bool CRegistryKey::Write(const QString& name, const RegistryValue& value)
 {
     if (!m_handle)
         return false;
-    CRegistryHive hive(m_handle->root);
-    hive.Load();
+    CRegistryHive& hive = LoadedHive(m_handle->root);
     return hive.SetValue(m_handle->path, name, value) && hive.Save();
+}
+
+CRegistryKey* AppSettings()
+{
+    return g_appSettings;
+}
+
+void SetAppSettings(CRegistryKey* settings)
+{
+    g_appSettings = settings;
 }

@@ -1,4 +1,6 @@
-#include "app/WindowPlacement.h"
+#include "platform/WindowPlacement.h"
+
+#include "platform/Settings.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -76,6 +78,17 @@ bool Apply(const QByteArray& record, QWidget& window)
     window.setWindowState(maximized ? window.windowState() | Qt::WindowMaximized
                                     : window.windowState() & ~Qt::WindowMaximized);
     return true;
+}
+
+bool Save(CRegistryKey& key, const QWidget& window)
+{
+    return Settings::WindowPlacement.Set(key, Take(window));
+}
+
+bool Load(const CRegistryKey& key, QWidget& window)
+{
+    QByteArray record;
+    return Settings::WindowPlacement.Read(key, record) && Apply(record, window);
 }
 
 } // namespace WindowPlacement

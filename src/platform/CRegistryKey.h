@@ -2,17 +2,18 @@
 
 #include "platform/RegistryRoot.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
 #include <optional>
 
-class QWidget;
 struct RegistryValue;
 
-// A key of the registry, read and written through the hive file of its root. The handle starts as
-// the root key given at construction, holds the key after an open or create, and is empty after
-// Close. Every write is saved to the hive file at once. Each operation returns true on success.
+// A key of the registry, read and written through the loaded hive of its root (LoadedHive). The
+// handle starts as the root key given at construction, holds the key after an open or create, and is
+// empty after Close. Every write changes the loaded hive and saves its file at once. Each operation
+// returns true on success.
 class CRegistryKey final
 {
 public:
@@ -33,19 +34,14 @@ public:
     // The path remembered by OpenByName.
     QString GetPath() const { return m_path; }
 
+    // A read fails, leaving the out value alone, unless the value exists, holds the type asked for
+    // and is well formed; a write replaces the value and its type.
     bool SetString(const QString& name, const QString& text);
-    // Fails unless the value exists and holds a string.
     bool GetString(const QString& name, QString& text) const;
     bool SetDword(const QString& name, quint32 value);
-    // Fails unless the value exists and holds a DWORD.
     bool GetDword(const QString& name, quint32& value) const;
-
-    // The window's placement as the 40-byte binary layout: flags, show command, minimised and
-    // maximised positions, then the normal rectangle (left, top, right, bottom), little-endian.
-    bool SavePlacement(const QString& name, const QWidget& window);
-    // Fails unless the value is binary and no longer than 44 bytes; applies the normal rectangle and
-    // the maximised state to the window.
-    bool LoadPlacement(const QString& name, QWidget& window) const;
+    bool SetBinary(const QString& name, const QByteArray& bytes);
+    bool GetBinary(const QString& name, QByteArray& bytes) const;
 
 private:
     struct Handle
@@ -54,9 +50,15 @@ private:
         QString path;
     };
 
-    bool Read(const QString& name, RegistryValue& value) const;
+    bool Read(const QString& name, quint32 type, RegistryValue& value) const;
     bool Write(const QString& name, const RegistryValue& value);
 
     std::optional<Handle> m_handle;
     QString m_path;
 };
+
+// The program's settings key, HKEY_CURRENT_USER\Software\Bright Water\Hearthstead, as the running
+// application opened it; nullptr when none is set. The application sets it for its run; tests set
+// their own.
+CRegistryKey* AppSettings();
+void SetAppSettings(CRegistryKey* settings);

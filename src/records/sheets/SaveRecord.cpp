@@ -1,0 +1,14 @@
+#include "records/sheets/SaveRecord.h"
+
+#include "platform/CPrompt.h"
+#include "records/CDataRecord.h"
+#include "res/AppInfo.h"
+
+bool SaveRecord(CDataRecord& record, QWidget* parent, const QString& failureText)
+{
+    if (record.Save()) {
+        return true;
+    }
+    ShowMessage(parent, failureText, AppName(), MessageIcon::Exclamation);
+    return false;
+}
