@@ -226,8 +226,9 @@ void CMainFrame::SelectHome(long id)
     if (m_currentHome.Load()) {
         if (m_settings)
             Settings::LastHomeId.Set(*m_settings, quint32(id));
-        if (m_roomsView)
+        if (m_roomsView) {
             m_roomsView->Refresh(0);
+        }
         if (m_todayView) {
             // Equity first, so the lines never show the previous home's figure. Kept on purpose:
             // text before equity would show the last home's equity until the next refresh.
@@ -301,12 +302,14 @@ void CMainFrame::OnCommand(int id)
         NewHome();
         break;
     case ID_NEW_LOCATION:
-        if (m_roomsView && m_roomsView->NewLocation())
+        if (m_roomsView && m_roomsView->NewLocation()) {
             ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        }
         break;
     case ID_VIEW_LOCATIONS:
-        if (m_roomsView)
+        if (m_roomsView) {
             ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        }
         break;
     case ID_VIEW_TODAY:
         if (m_todayView)

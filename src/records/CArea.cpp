@@ -25,8 +25,9 @@ long CArea::GetColor(int index) const
 
 void CArea::SetColor(int index, long color)
 {
-    if (IsColorIndex(index))
+    if (IsColorIndex(index)) {
         m_colors[index] = color;
+    }
 }
 
 QString CArea::GetLabel(int index) const
@@ -36,15 +37,17 @@ QString CArea::GetLabel(int index) const
 
 void CArea::SetLabel(int index, const QString& label)
 {
-    if (IsColorIndex(index))
+    if (IsColorIndex(index)) {
         m_labels[index] = label;
+    }
 }
 
 bool CArea::Delete()
 {
     CADODataBase* database = AppDatabase();
-    if (!IsValid() || database == nullptr || !database->BeginTrans())
+    if (!IsValid() || database == nullptr || !database->BeginTrans()) {
         return false;
+    }
     bool done = ExecuteWithId(QStringLiteral("DELETE FROM Areas WHERE AreaId=%ld;"));
     CADORecordset assets(database);
     if (done && assets.Open(WithId(QStringLiteral("SELECT AreaId FROM Assets WHERE AreaId=%ld;")))) {
@@ -57,19 +60,22 @@ bool CArea::Delete()
     } else {
         done = false;
     }
-    if (done && database->CommitTrans())
+    if (done && database->CommitTrans()) {
         return true;
+    }
     database->RollbackTrans();
     return false;
 }
 
 QString CArea::FeetAndInches(long inches)
 {
-    if (inches < 12)
+    if (inches < 12) {
         return QString::number(inches) + QLatin1Char('"');
+    }
     const QString feet = QString::number(inches / 12) + QLatin1Char('\'');
-    if (inches % 12 == 0)
+    if (inches % 12 == 0) {
         return feet;
+    }
     return feet + QString::number(inches % 12) + QLatin1Char('"');
 }
 
@@ -79,8 +85,9 @@ QString CArea::GetSummaryText() const
     if (m_length != 0 && m_width != 0) {
         text = QStringLiteral("Dimensions: ") + FeetAndInches(m_length) + QStringLiteral(" x ") +
                FeetAndInches(m_width);
-        if (m_height != 0)
+        if (m_height != 0) {
             text += QStringLiteral(" x ") + FeetAndInches(m_height);
+        }
         // The product in 64 bits, so large rooms cannot overflow before the conversion.
         const float area = float(qint64(m_length) * qint64(m_width)) * kSquareFeetPerSquareInch;
         text +=
@@ -125,9 +132,11 @@ bool CArea::WriteFields(CADORecordset& row) const
                    row.SetFieldValue(QStringLiteral("Length"), m_length) &&
                    row.SetFieldValue(QStringLiteral("Width"), m_width) &&
                    row.SetFieldValue(QStringLiteral("Height"), m_height);
-    for (int i = 0; written && i < kColorCount; ++i)
+    for (int i = 0; written && i < kColorCount; ++i) {
         written = row.SetFieldValue(ColumnName("Color", i), m_colors[i]);
-    for (int i = 0; written && i < kColorCount; ++i)
+    }
+    for (int i = 0; written && i < kColorCount; ++i) {
         written = row.SetFieldValue(ColumnName("Label", i), m_labels[i]);
+    }
     return written && row.SetFieldValue(QStringLiteral("Notes"), m_notes);
 }

@@ -24,9 +24,10 @@ void CColorChipDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     // The selection reaches under the chip, as it does for the text.
     QStyleOptionViewItem textOption = option;
     textOption.rect.adjust(kRoom, 0, 0, 0);
-    if (option.state & QStyle::State_Selected)
+    if (option.state & QStyle::State_Selected) {
         painter->fillRect(QRect(option.rect.left(), option.rect.top(), kRoom, option.rect.height()),
                           option.palette.brush(QPalette::Highlight));
+    }
     const QRect chip(option.rect.left() + (kRoom - kChip) / 2, option.rect.center().y() - kChip / 2 + 1,
                      kChip, kChip);
     painter->save();

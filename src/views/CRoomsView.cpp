@@ -60,8 +60,9 @@ CRoomsView::CRoomsView(const CHome& currentHome, QWidget* parent)
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, &CRoomsView::OnProperties);
     connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, &CRoomsView::OnDelete);
     connect(m_list, &CAutoListCtrl::keyPressed, this, [this](int key) {
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             OnProperties();
+        }
     });
     connect(m_list, &CAutoListCtrl::contextMenuRequested, this, &CRoomsView::OnContextMenu);
 }
@@ -84,8 +85,9 @@ void CRoomsView::ReadRowColors()
 {
     m_rowColors.clear();
     CADORecordset rows(AppDatabase());
-    if (!rows.Open(QStringLiteral("SELECT AreaId, Color1 FROM Areas WHERE HomeId=%1;").arg(m_home.GetId())))
+    if (!rows.Open(QStringLiteral("SELECT AreaId, Color1 FROM Areas WHERE HomeId=%1;").arg(m_home.GetId()))) {
         return;
+    }
     for (; !rows.IsEof(); rows.MoveNext()) {
         long id = 0;
         long color = CArea::kWhite;
@@ -98,20 +100,23 @@ void CRoomsView::ReadRowColors()
 
 QColor CRoomsView::GetRowColor(int row) const
 {
-    if (row < 0 || row >= m_list->GetItemCount())
+    if (row < 0 || row >= m_list->GetItemCount()) {
         return QColor();
+    }
     const auto found = m_rowColors.constFind(m_list->GetItemData(row));
     return found == m_rowColors.constEnd() ? QColor() : ColorFromWord(*found);
 }
 
 bool CRoomsView::NewLocation()
 {
-    if (m_home.GetId() < 1)
+    if (m_home.GetId() < 1) {
         return false;
+    }
     CArea area;
     area.SetHomeId(m_home.GetId());
-    if (!EditProperties(area, this))
+    if (!EditProperties(area, this)) {
         return false;
+    }
     Refresh(area.GetId());
     return true;
 }
@@ -120,12 +125,14 @@ void CRoomsView::OnDelete()
 {
     long id = 0;
     int index = -1;
-    if (!GetSelectedItemData(*m_list, id, index))
+    if (!GetSelectedItemData(*m_list, id, index)) {
         return;
+    }
     const QString question = tr("This location will be deleted. Its assets stay in the inventory, with no "
                                 "location. Continue?");
-    if (ShowMessage(this, question, AppName(), MessageIcon::Exclamation, MessageButtons::YesNo) != IDYES)
+    if (ShowMessage(this, question, AppName(), MessageIcon::Exclamation, MessageButtons::YesNo) != IDYES) {
         return;
+    }
     CArea area;
     area.SetId(id);
     if (!area.Delete()) {
@@ -140,13 +147,15 @@ void CRoomsView::OnProperties()
 {
     long id = 0;
     int index = -1;
-    if (!GetSelectedItemData(*m_list, id, index))
+    if (!GetSelectedItemData(*m_list, id, index)) {
         return;
+    }
     CArea area;
     area.SetId(id);
     area.Load();
-    if (EditProperties(area, this))
+    if (EditProperties(area, this)) {
         Refresh(id);
+    }
 }
 
 void CRoomsView::ShowDetails()
@@ -154,18 +163,21 @@ void CRoomsView::ShowDetails()
     long id = 0;
     int index = -1;
     CArea area;
-    if (GetSelectedItemData(*m_list, id, index))
+    if (GetSelectedItemData(*m_list, id, index)) {
         area.SetId(id);
+    }
     // Nothing selected, or a row gone from the table meanwhile: nothing to describe.
     if (!area.Load()) {
         m_details->clear();
         return;
     }
     QString text = area.GetSummaryText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) {
         text += QLatin1Char('\n');
-    if (!text.isEmpty())
+    }
+    if (!text.isEmpty()) {
         text += QLatin1Char('\n');
+    }
     m_details->setPlainText(text + AssetsLine(id));
 }
 
@@ -182,10 +194,12 @@ QString CRoomsView::AssetsLine(long areaId)
         rows.GetFieldValue(QStringLiteral("AssetCount"), count);
         rows.GetFieldValue(QStringLiteral("Worth"), worth);
     }
-    if (count == 0)
+    if (count == 0) {
         return tr("No assets are kept here.");
-    if (count == 1)
+    }
+    if (count == 1) {
         return tr("1 asset is kept here, worth %1.").arg(FormatMoney(float(worth)));
+    }
     return tr("%1 assets are kept here, worth %2.")
         .arg(QLocale().toString(qlonglong(count)), FormatMoney(float(worth)));
 }

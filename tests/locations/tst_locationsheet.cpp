@@ -83,8 +83,9 @@ void TestLocationSheet::feetAndInchesRoundTripAfterTheDescriptionRefusal()
 
     QVERIFY(!RunSheet(stored, [this](QDialog& dialog) {
         QStringList shown;
-        for (const char* name : {"lengthFeet", "lengthInches", "heightFeet", "heightInches"})
+        for (const char* name : {"lengthFeet", "lengthInches", "heightFeet", "heightInches"}) {
             shown += Child<QLineEdit>(dialog, name)->text();
+        }
         QCOMPARE(shown, QStringList({"12", "6", "0", "11"}));
         m_prompt->PressCancel(dialog);
     }));

@@ -65,8 +65,9 @@ void TestRoomsView::cleanup()
 QStringList TestRoomsView::Rows() const
 {
     QStringList rows;
-    for (int row = 0; row < m_list->GetItemCount(); ++row)
+    for (int row = 0; row < m_list->GetItemCount(); ++row) {
         rows += m_list->GetItemText(row, 0);
+    }
     return rows;
 }
 

@@ -70,8 +70,9 @@ bool CDlgArea_Colors::DoDataExchange(bool save)
 {
     // The colours change only through "Select Color", which writes them into the location at once.
     if (!save) {
-        for (int i = 0; i < CArea::kColorCount; ++i)
+        for (int i = 0; i < CArea::kColorCount; ++i) {
             ShowColor(i);
+        }
     }
     return true;
 }
@@ -91,11 +92,13 @@ void CDlgArea_Colors::ShowColor(int index)
 
 void CDlgArea_Colors::ChangeColor(int index)
 {
-    if (index < 0 || index >= CArea::kColorCount)
+    if (index < 0 || index >= CArea::kColorCount) {
         return;
+    }
     CSelectColorDlg dialog(m_area.GetColor(index), m_area.GetLabel(index), this);
-    if (Prompt().RunModal(dialog) != QDialog::Accepted)
+    if (Prompt().RunModal(dialog) != QDialog::Accepted) {
         return;
+    }
     m_area.SetColor(index, dialog.GetColor());
     m_area.SetLabel(index, dialog.GetDescription());
     ShowColor(index);
@@ -104,8 +107,9 @@ void CDlgArea_Colors::ChangeColor(int index)
 bool CDlgArea_Colors::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        if (auto* swatch = qobject_cast<CLabel*>(watched))
+        if (auto* swatch = qobject_cast<CLabel*>(watched)) {
             swatch->setLineWidth(event->type() == QEvent::FocusIn ? kFocusFrame : kFrame);
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
