@@ -165,6 +165,7 @@ void TestSync::noManagerStops_data()
     QTest::addColumn<QString>("bridge"); // "" no key
     QTest::newRow("no key") << "";
     QTest::newRow("no library in the folder") << "/nowhere";
+    QTest::newRow("a library without both entry points") << HS_NOFILTER_DIR;
 }
 
 void TestSync::noManagerStops()
