@@ -52,6 +52,8 @@ private slots:
     void devicePathsStayInside_data();
     void devicePathsStayInside();
     void heldDatabaseDoesNotOpen();
+    void toolExitCodes_data();
+    void toolExitCodes();
 
 private:
     QString Path(const QString& name) const { return m_dir.filePath(name); }
@@ -156,6 +158,43 @@ void TestBridge::heldDatabaseDoesNotOpen()
     QVERIFY(!desktop.OpenLocal(database));
     handheld.Close();
     QVERIFY(desktop.OpenLocal(database));
+}
+
+void TestBridge::toolExitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FOLDER stands for a fresh folder
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // a part of what it prints
+    QTest::newRow("init") << QStringList{"init", "FOLDER", "--version", "1.2"} << 0 << "";
+    QTest::newRow("no command") << QStringList{"FOLDER"} << 2 << "usage:";
+    QTest::newRow("unknown option") << QStringList{"init", "FOLDER", "--colour", "red"} << 2 << "usage:";
+    QTest::newRow("option without value") << QStringList{"init", "FOLDER", "--version"} << 2 << "usage:";
+    QTest::newRow("no such folder") << QStringList{"init", "FOLDER/missing"} << 1 << "There is no folder";
+    QTest::newRow("path out") << QStringList{"init", "FOLDER", "--db-path", "\\..\\x"} << 1
+                              << "leaves the device";
+    QTest::newRow("show a plain folder") << QStringList{"show", "FOLDER"} << 1 << "is not a device";
+    QTest::newRow("hold a plain folder") << QStringList{"hold", "FOLDER"} << 1 << "has no device database";
+}
+
+void TestBridge::toolExitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const QString folder = Path(QTest::currentDataTag());
+    QVERIFY(QDir().mkpath(folder));
+    arguments.replaceInStrings("FOLDER", folder);
+    QProcess tool;
+    tool.start(qEnvironmentVariable("HEARTHSTEAD_BIN_DIR") + "/hearthstead-device", arguments);
+    QVERIFY(tool.waitForFinished(10000));
+    QCOMPARE(tool.exitCode(), exitCode);
+    QVERIFY(QString::fromLocal8Bit(tool.readAllStandardError()).contains(output));
+    if (exitCode == 0) {
+        QString description;
+        QVERIFY(DeviceSetup::DescribeDevice(folder, description, nullptr));
+        QVERIFY2(description.contains("CurrentVersion: 1.2\nDBPath: \\My Documents"),
+                 qPrintable(description));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBridge)
