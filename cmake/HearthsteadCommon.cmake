@@ -53,3 +53,10 @@ function(hs_forbid_link target)
         endif()
     endforeach()
 endfunction()
+
+# hs_gzip(input output): a reproducible, fully compressed copy (no name or time stamp), as Debian
+# wants manual pages and change logs; made again whenever CMake runs.
+function(hs_gzip input output)
+    execute_process(COMMAND gzip -9 -n -c ${input} OUTPUT_FILE ${output} COMMAND_ERROR_IS_FATAL ANY)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
+endfunction()

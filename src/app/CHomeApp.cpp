@@ -51,7 +51,8 @@ bool CHomeApp::InitInstance()
 {
     InitDeviceLink();
     m_deviceLinkUp = true;
-    if (!m_database.Open(GetConnectionString())) {
+    // A data folder that cannot be made ready leaves no file to open: the same message follows.
+    if (!PrepareDataFolder() || !m_database.Open(GetConnectionString())) {
         ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
         return false;
     }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 class CHomeMgrView;
+class CInventoryView;
 class CRegistryKey;
 class CTodayView;
 class QAction;
@@ -52,6 +53,7 @@ public:
     QWidget* GetActiveView() const;
     CHomeMgrView* GetHomesView() const { return m_homesView; }
     CTodayView* GetTodayView() const { return m_todayView; }
+    CInventoryView* GetInventoryView() const { return m_inventoryView; }
     QAction* GetCommand(int id) const { return m_commands.value(id); }
     QToolButton* GetNewButton() const { return m_newButton; }
     QMenu* GetNewMenu() const { return m_newMenu; }
@@ -74,6 +76,7 @@ private:
     void SyncViewButtons();
     void OnNewButton();
     void OnNewAsset(long categoryId);
+    void CreateInventoryView();
     void OnAbout();
     void OnBackupRestore();
     void SavePlacement();
@@ -83,6 +86,7 @@ private:
     QStackedWidget* m_stack;
     CHomeMgrView* m_homesView;
     CTodayView* m_todayView = nullptr;
+    CInventoryView* m_inventoryView = nullptr;
     QWidget* m_activeView = nullptr;
     int m_currentViewIndex = HomesViewIndex;
     int m_checkedCommand = -1;

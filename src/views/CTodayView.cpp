@@ -104,7 +104,7 @@ bool CTodayView::LoadPicture()
 {
     if (!m_home.GetPicture().isEmpty() && m_picture.Load(m_home.GetPicture()))
         return true;
-    return m_picture.Load(GetAppPath() + QStringLiteral("default.jpg"));
+    return m_picture.Load(GetDeliveredPath() + QStringLiteral("default.jpg"));
 }
 
 void CTodayView::RefreshPicture()
