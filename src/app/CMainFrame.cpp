@@ -19,6 +19,7 @@
 #include "views/CDlgCategories.h"
 #include "views/CHomeMgrView.h"
 #include "views/CInventoryView.h"
+#include "views/CRoomsView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -194,6 +195,9 @@ void CMainFrame::UpdateTitle()
 void CMainFrame::CreateViews()
 {
     CreateInventoryView();
+    m_roomsView = new CRoomsView(m_currentHome, this);
+    m_roomsView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_roomsView);
     m_todayView = new CTodayView(m_currentHome, this);
     m_stack->addWidget(m_todayView);
     connect(m_todayView, &CTodayView::profileSaved, this, [this] {
@@ -259,6 +263,9 @@ void CMainFrame::SelectHome(long id)
             Settings::LastHomeId.Set(*m_settings, quint32(id));
         if (m_inventoryView) {
             m_inventoryView->FillItems(0);
+        }
+        if (m_roomsView) {
+            m_roomsView->Refresh(0);
         }
         if (m_todayView) {
             // Equity first, so the lines never show the previous home's figure. Kept on purpose:
@@ -331,6 +338,16 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_NEW_HOME:
         NewHome();
+        break;
+    case ID_NEW_LOCATION:
+        if (m_roomsView && m_roomsView->NewLocation()) {
+            ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        }
+        break;
+    case ID_VIEW_LOCATIONS:
+        if (m_roomsView) {
+            ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        }
         break;
     case ID_VIEW_TODAY:
         if (m_todayView)

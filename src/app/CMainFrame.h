@@ -10,6 +10,7 @@
 class CHomeMgrView;
 class CInventoryView;
 class CRegistryKey;
+class CRoomsView;
 class CTodayView;
 class QAction;
 class QActionGroup;
@@ -54,6 +55,7 @@ public:
     CHomeMgrView* GetHomesView() const { return m_homesView; }
     CTodayView* GetTodayView() const { return m_todayView; }
     CInventoryView* GetInventoryView() const { return m_inventoryView; }
+    CRoomsView* GetRoomsView() const { return m_roomsView; }
     QAction* GetCommand(int id) const { return m_commands.value(id); }
     QToolButton* GetNewButton() const { return m_newButton; }
     QMenu* GetNewMenu() const { return m_newMenu; }
@@ -87,6 +89,7 @@ private:
     CHomeMgrView* m_homesView;
     CTodayView* m_todayView = nullptr;
     CInventoryView* m_inventoryView = nullptr;
+    CRoomsView* m_roomsView = nullptr;
     QWidget* m_activeView = nullptr;
     int m_currentViewIndex = HomesViewIndex;
     int m_checkedCommand = -1;
