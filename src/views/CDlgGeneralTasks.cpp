@@ -35,9 +35,9 @@ CDlgGeneralTasks::CDlgGeneralTasks(QWidget* parent)
     m_list->setObjectName(QStringLiteral("pickTasksList"));
     m_list->setAccessibleName(tr("Tasks to pick"));
     m_list->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
-    m_list->InsertColumn(0, tr("Tasks"), LVCFMT_LEFT, 260);
+    m_list->InsertColumn(0, tr("Tasks"), LVCFMT_LEFT, 380);
     m_list->SetImageList(TaskImages());
-    m_list->setMinimumSize(300, 300);
+    m_list->setMinimumSize(400, 300);
 
     auto* options = new QHBoxLayout;
     options->addWidget(m_general);
