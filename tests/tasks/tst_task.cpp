@@ -1,4 +1,4 @@
-// The task record: its row in Tasks for both kinds, the list text, the coupon mark and the status.
+// The task record: its row in Tasks, the list text and the coupon mark.
 
 #include "CTestDataDir.h"
 #include "RecordTestSupport.h"
@@ -21,7 +21,6 @@ private slots:
     void cleanup() { m_dir.reset(); }
     void shoppingItemRoundTrips();
     void couponReadsBackAsOne();
-    void setStatusWritesOnlyTheStatus();
     void displayText_data();
     void displayText();
 
@@ -74,22 +73,6 @@ void TestTask::couponReadsBackAsOne()
     task.SetId(2);
     QVERIFY(task.Load());
     QCOMPARE(task.GetCategoryId(), 5L);
-}
-
-void TestTask::setStatusWritesOnlyTheStatus()
-{
-    CTask task;
-    task.SetType(1);
-    task.SetDescription(QStringLiteral("Call the plumber"));
-    QVERIFY(task.Save());
-    CTask changed = task;
-    changed.SetDescription(QStringLiteral("not saved"));
-    QVERIFY(changed.SetStatus(CTask::Done));
-    CTask read;
-    read.SetId(task.GetId());
-    QVERIFY(read.Load());
-    QCOMPARE(read.GetStatus(), int(CTask::Done));
-    QCOMPARE(read.GetDescription(), QStringLiteral("Call the plumber"));
 }
 
 void TestTask::displayText_data()

@@ -1,13 +1,20 @@
-// The tasks view: the picked entries per filter, the click that marks them done or active, the two
-// clears, and the filter kept for the next run.
+// The tasks view: the picked entries per filter (kept for the next run), the click that marks them
+// done or active, the two clears, and the way from Home Today through the frame.
 
 #include "CTestSession.h"
 #include "RecordTestSupport.h"
+#include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
-#include "platform/Settings.h"
+#include "controls/CLabel.h"
+#include "records/CHome.h"
 #include "records/CTask.h"
 #include "res/CommandIds.h"
+#include "views/CDlgGeneralTasks.h"
 #include "views/CTasksView.h"
+#include "views/CTodayView.h"
+
+#include <QAction>
+#include <QMenu>
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -26,7 +33,7 @@ private slots:
     void clickTogglesDoneAndActive();
     void clears_data();
     void clears();
-    void filterIsKeptForTheNextRun();
+    void todayLeadsToPickingThenToTheView();
 
 private:
     long Add(const QString& name, int type, int status);
@@ -101,6 +108,8 @@ void TestTasksView::fillFollowsTheFilter()
     QTEST(Texts(), "texts");
     QTEST(m_view->GetActiveCount(), "active");
     QCOMPARE(counts.count(), 1);
+    // The filter is kept for the next run.
+    QCOMPARE(CTasksView().GetFilter(), command - ID_TASKS_VIEW_ALL);
 }
 
 void TestTasksView::clickTogglesDoneAndActive()
@@ -138,12 +147,39 @@ void TestTasksView::clears()
     QCOMPARE(RowCount(QStringLiteral("Tasks")), 5L);
 }
 
-void TestTasksView::filterIsKeptForTheNextRun()
+void TestTasksView::todayLeadsToPickingThenToTheView()
 {
-    m_view->OnViewCommand(ID_TASKS_VIEW_SHOPPING);
-    QCOMPARE(Settings::TasksFilter.Get(), 2u);
-    CTasksView next;
-    QCOMPARE(next.GetFilter(), int(CTasksView::ShoppingOnly));
+    m_view->OnViewCommand(ID_TASKS_CLEAR_ALL);
+    CHome home;
+    QVERIFY(home.Save());
+    CMainFrame frame(&m_session->Settings());
+    frame.show();
+    frame.CreateViews();
+    frame.SelectHome(home.GetId());
+    CLabel* line = frame.GetTodayView()->GetLine(CTodayView::TasksLine);
+    QCOMPARE(line->text(), QStringLiteral("Pick tasks and shopping items"));
+    CScriptedPrompt& prompt = m_session->Prompt();
+    // Escape leaves the dialog: the pick counts, the view stays.
+    prompt.ExpectModalOf<CDlgGeneralTasks>([](CDlgGeneralTasks& dialog) {
+        dialog.GetList()->SetCheck(0, true);
+        dialog.reject();
+    });
+    line->clicked(CTodayView::TasksLine);
+    QCOMPARE(frame.GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
+    QCOMPARE(line->text(), QStringLiteral("1 Active task"));
+
+    line->clicked(CTodayView::TasksLine);
+    QCOMPARE(frame.GetCurrentViewIndex(), int(CMainFrame::TasksIndex));
+    QVERIFY(frame.findChild<QMenu*>(QStringLiteral("tasksMenu"))->menuAction()->isVisible());
+    frame.GetTasksView()->GetList()->SetCurSel(0);
+    frame.GetTasksView()->ToggleSelected();
+    QCOMPARE(line->text(), QStringLiteral("Pick tasks and shopping items"));
+
+    // New in the tasks view opens the dialog again; Close keeps the tasks view up.
+    prompt.ExpectModalOf<CDlgGeneralTasks>(
+        [&prompt](CDlgGeneralTasks& dialog) { prompt.PressButton(dialog, QStringLiteral("Close")); });
+    frame.OnCommand(ID_NEW);
+    QVERIFY(frame.GetCommand(ID_VIEW_TASKS)->isChecked());
 }
 
 QTEST_MAIN(TestTasksView)
