@@ -17,9 +17,11 @@
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
+#include "views/CDlgGeneralTasks.h"
 #include "views/CHomeMgrView.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
+#include "views/CTasksView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -121,6 +123,11 @@ void CMainFrame::CreateMenus()
     tools->addSeparator();
     AddCommand(tools, ID_SELECT_HOME, tr("Select H&ome..."), false);
 
+    // The tasks view's own menu, in the bar while that view is shown.
+    m_tasksMenu = menuBar()->addMenu(tr("&View"));
+    m_tasksMenu->setObjectName(QStringLiteral("tasksMenu"));
+    m_tasksMenu->menuAction()->setVisible(false);
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, ID_APP_ABOUT, tr("&About Hearthstead..."), false);
 }
@@ -195,6 +202,7 @@ void CMainFrame::UpdateTitle()
 void CMainFrame::CreateViews()
 {
     CreateInventoryView();
+    CreateTasksView();
     m_roomsView = new CRoomsView(m_currentHome, this);
     m_roomsView->SetListFont(Theme::SmallFont());
     m_stack->addWidget(m_roomsView);
@@ -208,6 +216,37 @@ void CMainFrame::CreateViews()
     connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
     connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
     connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
+    m_tasksView->FillTasks();
+}
+
+void CMainFrame::CreateTasksView()
+{
+    m_tasksView = new CTasksView(this);
+    m_tasksView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_tasksView);
+    connect(m_tasksView, &CTasksView::activeCountChanged, this, [this](int count) {
+        if (m_todayView) {
+            m_todayView->SetActiveTaskCount(count);
+            m_todayView->RefreshText();
+        }
+    });
+    connect(m_tasksView, &CTasksView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
+    connect(m_tasksMenu, &QMenu::aboutToShow, m_tasksView,
+            [this] { m_tasksView->FillViewMenu(m_tasksMenu); });
+}
+
+// The picks are written as they are made, so the list follows however the dialog is left.
+void CMainFrame::OnNewTasks()
+{
+    CDlgGeneralTasks dialog(this);
+    const bool closed = Prompt().RunModal(dialog) == QDialog::Accepted;
+    if (!m_tasksView) {
+        return;
+    }
+    m_tasksView->FillTasks();
+    if (closed) {
+        ShowView(m_tasksView, TasksIndex, ID_VIEW_TASKS);
+    }
 }
 
 void CMainFrame::CreateInventoryView()
@@ -250,6 +289,7 @@ void CMainFrame::ShowView(QWidget* view, int index, int commandId)
     m_stack->setCurrentWidget(view);
     m_currentViewIndex = index;
     m_checkedCommand = commandId;
+    m_tasksMenu->menuAction()->setVisible(index == TasksIndex);
     SyncViewButtons();
 }
 
@@ -303,6 +343,9 @@ void CMainFrame::NewHome()
 void CMainFrame::ReloadAll()
 {
     FillHomesList(0);
+    if (m_tasksView) {
+        m_tasksView->FillTasks();
+    }
     ShowHomesView();
 }
 
@@ -347,6 +390,14 @@ void CMainFrame::OnCommand(int id)
     case ID_VIEW_LOCATIONS:
         if (m_roomsView) {
             ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        }
+        break;
+    case ID_NEW_TASKS:
+        OnNewTasks();
+        break;
+    case ID_VIEW_TASKS:
+        if (m_tasksView) {
+            ShowView(m_tasksView, TasksIndex, ID_VIEW_TASKS);
         }
         break;
     case ID_VIEW_TODAY:
