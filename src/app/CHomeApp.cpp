@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "platform/ErrorLog.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
 #include "platform/WindowPlacement.h"
@@ -49,6 +50,8 @@ CHomeApp::~CHomeApp()
 bool CHomeApp::InitInstance()
 {
     if (!m_database.Open(GetConnectionString())) {
+        // The message is the same for every cause; the provider's own words go to the log.
+        LogError(QStringLiteral("The data file could not be opened: ") + m_database.GetLastError());
         ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
         return false;
     }
