@@ -1,14 +1,14 @@
 // The "Home Profile" sheet: its page sets, what OK and Cancel store, the description check, and the
 // Loans page with its list, total and New / Edit / Remove, driven through the prompt seam.
 
-#include "res/StringIds.h"
 #include "CTestSession.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/Formatting.h"
 #include "records/CHome.h"
-#include "records/sheets/HomeProperties.h"
 #include "records/CLoan.h"
+#include "records/sheets/HomeProperties.h"
+#include "res/StringIds.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +77,7 @@ private slots:
     void pageSetsAndCancelStoresNothing();
     void okStoresEveryPage();
     void descriptionAndValueKeepThePage();
+    void failedSaveKeepsTheSheetAndWhatWasTyped();
     void loansListedLargestFirstWithTheEquityTotal();
     void loansAddedEditedAndRemovedAtOnce();
 
@@ -128,7 +129,8 @@ void TestHomeSheet::pageSetsAndCancelStoresNothing()
     const long nextId = StoredNextId(QStringLiteral("Homes"));
     CHome home;
     QVERIFY(!RunSheet(home, true, [this](QDialog& dialog) {
-        QCOMPARE(TabTitles(dialog), QStringList({"Details", "Picture", "Notes"}));
+        QCOMPARE(TabTitles(dialog), QStringList({QStringLiteral("Details"), QStringLiteral("Picture"),
+                                                 QStringLiteral("Notes")}));
         QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
         Child<QLineEdit>(dialog, "homeDescription")->setText(QStringLiteral("Never stored"));
         m_prompt->PressCancel(dialog);
@@ -139,7 +141,8 @@ void TestHomeSheet::pageSetsAndCancelStoresNothing()
     QCOMPARE(StoredNextId(QStringLiteral("Homes")), nextId);
 
     StoredHome(QStringLiteral("Cottage"));
-    const QStringList fourPages = {"Details", "Loans", "Picture", "Notes"};
+    const QStringList fourPages = {QStringLiteral("Details"), QStringLiteral("Loans"),
+                                   QStringLiteral("Picture"), QStringLiteral("Notes")};
     QVERIFY(!RunSheet(m_home, false, [&](QDialog& dialog) {
         QCOMPARE(TabTitles(dialog), fourPages);
         QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
@@ -223,6 +226,39 @@ void TestHomeSheet::descriptionAndValueKeepThePage()
     }));
     QCOMPARE(home.GetDescription(), QStringLiteral("Town house"));
     QCOMPARE(home.GetCurrentValue(), 199999.0f);
+}
+
+// The store refuses the row (as a locked or read-only file would): the sheet stays open with the
+// typed text, and OK stores it once the store takes it again.
+void TestHomeSheet::failedSaveKeepsTheSheetAndWhatWasTyped()
+{
+    QVERIFY(AppDatabase()->Execute(QStringLiteral(
+        "CREATE TRIGGER Refuse BEFORE INSERT ON Homes BEGIN SELECT RAISE(ABORT, 'refused'); END;")));
+    const long nextId = StoredNextId(QStringLiteral("Homes"));
+    CHome home;
+    QVERIFY(RunSheet(home, false, [this, nextId](QDialog& dialog) {
+        Child<QLineEdit>(dialog, "homeDescription")->setText(QStringLiteral("Mill House"));
+        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(2);
+        Child<QPlainTextEdit>(dialog, "notesEdit")->setPlainText(QStringLiteral("Typed once"));
+        m_prompt->ExpectMessage(IDOK)
+            .Text(QStringLiteral("The home could not be saved."))
+            .Caption(kCaption)
+            .Icon(MessageIcon::Exclamation)
+            .Owner(&dialog);
+        m_prompt->PressOk(dialog);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Child<QLineEdit>(dialog, "homeDescription")->text(), QStringLiteral("Mill House"));
+        QCOMPARE(Child<QPlainTextEdit>(dialog, "notesEdit")->toPlainText(), QStringLiteral("Typed once"));
+        QCOMPARE(StoredNextId(QStringLiteral("Homes")), nextId);
+
+        QVERIFY(AppDatabase()->Execute(QStringLiteral("DROP TRIGGER Refuse;")));
+        m_prompt->PressOk(dialog);
+    }));
+    CHome stored;
+    stored.SetId(home.GetId());
+    QVERIFY(stored.Load());
+    QCOMPARE(stored.GetDescription(), QStringLiteral("Mill House"));
+    QCOMPARE(stored.GetNotes(), QStringLiteral("Typed once"));
 }
 
 void TestHomeSheet::loansListedLargestFirstWithTheEquityTotal()
