@@ -8,6 +8,10 @@ target_compile_definitions(hs_common INTERFACE
     QT_NO_CAST_TO_ASCII
     QT_NO_URL_CAST_FROM_STRING
 )
+if(HEARTHSTEAD_COVERAGE)
+    target_compile_options(hs_common INTERFACE --coverage -O0)
+    target_link_options(hs_common INTERFACE --coverage)
+endif()
 if(HEARTHSTEAD_SANITIZE)
     target_compile_options(hs_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                            -fno-sanitize-recover=undefined)
@@ -48,4 +52,11 @@ function(hs_forbid_link target)
             message(FATAL_ERROR "${target} must not link ${forbidden}: it sits below the widgets")
         endif()
     endforeach()
+endfunction()
+
+# hs_gzip(input output): a reproducible, fully compressed copy (no name or time stamp), as Debian
+# wants manual pages and change logs; made again whenever CMake runs.
+function(hs_gzip input output)
+    execute_process(COMMAND gzip -9 -n -c ${input} OUTPUT_FILE ${output} COMMAND_ERROR_IS_FATAL ANY)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
 endfunction()

@@ -4,6 +4,7 @@
 #include "res/AppInfo.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,16 @@ bool WantsVersion(int argc, char** argv)
     return false;
 }
 
+// The drawing the applications menu shows, at each size it is delivered in.
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/desktop/hearthstead-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -31,6 +42,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppName());
     QApplication::setApplicationVersion(AppVersion());
+    // Lets the desktop match the window with its entry in the applications menu.
+    QGuiApplication::setDesktopFileName(AppId());
+    QApplication::setWindowIcon(AppIcon());
     CQtPrompt prompt;
     InstallPrompt(&prompt);
     int status = 1;

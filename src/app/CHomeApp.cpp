@@ -49,9 +49,11 @@ CHomeApp::~CHomeApp()
 
 bool CHomeApp::InitInstance()
 {
-    if (!m_database.Open(GetConnectionString())) {
-        // The message is the same for every cause; the provider's own words go to the log.
-        LogError(QStringLiteral("The data file could not be opened: ") + m_database.GetLastError());
+    // The message is the same for every cause; the cause, in the provider's own words, goes to the log.
+    const bool prepared = PrepareDataFolder();
+    if (!prepared || !m_database.Open(GetConnectionString())) {
+        LogError(prepared ? QStringLiteral("The data file could not be opened: ") + m_database.GetLastError()
+                          : QStringLiteral("The data folder could not be made ready: ") + GetAppPath());
         ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
         return false;
     }

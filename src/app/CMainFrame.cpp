@@ -4,6 +4,8 @@
 #include "app/CToolbarIcons.h"
 #include "controls/Theme.h"
 #include "data/AppPaths.h"
+#include "data/CADODataBase.h"
+#include "exchange/CBackupRestoreDlg.h"
 #include "platform/CPrompt.h"
 #include "platform/Settings.h"
 #include "platform/WindowPlacement.h"
@@ -54,8 +56,9 @@ CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
     connect(m_homesView, &CHomeMgrView::homeChosen, this, &CMainFrame::SelectHome);
     connect(m_homesView, &CHomeMgrView::newHomeRequested, this, &CMainFrame::NewHome);
 
-    const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    setMinimumSize(MinimumClientSize().width(), MinimumClientSize().height() + chrome);
+    // The client area holds the toolbar, the view and the status bar; only the menu bar lies above it.
+    setMinimumSize(MinimumClientSize().width(),
+                   MinimumClientSize().height() + menuBar()->sizeHint().height());
     resize(720, 600);
     UpdateCommandStates();
 }
@@ -121,7 +124,9 @@ void CMainFrame::CreateToolBar()
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(25, 23));
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Images only: the texts are the tool tips and status texts, and the views below the toolbar
+    // count on its image height.
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     auto* newAction = new QAction(CToolbarIcons::Icon(ID_NEW), LoadResString(ID_NEW), this);
     newAction->setObjectName(QStringLiteral("command%1").arg(ID_NEW));
@@ -152,7 +157,7 @@ void CMainFrame::CreateToolBar()
         }
         QAction* action = m_commands.value(id);
         action->setIcon(CToolbarIcons::Icon(id));
-        action->setIconText(LoadResString(id));
+        action->setToolTip(LoadResString(id));
         // Only the view buttons stay down; the loan manager and sync open something and return.
         action->setCheckable(id != ID_SYNC && id != ID_LOAN_MANAGER);
         bar->addAction(action);
@@ -222,7 +227,8 @@ void CMainFrame::SelectHome(long id)
         if (m_settings)
             Settings::LastHomeId.Set(*m_settings, quint32(id));
         if (m_todayView) {
-            // Equity first, so the lines never show the previous home's figure.
+            // Equity first, so the lines never show the previous home's figure. Kept on purpose:
+            // text before equity would show the last home's equity until the next refresh.
             m_todayView->ComputeEquity();
             m_todayView->RefreshText();
             m_todayView->RefreshPicture();
@@ -303,6 +309,9 @@ void CMainFrame::OnCommand(int id)
     case ID_SELECT_HOME:
         ShowHomesView();
         break;
+    case ID_BACKUP:
+        OnBackupRestore();
+        break;
     case ID_APP_ABOUT:
         OnAbout();
         break;
@@ -326,6 +335,17 @@ void CMainFrame::OnAbout()
 {
     CAboutDlg about(this);
     Prompt().RunModal(about);
+}
+
+void CMainFrame::OnBackupRestore()
+{
+    CADODataBase* database = AppDatabase();
+    if (!database) {
+        return;
+    }
+    CBackupRestoreDlg dialog(*database, this);
+    connect(&dialog, &CBackupRestoreDlg::dataFileReplaced, this, &CMainFrame::ReloadAll);
+    Prompt().RunModal(dialog);
 }
 
 void CMainFrame::SavePlacement()

@@ -75,6 +75,7 @@ private:
     void OnNewButton();
     void OnNewAsset(long categoryId);
     void OnAbout();
+    void OnBackupRestore();
     void SavePlacement();
 
     CRegistryKey* m_settings;

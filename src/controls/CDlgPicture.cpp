@@ -63,6 +63,7 @@ void CDlgPicture::Browse()
     UpdateData(true);
     FileRequest request;
     request.owner = this;
+    // *.jpeg and *.png are offered on purpose beside the older kinds: the picture object reads them.
     request.filter = tr("Image Files (*.gif;*.jpg;*.jpeg;*.bmp;*.png)|*.gif;*.jpg;*.jpeg;*.bmp;*.png|");
     const QString chosen = Prompt().ChooseFile(request);
     if (chosen.isEmpty())

@@ -8,8 +8,7 @@
 #include <QPainter>
 
 CLabel::CLabel(QWidget* parent)
-    : QLabel(parent), m_textColour(palette().color(QPalette::WindowText)),
-      m_background(palette().color(QPalette::Window)), m_fontDescription(DefaultFont())
+    : QLabel(parent), m_textColour(palette().color(QPalette::WindowText)), m_fontDescription(DefaultFont())
 {
     setFont(m_fontDescription);
 }
@@ -62,6 +61,11 @@ void CLabel::SetBkColor(const QColor& colour)
     m_background = colour;
 }
 
+QColor CLabel::GetBkColor() const
+{
+    return m_background.isValid() ? m_background : palette().color(QPalette::Window);
+}
+
 void CLabel::SizeToText()
 {
     const QFontMetrics metrics(font());
@@ -96,7 +100,7 @@ void CLabel::paintEvent(QPaintEvent* event)
 {
     {
         QPainter painter(this);
-        painter.fillRect(rect(), m_background);
+        painter.fillRect(rect(), GetBkColor());
     }
     QLabel::paintEvent(event);
 }

@@ -25,9 +25,10 @@ public:
     void SetFontUnderline(bool underline);
     // Character height in pixels.
     void SetFontSize(int pixels);
-    // Takes effect the next time the label is drawn.
+    // Takes effect the next time the label is drawn. Until it is set, the label takes the
+    // background of the window it sits on, whenever that window's background changes.
     void SetBkColor(const QColor& colour);
-    QColor GetBkColor() const { return m_background; }
+    QColor GetBkColor() const;
     // Fits the label to its text, lines being separated by "\r\n".
     void SizeToText();
 
@@ -57,7 +58,7 @@ private:
 
     int m_controlId = 0;
     QColor m_textColour;
-    QColor m_background;
+    QColor m_background; // invalid until set: the window's own background
     QFont m_fontDescription;
     bool m_link = false;
     bool m_tracking = false;

@@ -1,5 +1,7 @@
 #include "data/AppPaths.h"
 
+#include "data/CAppFolders.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
@@ -48,16 +50,27 @@ QHash<int, QString> ReadStringTable()
     return table;
 }
 
+// Asked afresh each time: the environment may move the folders while the program runs.
+CAppFolders ProgramFolders()
+{
+    return CAppFolders(QCoreApplication::applicationDirPath());
+}
+
 } // namespace
 
 QString GetAppPath()
 {
-    QString directory = qEnvironmentVariable("HEARTHSTEAD_APPDIR");
-    if (directory.isEmpty())
-        directory = QCoreApplication::applicationDirPath();
-    if (!directory.endsWith(QLatin1Char('/')))
-        directory += QLatin1Char('/');
-    return directory;
+    return ProgramFolders().DataPath();
+}
+
+QString GetDeliveredPath()
+{
+    return ProgramFolders().DeliveredPath();
+}
+
+bool PrepareDataFolder()
+{
+    return ProgramFolders().Prepare();
 }
 
 QString GetDatabasePath()

@@ -277,11 +277,11 @@ bool CADORecordset::IsEof() const
     return !d->m_open || d->m_cursor.IsEof();
 }
 
-// Leaving a row that is being edited writes it first, so no change lands on another row.
+// Only Update writes a row and ends editing: the changes of a row left without Update are dropped
+// with it, and editing goes on on the next row.
 void CADORecordset::MoveNext()
 {
-    if (d->m_editStatus != editNone)
-        Update();
+    d->m_changed.clear();
     d->m_cursor.MoveNext();
 }
 

@@ -7,8 +7,6 @@
 
 #include <QDate>
 
-#include <limits>
-
 CLoan::CLoan() : m_startDate(DateTimeValue::FromDate(QDate(QDate::currentDate().year() - 1, 12, 31)))
 {
     m_description = QStringLiteral("New Loan");
@@ -84,16 +82,11 @@ bool CLoan::WriteFields(CADORecordset& row) const
            row.SetFieldValue(QStringLiteral("AssetType"), m_equityFlag) &&
            row.SetFieldValue(QStringLiteral("Principal"), double(m_principal)) &&
            row.SetFieldValue(QStringLiteral("InterestRate"), double(m_interestRate)) &&
-           row.SetFieldValue(QStringLiteral("TermInMonths"), StoredTerm()) &&
+           // The 16-bit column takes the low 16 bits of the term, as every 16-bit field does.
+           row.SetFieldValue(QStringLiteral("TermInMonths"), static_cast<short>(m_termInMonths)) &&
            row.SetFieldValue(QStringLiteral("StartDate"), m_startDate) &&
            row.SetFieldValue(QStringLiteral("LenderName"), m_lenderName) &&
            row.SetFieldValue(QStringLiteral("LenderAcctNo"), m_lenderAcctNo) &&
            row.SetFieldValue(QStringLiteral("LenderPhone"), m_lenderPhone) &&
            row.SetFieldValue(QStringLiteral("Notes"), m_notes);
-}
-
-short CLoan::StoredTerm() const
-{
-    return short(qBound(long(std::numeric_limits<short>::min()), m_termInMonths,
-                        long(std::numeric_limits<short>::max())));
 }

@@ -52,9 +52,6 @@ protected:
     bool WriteFields(CADORecordset& row) const override;
 
 private:
-    // The term as its 16-bit column can hold it: a longer one is kept at the longest.
-    short StoredTerm() const;
-
     long m_homeId = 0;
     short m_equityFlag = 1;
     float m_principal = 0.0f;

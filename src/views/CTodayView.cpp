@@ -11,6 +11,11 @@
 
 #include <QPainter>
 
+namespace {
+constexpr int kLineWidth = 500;
+constexpr int kLineHeight = 15;
+} // namespace
+
 CTodayView::CTodayView(CHome& currentHome, QWidget* parent)
     : QWidget(parent), m_home(currentHome), m_description(MakeLine(DescriptionLine)),
       m_tasks(MakeLine(TasksLine)), m_inventory(MakeLine(InventoryLine)), m_equityLine(MakeLine(EquityLine))
@@ -75,10 +80,9 @@ void CTodayView::RefreshText()
     else
         m_equityLine->setText(tr("Home Equity is %1").arg(FormatMoney(m_equity)));
 
-    for (CLabel* line : {m_description, m_tasks, m_inventory, m_equityLine}) {
-        line->SizeToText();
+    // The lines keep their layout size, so the whole line is clickable, not just its text.
+    for (CLabel* line : {m_description, m_tasks, m_inventory, m_equityLine})
         line->update();
-    }
 }
 
 void CTodayView::ComputeEquity()
@@ -100,7 +104,7 @@ bool CTodayView::LoadPicture()
 {
     if (!m_home.GetPicture().isEmpty() && m_picture.Load(m_home.GetPicture()))
         return true;
-    return m_picture.Load(GetAppPath() + QStringLiteral("default.jpg"));
+    return m_picture.Load(GetDeliveredPath() + QStringLiteral("default.jpg"));
 }
 
 void CTodayView::RefreshPicture()
@@ -143,7 +147,7 @@ void CTodayView::LayoutLines()
     const int offsets[] = {100, 75, 50, 25};
     CLabel* lines[] = {m_description, m_tasks, m_inventory, m_equityLine};
     for (int i = 0; i < 4; ++i)
-        lines[i]->move(8, H - offsets[i]);
+        lines[i]->setGeometry(8, H - offsets[i], kLineWidth, kLineHeight);
 }
 
 void CTodayView::resizeEvent(QResizeEvent* event)

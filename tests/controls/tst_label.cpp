@@ -37,6 +37,7 @@ private slots:
     void stylesAndSizeToTextOnTwoLines();
     void hoverUnderlinesOnlyLinks();
     void clickAndBackground();
+    void backgroundFollowsItsWindowUntilSet();
 };
 
 void TestLabel::stylesAndSizeToTextOnTwoLines()
@@ -105,6 +106,28 @@ void TestLabel::clickAndBackground()
     const int before = counter.count;
     label.SetTextColor(Qt::red);
     QVERIFY(counter.count > before);
+}
+
+void TestLabel::backgroundFollowsItsWindowUntilSet()
+{
+    QWidget window;
+    window.resize(200, 60);
+    auto* label = new CLabel(1, QStringLiteral("Please select a home..."), &window);
+    CLabel::ApplyHeadingStyle(*label);
+    label->resize(180, 30);
+    // The window's background is set after the label took its looks, as the main frame does.
+    QPalette colours = window.palette();
+    colours.setColor(QPalette::Window, QColor(234, 239, 244));
+    window.setPalette(colours);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(label->GetBkColor(), QColor(234, 239, 244));
+    QCOMPARE(label->grab().toImage().pixelColor(178, 28), QColor(234, 239, 244));
+
+    label->SetBkColor(Qt::white);
+    colours.setColor(QPalette::Window, Qt::black);
+    window.setPalette(colours);
+    QCOMPARE(label->grab().toImage().pixelColor(178, 28), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestLabel)

@@ -81,14 +81,16 @@ void TestRecordsetEdit::editWritesTheCurrentRowOnly()
                  "FROM Assets WHERE AssetId=2;")),
              QStringLiteral("19|19.99|45000.5|Drama"));
 
-    // Moving on from a row being edited writes it before leaving it.
+    // Only Update writes a row and ends editing: moving on drops the row's changes and keeps editing.
     QVERIFY(row.Open(QStringLiteral("SELECT AssetId, Description FROM Assets ORDER BY AssetId;")));
     row.Edit();
     QVERIFY(row.SetFieldValue(QStringLiteral("Description"), QStringLiteral("Couch")));
     row.MoveNext();
+    QVERIFY(row.SetFieldValue(QStringLiteral("Description"), QStringLiteral("Lantern")));
+    QVERIFY(row.Update());
     QCOMPARE(Text(QStringLiteral("SELECT group_concat(Description) FROM (SELECT Description FROM Assets "
                                  "ORDER BY AssetId);")),
-             QStringLiteral("Couch,Lamp,Rug"));
+             QStringLiteral("Sofa,Lantern,Rug"));
 
     // A 16-bit write keeps its width in a 16-bit column.
     QVERIFY(row.Open(QStringLiteral("SELECT * FROM Categories WHERE CategoryId=26;")));

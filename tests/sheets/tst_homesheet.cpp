@@ -80,6 +80,7 @@ private slots:
     void failedSaveKeepsTheSheetAndWhatWasTyped();
     void loansListedLargestFirstWithTheEquityTotal();
     void loansAddedEditedAndRemovedAtOnce();
+    void editOfAVanishedLoanStillRunsTheSheet();
 
 private:
     // A stored home, loaded into m_home.
@@ -187,7 +188,7 @@ void TestHomeSheet::okStoresEveryPage()
     stored.SetAddress(QStringLiteral("2 Hill Street\r\nHarbor Town"));
     QVERIFY(stored.Save());
     QVERIFY(RunSheet(stored, false, [this](QDialog& dialog) {
-        QCOMPARE(Child<QLineEdit>(dialog, "homeValue")->text(), QStringLiteral("250000.50"));
+        QCOMPARE(Child<QLineEdit>(dialog, "homeValue")->text(), QStringLiteral("250000.5"));
         m_prompt->PressOk(dialog);
     }));
     QVERIFY(home.Load());
@@ -334,6 +335,29 @@ void TestHomeSheet::loansAddedEditedAndRemovedAtOnce()
     }));
     // The loan sheets saved at once; cancelling the home's sheet does not bring them back.
     QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(homeId)), 0L);
+}
+
+void TestHomeSheet::editOfAVanishedLoanStillRunsTheSheet()
+{
+    const long homeId = StoredHome(QStringLiteral("Cottage"));
+    AddLoan(homeId, QStringLiteral("Mortgage"), QString(), 100000.0f, 1);
+    AddLoan(homeId, QStringLiteral("Car loan"), QString(), 5000.0f, 0);
+    RunSheet(m_home, true, [this, homeId](QDialog& dialog) {
+        auto* list = Child<CAutoListCtrl>(dialog, "loanList");
+        list->SetCurSel(1);
+        QVERIFY(AppDatabase()->Execute(QStringLiteral("DELETE FROM Loans WHERE Description='Car loan';")));
+        // Nothing loaded, the sheet shows a new loan's fields; its Save finds no row to write.
+        ExpectLoanSheet([this](QDialog& loanSheet) {
+            QCOMPARE(Child<QLineEdit>(loanSheet, "loanDescription")->text(), QStringLiteral("New Loan"));
+            m_prompt->PressOk(loanSheet);
+        });
+        m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("The loan could not be saved.")).Caption(kCaption);
+        m_prompt->PressButton(dialog, QStringLiteral("&Edit"));
+        QCOMPARE(list->GetItemCount(), 2);
+        QCOMPARE(list->GetCurSel(), 1);
+        QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(homeId)), 1L);
+        m_prompt->PressCancel(dialog);
+    });
 }
 
 QTEST_MAIN(TestHomeSheet)

@@ -1,12 +1,12 @@
 // The "Loan Properties" sheet: its pages, the checks on leaving Details, and Auto Update with its
 // question, refusals and figures, driven through the real sheet and the prompt seam.
 
-#include "res/StringIds.h"
 #include "CTestSession.h"
 #include "RecordTestSupport.h"
-#include "records/sheets/CDlgLoan_Tab1.h"
 #include "records/CLoan.h"
+#include "records/sheets/CDlgLoan_Tab1.h"
 #include "records/sheets/LoanProperties.h"
+#include "res/StringIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -136,7 +136,10 @@ void TestLoanSheet::AutoUpdate(const LoanSheet& sheet, const QString& refusal)
         .Icon(MessageIcon::Question)
         .Buttons(MessageButtons::YesNo);
     if (refusal.isEmpty())
-        m_prompt->ExpectMessage(IDOK).TextId(IDS_AUTO_UPDATE_DONE).Caption(kCaption).Icon(MessageIcon::Information);
+        m_prompt->ExpectMessage(IDOK)
+            .TextId(IDS_AUTO_UPDATE_DONE)
+            .Caption(kCaption)
+            .Icon(MessageIcon::Information);
     else
         m_prompt->ExpectMessage(IDOK).Text(refusal).Caption(kCaption).Icon(MessageIcon::Exclamation);
     sheet.autoUpdate->click();
@@ -153,7 +156,7 @@ void TestLoanSheet::pagesShowAndStoreTheLoan()
         QCOMPARE(sheet.tabs->count(), 3);
         QCOMPARE(sheet.tabs->tabText(1), QStringLiteral("Lender"));
         QCOMPARE(sheet.description->text(), QStringLiteral("New Loan"));
-        QCOMPARE(sheet.rate->text(), QStringLiteral("6.00"));
+        QCOMPARE(sheet.rate->text(), QStringLiteral("6"));
         QCOMPARE(sheet.Term(), QStringLiteral("18 Months"));
         QCOMPARE(sheet.start->text(), QStringLiteral("Sat, Feb 29, 2020"));
         // The term takes digits only.
@@ -183,6 +186,16 @@ void TestLoanSheet::pagesShowAndStoreTheLoan()
     QCOMPARE(stored.GetLenderName(), QStringLiteral("Auto Credit"));
     QCOMPARE(stored.GetEquityFlag(), short(0));
     QCOMPARE(stored.GetNotes(), QStringLiteral("Blue hatchback"));
+
+    // A rate with three decimals shows and stores every digit when the sheet is closed untouched.
+    CLoan fine = stored;
+    fine.SetInterestRate(3.875f);
+    QVERIFY(fine.Save());
+    QVERIFY(RunSheet(fine, [this](const LoanSheet& sheet) {
+        QCOMPARE(sheet.rate->text(), QStringLiteral("3.875"));
+        m_prompt->PressOk(*sheet.dialog);
+    }));
+    QCOMPARE(Stored(fine.GetId()).GetInterestRate(), 3.875f);
 }
 
 void TestLoanSheet::checksKeepDetailsAndCancelStoresNothing()

@@ -4,6 +4,8 @@
 #include "CTestSession.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
+#include "controls/CLabel.h"
+#include "data/AppPaths.h"
 #include "platform/Settings.h"
 #include "platform/WindowPlacement.h"
 #include "records/CHome.h"
@@ -12,7 +14,9 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest>
@@ -49,6 +53,7 @@ private slots:
     void newButtonDependsOnTheView();
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
+    void toolbarShowsImagesAndTheTitleTakesTheBackground();
 
 private:
     std::unique_ptr<CTestSession> m_session;
@@ -176,9 +181,10 @@ void TestMainFrame::loanManagerOpensTheProfileOnLoans()
 
 void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
 {
+    // The smallest area under the menu bar, toolbar and status bar included, is 460 x 450.
     m_frame->resize(100, 100);
-    QVERIFY(m_frame->centralWidget()->width() >= 460);
-    QVERIFY(m_frame->minimumHeight() >= 450);
+    QCOMPARE(m_frame->width(), 460);
+    QCOMPARE(m_frame->height() - m_frame->menuBar()->height(), 450);
 
     m_frame->resize(700, 560);
     QVERIFY(m_frame->close());
@@ -187,6 +193,26 @@ void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
     auto other = std::make_unique<QWidget>();
     QVERIFY(WindowPlacement::Load(reread, *other));
     QCOMPARE(other->size(), m_frame->size());
+}
+
+void TestMainFrame::toolbarShowsImagesAndTheTitleTakesTheBackground()
+{
+    auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    QVERIFY(bar);
+    QCOMPARE(bar->iconSize(), QSize(25, 23));
+    for (int id : {ID_NEW, ID_VIEW_TODAY, ID_VIEW_TASKS, ID_VIEW_INVENTORY, ID_VIEW_LOCATIONS,
+                   ID_LOAN_MANAGER, ID_SYNC}) {
+        QAction* action = m_frame->GetCommand(id);
+        auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+        QVERIFY2(button, qPrintable(QString::number(id)));
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        QCOMPARE(button->toolTip(), LoadResString(id));
+        QCOMPARE(action->statusTip(), LoadResString(id));
+    }
+    // The homes view's title sits on the frame's background, set after the title was made.
+    auto* title = m_frame->findChild<CLabel*>(QStringLiteral("homesTitle"));
+    QVERIFY(title);
+    QCOMPARE(title->GetBkColor(), QColor(234, 239, 244));
 }
 
 QTEST_MAIN(TestMainFrame)

@@ -33,7 +33,11 @@ private:
     QString SavedImage(const QString& name, int width, int height);
     void AddLoan(long homeId, float principal, short equityFlag);
     QString Text(CTodayView::LineId id) { return m_view->GetLine(id)->text(); }
-    void Click(CTodayView::LineId id) { QTest::mouseClick(m_view->GetLine(id), Qt::LeftButton); }
+    // Near the right end of the line, well past its text.
+    void Click(CTodayView::LineId id)
+    {
+        QTest::mouseClick(m_view->GetLine(id), Qt::LeftButton, {}, {490, 7});
+    }
 
     std::unique_ptr<CTestSession> m_session;
     CScriptedPrompt* m_prompt = nullptr;
@@ -100,6 +104,12 @@ void TestTodayView::linesFollowTheFigures()
     m_view->SetActiveTaskCount(7);
     m_view->RefreshText();
     QCOMPARE(Text(CTodayView::TasksLine), QStringLiteral("7 Active tasks"));
+
+    const int H = m_view->height();
+    QCOMPARE(m_view->GetLine(CTodayView::DescriptionLine)->geometry(), QRect(8, H - 100, 500, 15));
+    QCOMPARE(m_view->GetLine(CTodayView::TasksLine)->geometry(), QRect(8, H - 75, 500, 15));
+    QCOMPARE(m_view->GetLine(CTodayView::InventoryLine)->geometry(), QRect(8, H - 50, 500, 15));
+    QCOMPARE(m_view->GetLine(CTodayView::EquityLine)->geometry(), QRect(8, H - 25, 500, 15));
 }
 
 void TestTodayView::equityCountsOnlyTheLoansThatAffectIt()

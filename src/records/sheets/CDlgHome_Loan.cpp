@@ -154,11 +154,9 @@ void CDlgHome_Loan::OnEditLoan()
     if (!SelectedLoan(loan, index)) {
         return;
     }
-    // A loan that is gone leaves the list as the database has it now.
-    if (!loan.Load()) {
-        FillLoans();
-        return;
-    }
+    // The sheet runs whatever Load found: a loan removed meanwhile shows a new loan's fields, and
+    // its Save then finds no row to write.
+    loan.Load();
     if (EditProperties(loan, this)) {
         FillLoans();
     }

@@ -46,7 +46,7 @@ bool CDlgHome_Tab1::DoDataExchange(bool save)
 {
     if (!save) {
         m_descriptionEdit->setText(m_home.GetDescription());
-        WriteNumber(m_valueEdit, m_home.GetCurrentValue());
+        WritePlainNumber(m_valueEdit, m_home.GetCurrentValue());
         m_addressEdit->setPlainText(m_home.GetAddress());
         m_shownAddress = m_addressEdit->toPlainText();
         return true;

@@ -121,7 +121,7 @@ bool CDlgLoan_Tab1::DoDataExchange(bool save)
     if (!save) {
         m_descriptionEdit->setText(m_loan.GetDescription());
         WriteNumber(m_principalEdit, m_loan.GetPrincipal());
-        WriteNumber(m_rateEdit, m_loan.GetInterestRate());
+        WritePlainNumber(m_rateEdit, m_loan.GetInterestRate());
         m_startDateEdit->setDate(StartDateTime().date());
         return true;
     }

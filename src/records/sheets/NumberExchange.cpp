@@ -8,11 +8,21 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 void WriteNumber(QLineEdit* edit, float value)
 {
     edit->setText(FormatNumber(value, true, true));
+}
+
+void WritePlainNumber(QLineEdit* edit, float value)
+{
+    // Fixed notation, never an exponent: the largest float needs 39 digits before the point.
+    char text[64] = {};
+    const auto written = std::to_chars(std::begin(text), std::end(text), value, std::chars_format::fixed);
+    edit->setText(QString::fromLatin1(text, written.ptr - text));
 }
 
 bool ReadNumber(QLineEdit* edit, float& value)

@@ -10,6 +10,7 @@ bool SaveRecord(CDataRecord& record, QWidget* parent, const QString& failureText
     if (record.Save()) {
         return true;
     }
+    // Kept on purpose: a record the sheet could not store is said so, rather than lost in silence.
     ShowMessage(parent, failureText, AppName(), MessageIcon::Exclamation);
     return false;
 }

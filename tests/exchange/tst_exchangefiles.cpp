@@ -1,0 +1,122 @@
+// The file work under backup and restore: a copy broken off half-way, the safety copies and their
+// limit, and a replaced data file that does not open being rolled back.
+
+#include "CTestDataDir.h"
+#include "exchange/CSafetyCopy.h"
+#include "exchange/DataFileReplace.h"
+#include "exchange/FileCopy.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A source whose reading breaks after its first bytes, as a pulled disk would.
+class CBreakingSource final : public QIODevice
+{
+public:
+    CBreakingSource() { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        std::fill_n(data, size, 'x');
+        return std::exchange(m_served, true) ? -1 : size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    bool m_served = false;
+};
+
+} // namespace
+
+class TestExchangeFiles final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void brokenCopyLeavesTheTarget();
+    void safetyCopiesKeepTheNewestFive();
+    void replacedFileThatDoesNotOpenIsRolledBack();
+    void oldestSafetyCopyCanBeRestored();
+};
+
+void TestExchangeFiles::brokenCopyLeavesTheTarget()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
+    QVERIFY(Write(target, "the data they had"));
+    CBreakingSource source;
+    QVERIFY(!CopyFileAtomically(source, target));
+    QCOMPARE(Bytes(target), QByteArray("the data they had"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HOMEDATA.DAT")});
+}
+
+void TestExchangeFiles::safetyCopiesKeepTheNewestFive()
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
+    CSafetyCopy safety(data, QStringLiteral("restore"));
+    for (int round = 1; round <= 7; ++round) {
+        QVERIFY(Write(data, QByteArray::number(round)));
+        safety = CSafetyCopy(data, QStringLiteral("restore"));
+        QVERIFY2(safety.Make(), qPrintable(safety.GetLastError()));
+        safety.RemoveOldest();
+    }
+    const QStringList kept = safety.Existing();
+    QCOMPARE(kept.size(), CSafetyCopy::kKeep);
+    QCOMPARE(Bytes(kept.first()), QByteArray("3"));
+    QCOMPARE(kept.last(), safety.GetPath());
+    QVERIFY(QFileInfo(kept.last()).fileName().startsWith(QStringLiteral("HOMEDATA.before-restore-")));
+
+    QVERIFY(Write(data, "regretted"));
+    QVERIFY(safety.PutBack());
+    QCOMPARE(Bytes(data), QByteArray("7"));
+}
+
+void TestExchangeFiles::replacedFileThatDoesNotOpenIsRolledBack()
+{
+    CTestDataDir dir;
+    QVERIFY(dir.Database().IsOpen());
+    const QByteArray before = Bytes(dir.DatabasePath());
+    const QString junk = dir.Path() + QStringLiteral("junk.dat");
+    QVERIFY(Write(junk, QByteArray(4096, 'j')));
+
+    QString error;
+    QVERIFY(!ReplaceDataFile(dir.Database(), junk, QStringLiteral("restore"), &error));
+    QVERIFY(error.contains(QStringLiteral("does not open")));
+    QVERIFY(dir.Database().IsOpen());
+    QCOMPARE(Bytes(dir.DatabasePath()), before);
+}
+
+// With the limit reached, restoring the oldest copy must read it before the limit removes it.
+void TestExchangeFiles::oldestSafetyCopyCanBeRestored()
+{
+    CTestDataDir dir;
+    QVERIFY(dir.Database().IsOpen());
+    const QByteArray oldest = Bytes(dir.DatabasePath());
+    for (int round = 1; round <= CSafetyCopy::kKeep; ++round) {
+        QVERIFY(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Make());
+        QVERIFY(dir.Database().Execute(QStringLiteral("INSERT INTO Homes (HomeId) VALUES (%1);").arg(round)));
+    }
+    const QString source = CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().first();
+    QVERIFY(ReplaceDataFile(dir.Database(), source, QStringLiteral("restore")));
+    QCOMPARE(Bytes(dir.DatabasePath()), oldest);
+    QCOMPARE(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().size(),
+             CSafetyCopy::kKeep);
+}
+
+QTEST_GUILESS_MAIN(TestExchangeFiles)
+#include "tst_exchangefiles.moc"
