@@ -45,8 +45,9 @@ public:
     explicit StartupFolder(int assets)
     {
         const QString path = m_dir.path() + QStringLiteral("/HOMEDATA.DAT");
-        if (!QFile::copy(PristineDatabase(), path))
+        if (!QFile::copy(PristineDatabase(), path)) {
             Fail("cannot copy the delivered database");
+        }
         QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         qputenv("HEARTHSTEAD_APPDIR", m_dir.path().toLocal8Bit() + '/');
         qputenv("HEARTHSTEAD_REGISTRY_DIR", (m_dir.path() + QStringLiteral("/registry")).toLocal8Bit());
@@ -63,8 +64,9 @@ private:
     static void AddHome(const QString& path, int assets)
     {
         sqlite3* db = nullptr;
-        if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK)
+        if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {
             Fail("cannot open the copy");
+        }
         sqlite3_exec(db, "BEGIN; INSERT INTO Homes (HomeId, Description) VALUES (1, 'Lake House');", nullptr,
                      nullptr, nullptr);
         sqlite3_stmt* insert = nullptr;
@@ -95,16 +97,18 @@ public:
     ~FirstPaint() override { qApp->removeEventFilter(this); }
     void Wait()
     {
-        while (!m_painted)
+        while (!m_painted) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow())
+            static_cast<QWidget*>(watched)->isWindow()) {
             m_painted = true;
+        }
         return false;
     }
 
@@ -140,8 +144,9 @@ void BM_StartupToToday(benchmark::State& state)
             QApplication qtApp(g_argc, g_argv);
             FirstPaint paint;
             CHomeApp app;
-            if (!app.InitInstance())
+            if (!app.InitInstance()) {
                 Fail("start-up failed");
+            }
             paint.Wait();
             startup += double(timer.nsecsElapsed()) * 1e-9;
         }
@@ -162,8 +167,9 @@ int main(int argc, char** argv)
     CQtPrompt prompt(false); // a message nobody expected is answered, never waited on
     InstallPrompt(&prompt);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

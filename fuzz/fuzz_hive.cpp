@@ -9,11 +9,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     CRegistryHive hive(RegistryRoot::CurrentUser, QString());
-    if (!hive.Parse(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))))
+    if (!hive.Parse(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))) {
         return 0;
+    }
     const QByteArray saved = hive.Serialize();
     CRegistryHive again(RegistryRoot::CurrentUser, QString());
-    if (!again.Parse(saved) || again.Serialize() != saved)
+    if (!again.Parse(saved) || again.Serialize() != saved) {
         __builtin_trap();
+    }
     return 0;
 }

@@ -106,19 +106,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO T VALUES (?,?,?,?,?,?);", -1, &insert, nullptr);
     for (int row = 0; row < 3 && size > 0; ++row) {
-        for (int column = 1; column <= kColumns; ++column)
+        for (int column = 1; column <= kColumns; ++column) {
             BindValue(insert, column, data, size);
+        }
         sqlite3_step(insert);
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
 
     CADORecordset rows(&session);
-    if (!rows.Open(QStringLiteral("SELECT * FROM T;")))
+    if (!rows.Open(QStringLiteral("SELECT * FROM T;"))) {
         __builtin_trap();
+    }
     for (; !rows.IsEof(); rows.MoveNext()) {
-        for (const char* name : {"A", "B", "C", "D", "E", "F"})
+        for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
             ReadEveryWay(rows, QString::fromLatin1(name));
+        }
     }
     return 0;
 }

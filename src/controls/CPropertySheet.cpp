@@ -101,8 +101,9 @@ void CPropertySheet::PressOk()
         if (page && page->IsInitialized())
             page->OnOK();
     }
-    if (m_okHandler && !m_okHandler())
+    if (m_okHandler && !m_okHandler()) {
         return;
+    }
     accept();
 }
 

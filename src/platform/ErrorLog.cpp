@@ -14,16 +14,18 @@ constexpr qint64 kLogLimit = 256 * 1024;
 QString StateFolder()
 {
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!state.isEmpty())
+    if (!state.isEmpty()) {
         return state;
+    }
     return QDir::homePath() + QStringLiteral("/.local/state");
 }
 
 void RotateIfFull(const QString& path, qint64 adding)
 {
     const QFileInfo log(path);
-    if (!log.exists() || log.size() + adding <= kLogLimit)
+    if (!log.exists() || log.size() + adding <= kLogLimit) {
         return;
+    }
     const QString older = path + QStringLiteral(".1");
     QFile::remove(older);
     QFile::rename(path, older);
@@ -45,10 +47,12 @@ void LogError(const QString& text)
     std::fflush(stderr);
 
     const QString path = ErrorLogPath();
-    if (!QDir().mkpath(QFileInfo(path).path()))
+    if (!QDir().mkpath(QFileInfo(path).path())) {
         return;
+    }
     RotateIfFull(path, line.size());
     QFile log(path);
-    if (log.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append)) {
         log.write(line);
+    }
 }

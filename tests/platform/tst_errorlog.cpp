@@ -30,8 +30,9 @@ void TestErrorLog::linesGoUnderTheStateFolderAndTheLogRotates()
     log.close();
 
     const QString line = QString(200, QLatin1Char('x'));
-    for (int i = 0; i < 1300; ++i)
+    for (int i = 0; i < 1300; ++i) {
         LogError(line);
+    }
     QVERIFY(QFileInfo(path + QStringLiteral(".1")).size() <= 256 * 1024);
     QVERIFY(QFileInfo(path + QStringLiteral(".1")).size() > 200 * 1024);
     QVERIFY(QFileInfo(path).size() < 256 * 1024);

@@ -36,26 +36,30 @@ int SaveRecords(long n)
     for (;; ++n) {
         CHome home;
         CrashDrillRows::Fill(home, n);
-        if (home.Save())
+        if (home.Save()) {
             Report("i " + QByteArray::number(n) + ' ' + QByteArray::number(qint64(home.GetId())));
+        }
         if (!first.IsValid()) {
             first = home;
             continue;
         }
         CrashDrillRows::Fill(first, n);
-        if (first.Save())
+        if (first.Save()) {
             Report("u " + QByteArray::number(qint64(first.GetId())) + ' ' + QByteArray::number(n));
+        }
     }
 }
 
 int SaveSettings(long n)
 {
     CRegistryKey key;
-    if (!key.Create(RegistryRoot::CurrentUser, CrashDrillRows::kSettingsKey))
+    if (!key.Create(RegistryRoot::CurrentUser, CrashDrillRows::kSettingsKey)) {
         return 1;
+    }
     for (;; ++n) {
-        if (key.SetString(QStringLiteral("Payload"), CrashDrillRows::Payload(n)))
+        if (key.SetString(QStringLiteral("Payload"), CrashDrillRows::Payload(n))) {
             Report("s " + QByteArray::number(qint64(n)));
+        }
     }
 }
 
@@ -65,12 +69,15 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3)
+    if (args.size() != 3) {
         return 2;
+    }
     const long first = args.at(2).toLong();
-    if (args.at(1) == QLatin1String("records"))
+    if (args.at(1) == QLatin1String("records")) {
         return SaveRecords(first);
-    if (args.at(1) == QLatin1String("settings"))
+    }
+    if (args.at(1) == QLatin1String("settings")) {
         return SaveSettings(first);
+    }
     return 2;
 }

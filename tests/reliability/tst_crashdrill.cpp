@@ -31,8 +31,9 @@ QList<QByteArray> RunAndKill(const QString& mode, long first)
     saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     saver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/crash_saver"),
                 {mode, QString::number(first)});
-    if (!saver.waitForStarted(5000) || !saver.waitForReadyRead(10000))
+    if (!saver.waitForStarted(5000) || !saver.waitForReadyRead(10000)) {
         return {};
+    }
     QThread::msleep(QRandomGenerator::global()->bounded(60));
     saver.kill(); // SIGKILL
     saver.waitForFinished(5000);
@@ -48,8 +49,9 @@ QString IntegrityCheck()
     QString result = QStringLiteral("no answer");
     if (sqlite3_prepare_v2(AppDatabase()->Handle(), "PRAGMA integrity_check;", -1, &check, nullptr) ==
             SQLITE_OK &&
-        sqlite3_step(check) == SQLITE_ROW)
+        sqlite3_step(check) == SQLITE_ROW) {
         result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
+    }
     sqlite3_finalize(check);
     return result;
 }
@@ -89,16 +91,18 @@ std::map<long, long> TestCrashDrill::WholeRows()
 {
     std::map<long, long> counters;
     CADORecordset ids(AppDatabase());
-    if (!ids.Open(QStringLiteral("SELECT HomeId FROM Homes;")))
+    if (!ids.Open(QStringLiteral("SELECT HomeId FROM Homes;"))) {
         return counters;
+    }
     for (; !ids.IsEof(); ids.MoveNext()) {
         CHome home;
         long id = 0;
         ids.GetFieldValue(0, id);
         home.SetId(id);
         const long n = home.Load() ? CrashDrillRows::CounterOf(home) : -1;
-        if (n < 0)
+        if (n < 0) {
             QTest::qFail(qPrintable(QStringLiteral("home %1 is not whole").arg(id)), __FILE__, __LINE__);
+        }
         counters[id] = n;
     }
     return counters;
@@ -111,8 +115,9 @@ void TestCrashDrill::killedSavesLoseNothingCommitted()
         const QList<QByteArray> lines = RunAndKill(QStringLiteral("records"), kill * 1000000L);
         QCOMPARE(IntegrityCheck(), QStringLiteral("ok"));
         const std::map<long, long> stored = WholeRows();
-        if (QTest::currentTestFailed())
+        if (QTest::currentTestFailed()) {
             return;
+        }
         for (const QByteArray& line : lines) {
             const QList<QByteArray> word = line.split(' ');
             QCOMPARE(word.size(), 3);
@@ -136,8 +141,9 @@ void TestCrashDrill::killedSettingsWritesLeaveOldOrNew()
     long lastReported = -1;
     for (int kill = 0; kill < kKills; ++kill) {
         const QList<QByteArray> lines = RunAndKill(QStringLiteral("settings"), kill * 1000000L);
-        for (const QByteArray& line : lines)
+        for (const QByteArray& line : lines) {
             lastReported = line.split(' ').value(1).toLong();
+        }
         ReloadHives();
         QVERIFY(!LoadedHive(RegistryRoot::CurrentUser).IsCorrupt());
         CRegistryKey key;

@@ -39,8 +39,9 @@ TextField Field(const QString& table, const QString& key, const QString& column,
     auto load = [get](long id, QString& text) {
         Record record;
         record.SetId(id);
-        if (!record.Load())
+        if (!record.Load()) {
             return false;
+        }
         text = (record.*get)();
         return true;
     };
@@ -121,9 +122,10 @@ void TestHostileInput::textsComeBackUnchanged_data()
     QTest::addColumn<QString>("text");
     const QList<TextField> fields = RecordClasses();
     for (int f = 0; f < fields.size(); ++f) {
-        for (const auto& [name, text] : Hostile())
+        for (const auto& [name, text] : Hostile()) {
             QTest::addRow("%s.%s %s", qPrintable(fields[f].table), qPrintable(fields[f].column), name)
                 << f << text;
+        }
     }
 }
 
@@ -146,8 +148,9 @@ void TestHostileInput::invalidUtf8LoadsAsReplacement_data()
 {
     QTest::addColumn<int>("field");
     const QList<TextField> fields = RecordClasses();
-    for (int f = 0; f < fields.size(); ++f)
+    for (int f = 0; f < fields.size(); ++f) {
         QTest::addRow("%s.%s", qPrintable(fields[f].table), qPrintable(fields[f].column)) << f;
+    }
 }
 
 void TestHostileInput::invalidUtf8LoadsAsReplacement()

@@ -19,8 +19,9 @@ void SaveOnOk(CPropertySheet& sheet, CDataRecord& record, const QString& failure
               std::function<void()> collect)
 {
     sheet.SetOkHandler([&sheet, &record, failureText, collect = std::move(collect)] {
-        if (collect)
+        if (collect) {
             collect();
+        }
         return SaveRecord(record, &sheet, failureText);
     });
 }
