@@ -346,10 +346,13 @@ void TestHomeSheet::editOfAVanishedLoanStillRunsTheSheet()
         auto* list = Child<CAutoListCtrl>(dialog, "loanList");
         list->SetCurSel(1);
         QVERIFY(AppDatabase()->Execute(QStringLiteral("DELETE FROM Loans WHERE Description='Car loan';")));
-        // Nothing loaded, the sheet shows a new loan's fields; its Save finds no row to write.
+        // Nothing loaded, the sheet shows a new loan's fields; its Save finds no row to write, and
+        // the sheet stays open after the message until it is cancelled.
         ExpectLoanSheet([this](QDialog& loanSheet) {
             QCOMPARE(Child<QLineEdit>(loanSheet, "loanDescription")->text(), QStringLiteral("New Loan"));
             m_prompt->PressOk(loanSheet);
+            QVERIFY(loanSheet.isVisible());
+            m_prompt->PressCancel(loanSheet);
         });
         m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("The loan could not be saved.")).Caption(kCaption);
         m_prompt->PressButton(dialog, QStringLiteral("&Edit"));
