@@ -8,10 +8,17 @@
 #include "exchange/CBackupRestoreDlg.h"
 #include "platform/CPrompt.h"
 #include "platform/Settings.h"
+#include "platform/ShowMessageOnce.h"
 #include "platform/WindowPlacement.h"
+#include "records/CAsset.h"
+#include "records/sheets/AssetProperties.h"
 #include "records/sheets/HomeProperties.h"
 #include "res/AppInfo.h"
+#include "res/StringIds.h"
+#include "views/CDlgCategories.h"
 #include "views/CHomeMgrView.h"
+#include "views/CInventoryView.h"
+#include "views/CRoomsView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -190,6 +197,10 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::CreateViews()
 {
+    CreateInventoryView();
+    m_roomsView = new CRoomsView(m_currentHome, this);
+    m_roomsView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_roomsView);
     m_todayView = new CTodayView(m_currentHome, this);
     m_stack->addWidget(m_todayView);
     connect(m_todayView, &CTodayView::profileSaved, this, [this] {
@@ -200,6 +211,33 @@ void CMainFrame::CreateViews()
     connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
     connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
     connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
+}
+
+void CMainFrame::CreateInventoryView()
+{
+    m_inventoryView = new CInventoryView(m_currentHome, this);
+    m_inventoryView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_inventoryView);
+    connect(m_inventoryView, &CInventoryView::totalChanged, this, [this](float total) {
+        if (!m_todayView) {
+            return;
+        }
+        m_todayView->SetInventoryTotal(total);
+        m_todayView->RefreshText();
+    });
+    connect(m_inventoryView, &CInventoryView::newAssetRequested, this, [this] { OnCommand(ID_NEW_ASSET); });
+}
+
+void CMainFrame::OnNewAsset(long categoryId)
+{
+    CAsset asset;
+    asset.SetHomeId(GetCurrentHomeId());
+    asset.SetCategoryId(categoryId);
+    if (!EditProperties(asset, this, &SelectCategoryDialog)) {
+        return;
+    }
+    m_inventoryView->FillItems(asset.GetId());
+    ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
 }
 
 void CMainFrame::FillHomesList(long selectId)
@@ -226,6 +264,12 @@ void CMainFrame::SelectHome(long id)
     if (m_currentHome.Load()) {
         if (m_settings)
             Settings::LastHomeId.Set(*m_settings, quint32(id));
+        if (m_inventoryView) {
+            m_inventoryView->FillItems(0);
+        }
+        if (m_roomsView) {
+            m_roomsView->Refresh(0);
+        }
         if (m_todayView) {
             // Equity first, so the lines never show the previous home's figure. Kept on purpose:
             // text before equity would show the last home's equity until the next refresh.
@@ -298,9 +342,34 @@ void CMainFrame::OnCommand(int id)
     case ID_NEW_HOME:
         NewHome();
         break;
+    case ID_NEW_LOCATION:
+        if (m_roomsView && m_roomsView->NewLocation()) {
+            ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        }
+        break;
+    case ID_VIEW_LOCATIONS:
+        if (m_roomsView) {
+            ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
+        }
+        break;
     case ID_VIEW_TODAY:
         if (m_todayView)
             ShowView(m_todayView, TodayIndex, ID_VIEW_TODAY);
+        break;
+    case ID_NEW_ASSET:
+        OnNewAsset(0);
+        break;
+    case ID_NEW_VIDEO:
+        if (m_settings) {
+            ShowMessageOnce(*m_settings, this, LoadResString(IDS_VIDEO_LIBRARY_INTRO),
+                            Settings::MsgSpecialAssetVideos);
+        }
+        OnNewAsset(CAsset::kVideoCategory);
+        break;
+    case ID_VIEW_INVENTORY:
+        if (m_inventoryView) {
+            ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
+        }
         break;
     case ID_LOAN_MANAGER:
         if (m_todayView)

@@ -8,7 +8,9 @@
 #include <QMainWindow>
 
 class CHomeMgrView;
+class CInventoryView;
 class CRegistryKey;
+class CRoomsView;
 class CTodayView;
 class QAction;
 class QActionGroup;
@@ -52,6 +54,8 @@ public:
     QWidget* GetActiveView() const;
     CHomeMgrView* GetHomesView() const { return m_homesView; }
     CTodayView* GetTodayView() const { return m_todayView; }
+    CInventoryView* GetInventoryView() const { return m_inventoryView; }
+    CRoomsView* GetRoomsView() const { return m_roomsView; }
     QAction* GetCommand(int id) const { return m_commands.value(id); }
     QToolButton* GetNewButton() const { return m_newButton; }
     QMenu* GetNewMenu() const { return m_newMenu; }
@@ -74,6 +78,7 @@ private:
     void SyncViewButtons();
     void OnNewButton();
     void OnNewAsset(long categoryId);
+    void CreateInventoryView();
     void OnAbout();
     void OnBackupRestore();
     void SavePlacement();
@@ -83,6 +88,8 @@ private:
     QStackedWidget* m_stack;
     CHomeMgrView* m_homesView;
     CTodayView* m_todayView = nullptr;
+    CInventoryView* m_inventoryView = nullptr;
+    CRoomsView* m_roomsView = nullptr;
     QWidget* m_activeView = nullptr;
     int m_currentViewIndex = HomesViewIndex;
     int m_checkedCommand = -1;

@@ -1,0 +1,10 @@
+#pragma once
+
+class DateTimeValue;
+class QDateEdit;
+
+// The asset pages' date pickers: the program's "ddd, MMM d, yyyy" format, a calendar to drop down,
+// and room for the longest date.
+void ConfigureDatePicker(QDateEdit* picker);
+// Shows the date (save false) or takes the picked day back, keeping the time of day (save true).
+void ExchangeDate(QDateEdit* picker, DateTimeValue& value, bool save);

@@ -1,0 +1,139 @@
+// The "Location Properties" sheet and its "Select Color" dialog, driven through the prompt seam:
+// feet and inches to the record and back, the description refusal, and the colours page.
+
+#include "CTestSession.h"
+#include "RecordTestSupport.h"
+#include "controls/CLabel.h"
+#include "records/CArea.h"
+#include "records/sheets/AreaProperties.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+class TestLocationSheet final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void feetAndInchesRoundTripAfterTheDescriptionRefusal();
+    void colorsPageAndSelectColorKeepTheirControlsInStep();
+
+private:
+    bool RunSheet(CArea& area, const std::function<void(QDialog&)>& handler)
+    {
+        m_prompt->ExpectModal(handler).Caption(QStringLiteral("Location Properties"));
+        return EditProperties(area, nullptr);
+    }
+
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
+};
+
+void TestLocationSheet::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
+}
+
+void TestLocationSheet::cleanup()
+{
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestLocationSheet::feetAndInchesRoundTripAfterTheDescriptionRefusal()
+{
+    CArea area;
+    QVERIFY(RunSheet(area, [this](QDialog& dialog) {
+        auto* combo = Child<QComboBox>(dialog, "areaDescription");
+        QCOMPARE(combo->currentText(), QStringLiteral("New Location"));
+        QCOMPARE(combo->itemText(18), QStringLiteral("Office"));
+        combo->setEditText(QString());
+        m_prompt->ExpectMessage(IDOK)
+            .Text(QStringLiteral("Please enter a description for this location."))
+            .Icon(MessageIcon::Information);
+        m_prompt->PressOk(dialog);
+        QCOMPARE(dialog.focusWidget(), combo);
+        combo->setCurrentIndex(2);
+        auto* lengthFeet = Child<QLineEdit>(dialog, "lengthFeet");
+        lengthFeet->clear();
+        QTest::keyClicks(lengthFeet, QStringLiteral("1x2.")); // only digits get in
+        Child<QLineEdit>(dialog, "lengthInches")->setText(QStringLiteral("6"));
+        Child<QLineEdit>(dialog, "widthFeet")->setText(QStringLiteral("10"));
+        Child<QLineEdit>(dialog, "widthInches")->clear();
+        Child<QLineEdit>(dialog, "heightInches")->setText(QStringLiteral("11"));
+        m_prompt->PressOk(dialog);
+    }));
+    CArea stored;
+    stored.SetId(area.GetId());
+    QVERIFY(stored.Load());
+    QCOMPARE(stored.GetDescription(), QStringLiteral("Living Room"));
+    QCOMPARE(QList<long>({stored.GetLength(), stored.GetWidth(), stored.GetHeight()}),
+             QList<long>({150, 120, 11}));
+
+    QVERIFY(!RunSheet(stored, [this](QDialog& dialog) {
+        QStringList shown;
+        for (const char* name : {"lengthFeet", "lengthInches", "heightFeet", "heightInches"}) {
+            shown += Child<QLineEdit>(dialog, name)->text();
+        }
+        QCOMPARE(shown, QStringList({"12", "6", "0", "11"}));
+        m_prompt->PressCancel(dialog);
+    }));
+}
+
+void TestLocationSheet::colorsPageAndSelectColorKeepTheirControlsInStep()
+{
+    CArea area;
+    QVERIFY(RunSheet(area, [this](QDialog& dialog) {
+        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(1);
+        auto* swatch = Child<CLabel>(dialog, "colorSwatch2");
+        auto* caption = Child<QLabel>(dialog, "colorCaption2");
+        QCOMPARE(swatch->text(), QStringLiteral("Click to change color"));
+        QCOMPARE(caption->text(), QStringLiteral("Curtains"));
+        m_prompt->ExpectModal([this](QDialog& select) { m_prompt->PressCancel(select); });
+        swatch->setFocus();
+        QTest::keyClick(swatch, Qt::Key_Space);
+        QCOMPARE(swatch->GetBkColor(), QColor(Qt::white));
+
+        m_prompt
+            ->ExpectModal([this](QDialog& select) {
+                auto* blueEdit = Child<QSpinBox>(select, "blueEdit");
+                QCOMPARE(Child<QLineEdit>(select, "colorDescription")->text(), QStringLiteral("Curtains"));
+                QCOMPARE(Child<QSlider>(select, "redSlider")->value(), 255);
+                Child<QSlider>(select, "redSlider")->setValue(0x37);
+                QCOMPARE(Child<QSpinBox>(select, "redEdit")->value(), 0x37);
+                Child<QSpinBox>(select, "greenEdit")->setValue(0x5F);
+                QCOMPARE(Child<QSlider>(select, "greenSlider")->value(), 0x5F);
+                // A component above 255 cannot be typed; the edit keeps the last value it could take.
+                blueEdit->selectAll();
+                QTest::keyClicks(blueEdit, QStringLiteral("300"));
+                QCOMPARE(Child<QSlider>(select, "blueSlider")->value(), 30);
+                blueEdit->setValue(0x9D);
+                QCOMPARE(Child<CLabel>(select, "colorPreview")->GetBkColor(), QColor(0x37, 0x5F, 0x9D));
+                Child<QLineEdit>(select, "colorDescription")->setText(QStringLiteral("Blinds"));
+                m_prompt->PressOk(select);
+            })
+            .Caption(QStringLiteral("Select Color"));
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(swatch->text(), QString());
+        QCOMPARE(swatch->GetBkColor(), QColor(0x37, 0x5F, 0x9D));
+        QCOMPARE(caption->text(), QStringLiteral("Blinds"));
+        m_prompt->PressOk(dialog);
+    }));
+    QVERIFY(area.Load());
+    QCOMPARE(area.GetColor(1), 0x9D5F37L);
+    QCOMPARE(area.GetLabel(1), QStringLiteral("Blinds"));
+}
+
+QTEST_MAIN(TestLocationSheet)
+#include "tst_locationsheet.moc"

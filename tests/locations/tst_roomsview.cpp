@@ -1,0 +1,154 @@
+// The rooms view in the main frame: a selected home's locations, the selected one's details with
+// what is kept there, New from the menu and the toolbar, Properties, and Delete with its question.
+
+#include "CTestSession.h"
+#include "RecordTestSupport.h"
+#include "app/CMainFrame.h"
+#include "controls/CAutoListCtrl.h"
+#include "data/Formatting.h"
+#include "records/CArea.h"
+#include "records/CHome.h"
+#include "views/CRoomsView.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestRoomsView final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listsTheSelectedHomesLocationsWithDetails();
+    void newPropertiesAndDeleteKeepTheListInStep();
+
+private:
+    QStringList Rows() const;
+    void ExpectSheet(const QString& description);
+
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
+    std::unique_ptr<CMainFrame> m_frame;
+    CAutoListCtrl* m_list = nullptr;
+    long m_homeId = -1;
+};
+
+void TestRoomsView::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    m_frame->CreateViews();
+    m_list = m_frame->GetRoomsView()->GetList();
+    CHome home;
+    home.SetDescription(QStringLiteral("Cottage"));
+    QVERIFY(home.Save());
+    m_homeId = home.GetId();
+}
+
+void TestRoomsView::cleanup()
+{
+    m_frame.reset();
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+QStringList TestRoomsView::Rows() const
+{
+    QStringList rows;
+    for (int row = 0; row < m_list->GetItemCount(); ++row) {
+        rows += m_list->GetItemText(row, 0);
+    }
+    return rows;
+}
+
+void TestRoomsView::ExpectSheet(const QString& description)
+{
+    m_prompt->ExpectModal([this, description](QDialog& sheet) {
+        Child<QComboBox>(sheet, "areaDescription")->setEditText(description);
+        m_prompt->PressOk(sheet);
+    });
+}
+
+void TestRoomsView::listsTheSelectedHomesLocationsWithDetails()
+{
+    const long den = 50;
+    QVERIFY(AppDatabase()->Execute(
+        QStringLiteral(
+            "INSERT INTO Areas (AreaId, HomeId, Description, Length, Width, Color1, Color2, Notes) VALUES "
+            "(%2, %1, 'den', 150, 120, %3, 0, 'Morning sun'), (51, %1, 'Attic', 0, 0, %4, 0, 'Morning sun'), "
+            "(52, 99, 'Elsewhere', 0, 0, 0, 0, NULL); INSERT INTO Assets (AssetId, HomeId, AreaId, "
+            "CurrentValue) VALUES (1, %1, %2, 100.5), (2, %1, %2, 200), (3, %1, 0, 50);")
+            .arg(m_homeId)
+            .arg(den)
+            .arg(0x9D5F37)
+            .arg(CArea::kWhite)));
+    m_list->SetCurSel(0);
+    m_frame->SelectHome(m_homeId);
+    m_frame->OnCommand(ID_VIEW_LOCATIONS);
+    QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(m_frame->GetRoomsView()));
+    QVERIFY(m_frame->GetCommand(ID_VIEW_LOCATIONS)->isChecked());
+    QCOMPARE(Rows(), QStringList({"Attic", "den"}));
+    QCOMPARE(m_list->GetCurSel(), -1);
+    QVERIFY(m_frame->GetRoomsView()->GetDetails()->toPlainText().isEmpty());
+    // Each row's chip shows the location's first colour.
+    QCOMPARE(m_frame->GetRoomsView()->GetRowColor(0), QColor(Qt::white));
+    QCOMPARE(m_frame->GetRoomsView()->GetRowColor(1), QColor(0x37, 0x5F, 0x9D));
+
+    m_list->SetCurSel(1);
+    QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
+             QStringLiteral("Dimensions: 12'6\" x 10'\nArea: ") + FormatNumber(125.0f, true, false) +
+                 QStringLiteral(" sq. ft.\nMorning sun\n\n2 assets are kept here, worth ") +
+                 FormatMoney(300.5f) + QLatin1Char('.'));
+    m_list->SetCurSel(0);
+    QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
+             QStringLiteral("Morning sun\n\nNo assets are kept here."));
+}
+
+void TestRoomsView::newPropertiesAndDeleteKeepTheListInStep()
+{
+    QVERIFY(AppDatabase()->Execute(
+        QStringLiteral("INSERT INTO Areas (AreaId, HomeId, Description) VALUES (50, %1, "
+                       "'Attic'); INSERT INTO Assets (AssetId, AreaId) VALUES (1, 50);")
+            .arg(m_homeId)));
+    m_frame->SelectHome(m_homeId);
+    ExpectSheet(QStringLiteral("Study"));
+    m_frame->OnCommand(ID_NEW_LOCATION);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::LocationsIndex));
+    QCOMPARE(Rows(), QStringList({"Attic", "Study"}));
+    QCOMPARE(m_list->GetCurSel(), 1);
+    ExpectSheet(QStringLiteral("Den"));
+    m_frame->GetNewButton()->click();
+    QCOMPARE(m_list->GetItemText(m_list->GetCurSel(), 0), QStringLiteral("Den"));
+    QCOMPARE(RowCount(QStringLiteral("Areas"), QStringLiteral("WHERE HomeId=%1").arg(m_homeId)), 3L);
+
+    ExpectSheet(QStringLiteral("Archive"));
+    QTest::keyClick(m_list, Qt::Key_Return);
+    QCOMPARE(Rows(), QStringList({"Archive", "Attic", "Study"}));
+    QCOMPARE(m_list->GetCurSel(), 0);
+
+    m_list->SetCurSel(1);
+    const QString question = QStringLiteral(
+        "This location will be deleted. Its assets stay in the inventory, with no location. Continue?");
+    m_prompt->ExpectMessage(IDNO)
+        .Text(question)
+        .Icon(MessageIcon::Exclamation)
+        .Buttons(MessageButtons::YesNo);
+    QTest::keyClick(m_list, Qt::Key_Delete);
+    m_prompt->ExpectMessage(IDYES).Text(question);
+    QTest::keyClick(m_list, Qt::Key_Delete);
+    QCOMPARE(Rows(), QStringList({"Archive", "Study"}));
+    QCOMPARE(RowCount(QStringLiteral("Assets"), QStringLiteral("WHERE AreaId=0")), 1L);
+}
+
+QTEST_MAIN(TestRoomsView)
+#include "tst_roomsview.moc"

@@ -1,0 +1,257 @@
+// The "Asset Properties" sheet in its two shapes, driven through the real pages and the prompt
+// seam: a round trip of every field, the warranty that may be no date, and the video title's rules.
+
+#include "CTestSession.h"
+#include "RecordTestSupport.h"
+#include "records/CAsset.h"
+#include "records/sheets/AssetProperties.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Hearthstead");
+
+CAsset Stored(long id)
+{
+    CAsset stored;
+    stored.SetId(id);
+    if (!stored.Load())
+        stored.SetDescription(QStringLiteral("(not stored)"));
+    return stored;
+}
+
+QStringList TabTexts(QTabWidget* tabs)
+{
+    QStringList texts;
+    for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    return texts;
+}
+
+} // namespace
+
+class TestAssetSheet final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void generalAssetRoundTrip();
+    void warrantyNoneBothWays_data();
+    void warrantyNoneBothWays();
+    void videoTitleShapeAndRules();
+    void descriptionRequiredAndCancelStoresNothing();
+
+private:
+    bool RunSheet(CAsset& asset, const std::function<void(QDialog&, QTabWidget&)>& handler);
+
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
+    long m_chooserCalls = 0;
+};
+
+void TestAssetSheet::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
+    m_chooserCalls = 0;
+}
+
+void TestAssetSheet::cleanup()
+{
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+bool TestAssetSheet::RunSheet(CAsset& asset, const std::function<void(QDialog&, QTabWidget&)>& handler)
+{
+    m_prompt
+        ->ExpectModal([handler](QDialog& dialog) {
+            auto* tabs = Child<QTabWidget>(dialog, "tabs");
+            QVERIFY(tabs);
+            handler(dialog, *tabs);
+        })
+        .Caption(QStringLiteral("Asset Properties"));
+    // The chooser picks "Furniture" (9) as the Categories dialog would.
+    return EditProperties(asset, nullptr, [this](QWidget*, int type, long, const QString& caption) {
+        ++m_chooserCalls;
+        return type == 1 && caption == QStringLiteral("Select Category") ? 9L : 0L;
+    });
+}
+
+void TestAssetSheet::generalAssetRoundTrip()
+{
+    QVERIFY(AppDatabase()->Execute(QStringLiteral(
+        "INSERT INTO Areas (AreaId, HomeId, Description) VALUES (4, 3, 'Den'), (5, 8, 'Attic');")));
+    // Each field with its page; a page's fields are taken when it is left.
+    const QList<std::tuple<int, const char*, QString>> texts = {
+        {0, "assetDescription", u"Sofa"_s}, {0, "assetCurrentValue", u"450"_s},
+        {1, "purchasePrice", u"899.99"_s},  {1, "vendor", u"Home Store"_s},
+        {1, "dealerPhone", u"555-0100"_s},  {1, "makeModel", u"Acme Lounge"_s},
+        {2, "serialNumber", u"SN42"_s},     {2, "replacementValue", u"1000"_s},
+        {2, "servicePhone", u"555-0199"_s}};
+    CAsset asset;
+    asset.SetHomeId(3);
+    QVERIFY(RunSheet(asset, [&](QDialog& dialog, QTabWidget& tabs) {
+        QCOMPARE(TabTexts(&tabs),
+                 QStringList({u"Details"_s, u"Purchase"_s, u"Other"_s, u"Picture"_s, u"Notes"_s}));
+        auto* category = Child<QComboBox>(dialog, "assetCategory");
+        auto* location = Child<QComboBox>(dialog, "assetLocation");
+        QCOMPARE(category->currentText(), QStringLiteral("Please select..."));
+        // Only this home's rooms, after "(optional)".
+        QCOMPARE(location->count(), 2);
+        location->setCurrentIndex(1);
+        Child<QPushButton>(dialog, "categoriesButton")->click();
+        QCOMPARE(category->currentText(), QStringLiteral("Furniture"));
+        for (const auto& [page, name, text] : texts) {
+            tabs.setCurrentIndex(page);
+            Child<QLineEdit>(dialog, name)->setText(text);
+        }
+        Child<QCheckBox>(dialog, "hasWarranty")->setChecked(true);
+        Child<QDateEdit>(dialog, "warrantyExpiration")->setDate(QDate(2027, 5, 14));
+        tabs.setCurrentIndex(1);
+        Child<QDateEdit>(dialog, "purchaseDate")->setDate(QDate(2022, 5, 14));
+        tabs.setCurrentIndex(4);
+        Child<QPlainTextEdit>(dialog, "notesEdit")->setPlainText(QStringLiteral("Green"));
+        m_prompt->PressOk(dialog);
+    }));
+    QCOMPARE(m_chooserCalls, 1L);
+    const CAsset stored = Stored(asset.GetId());
+    const QStringList storedTexts = {stored.GetDescription(),
+                                     QString::number(stored.GetCurrentValue()),
+                                     QString::number(stored.GetPurchasePrice()),
+                                     stored.GetVendor(),
+                                     stored.GetPhone1(),
+                                     stored.GetMakeModel(),
+                                     stored.GetSerialNumber(),
+                                     QString::number(stored.GetReplacementValue()),
+                                     stored.GetPhone2()};
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(storedTexts[i], std::get<2>(texts[i]));
+    QCOMPARE(stored.GetHomeId(), 3L);
+    QCOMPARE(stored.GetCategoryId(), 9L);
+    QCOMPARE(stored.GetAreaId(), 4L);
+    QCOMPARE(stored.GetPurchaseDate().ToDate(), QDate(2022, 5, 14));
+    QCOMPARE(stored.GetWarrantyExpiration().ToDate(), QDate(2027, 5, 14));
+    QCOMPARE(stored.GetNotes(), QStringLiteral("Green"));
+}
+
+void TestAssetSheet::warrantyNoneBothWays_data()
+{
+    QTest::addColumn<QDate>("stored");
+    QTest::addColumn<bool>("shownChecked");
+    QTest::newRow("a date in 2000 reads as none") << QDate(2000, 8, 9) << false;
+    QTest::newRow("a real date shows") << QDate(2026, 8, 9) << true;
+}
+
+void TestAssetSheet::warrantyNoneBothWays()
+{
+    QFETCH(QDate, stored);
+    QFETCH(bool, shownChecked);
+    CAsset asset;
+    asset.SetWarrantyExpiration(DateTimeValue::FromDate(stored));
+    QVERIFY(asset.Save());
+    QVERIFY(RunSheet(asset, [&](QDialog& dialog, QTabWidget& tabs) {
+        tabs.setCurrentIndex(2);
+        auto* check = Child<QCheckBox>(dialog, "hasWarranty");
+        QCOMPARE(check->isChecked(), shownChecked);
+        QCOMPARE(Child<QDateEdit>(dialog, "warrantyExpiration")->isEnabled(), shownChecked);
+        // Cleared: stored as 1 January 2000, whatever the picker shows.
+        check->setChecked(false);
+        m_prompt->PressOk(dialog);
+    }));
+    QCOMPARE(Stored(asset.GetId()).GetWarrantyExpiration().ToDateTime(),
+             QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
+}
+
+void TestAssetSheet::videoTitleShapeAndRules()
+{
+    CAsset video;
+    video.SetHomeId(2);
+    video.SetCategoryId(CAsset::kVideoCategory);
+    QVERIFY(RunSheet(video, [this](QDialog& dialog, QTabWidget& tabs) {
+        QCOMPARE(TabTexts(&tabs), QStringList({u"Details"_s, u"Title Information"_s, u"Notes"_s}));
+        QCOMPARE(Child<QLineEdit>(dialog, "assetDescription")->text(), QStringLiteral("New Video"));
+        QCOMPARE(Child<QLabel>(dialog, "assetExample")->text(), QStringLiteral("(e.g: The Godfather)"));
+        QVERIFY(!Child<QComboBox>(dialog, "assetCategory")->isEnabled());
+        QVERIFY(!Child<QPushButton>(dialog, "categoriesButton")->isEnabled());
+        QVERIFY(Child<QComboBox>(dialog, "assetLocation")->isHidden());
+        QVERIFY(Child<QLineEdit>(dialog, "assetCurrentValue")->isHidden());
+        tabs.setCurrentIndex(1);
+        auto* genre = Child<QComboBox>(dialog, "genre");
+        auto* year = Child<QSpinBox>(dialog, "releaseYear");
+        QCOMPARE(genre->count(), 20);
+        QCOMPARE(genre->itemText(0), QStringLiteral("Action/Adventure"));
+        QCOMPARE(genre->currentText(), QStringLiteral("General"));
+        QCOMPARE(year->value(), 2000);
+        // Outside 1900 to 2020 the page keeps the user.
+        year->setValue(2021);
+        m_prompt->ExpectMessage(IDOK)
+            .Text(QStringLiteral("Please enter an integer between 1900 and 2020."))
+            .Caption(kCaption);
+        tabs.setCurrentIndex(2);
+        QCOMPARE(tabs.currentIndex(), 1);
+        year->setValue(1900);
+        genre->setEditText(QStringLiteral("Noir"));
+        m_prompt->PressOk(dialog);
+    }));
+    const CAsset stored = Stored(video.GetId());
+    QCOMPARE(stored.GetDescription(), QStringLiteral("New Video"));
+    QCOMPARE(stored.GetCategoryId(), CAsset::kVideoCategory);
+    QCOMPARE(stored.GetMakeModel(), QStringLiteral("Noir"));
+    QCOMPARE(stored.GetWarrantyExpiration().ToDateTime(), QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+
+    // Editing a title never touches its area or value, even when the row holds them.
+    QVERIFY(AppDatabase()->Execute(
+        QStringLiteral("UPDATE Assets SET AreaId=7, CurrentValue=12 WHERE AssetId=%1;").arg(video.GetId())));
+    CAsset again = Stored(video.GetId());
+    QVERIFY(RunSheet(again, [this](QDialog& dialog, QTabWidget&) {
+        Child<QLineEdit>(dialog, "assetDescription")->setText(QStringLiteral("Casablanca"));
+        m_prompt->PressOk(dialog);
+    }));
+    const CAsset edited = Stored(video.GetId());
+    QCOMPARE(edited.GetDescription(), QStringLiteral("Casablanca"));
+    QCOMPARE(edited.GetAreaId(), 7L);
+    QCOMPARE(edited.GetCurrentValue(), 12.0f);
+    QCOMPARE(edited.GetCategoryId(), CAsset::kVideoCategory);
+}
+
+void TestAssetSheet::descriptionRequiredAndCancelStoresNothing()
+{
+    const long nextId = StoredNextId(QStringLiteral("Assets"));
+    CAsset asset;
+    QVERIFY(!RunSheet(asset, [this](QDialog& dialog, QTabWidget&) {
+        Child<QLineEdit>(dialog, "assetDescription")->clear();
+        m_prompt->ExpectMessage(IDOK)
+            .Text(QStringLiteral("Please enter a description for this asset."))
+            .Caption(kCaption)
+            .Icon(MessageIcon::Information);
+        m_prompt->PressOk(dialog);
+        QVERIFY(dialog.isVisible());
+        m_prompt->PressCancel(dialog);
+    }));
+    QCOMPARE(asset.GetId(), -1L);
+    QCOMPARE(StoredNextId(QStringLiteral("Assets")), nextId);
+    QCOMPARE(RowCount(QStringLiteral("Assets")), 0L);
+}
+
+QTEST_MAIN(TestAssetSheet)
+#include "tst_assetsheet.moc"

@@ -1,0 +1,185 @@
+// The "Home Inventory" view: the list and its total for all assets or one category, the category
+// menu and its counts, the summary pane, and the delete flow with its question.
+
+#include "CTestSession.h"
+#include "RecordTestSupport.h"
+#include "controls/CAutoListCtrl.h"
+#include "data/Formatting.h"
+#include "platform/Settings.h"
+#include "records/CAsset.h"
+#include "records/CHome.h"
+#include "res/StringIds.h"
+#include "views/CInventoryView.h"
+
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+#include <memory>
+
+class TestInventoryView final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listAndTotalFollowTheFilter();
+    void categoryMenuCountsAndChoice();
+    void selectedAssetShowsItsSummary();
+    void deleteAsksAndAdjustsTheTotal();
+
+private:
+    long AddAsset(long homeId, const QString& name, long category, float value,
+                  const QString& picture = QString());
+    QStringList MenuTexts();
+
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
+    CHome m_home;
+    std::unique_ptr<CInventoryView> m_view;
+};
+
+void TestInventoryView::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
+    m_home = CHome();
+    QVERIFY(m_home.Save());
+    AddAsset(m_home.GetId(), QStringLiteral("Camera B"), 4, 100.0f, QStringLiteral("/p/b.jpg"));
+    AddAsset(m_home.GetId(), QStringLiteral("Camera A"), 4, 50.0f);
+    AddAsset(m_home.GetId(), QStringLiteral("Camera C"), 4, 25.0f);
+    AddAsset(m_home.GetId(), QStringLiteral("Loose"), 0, 5.0f);
+    AddAsset(m_home.GetId(), QStringLiteral("Casablanca"), CAsset::kVideoCategory, 0.0f);
+    AddAsset(m_home.GetId() + 1, QStringLiteral("Elsewhere"), 2, 1000.0f);
+    m_view = std::make_unique<CInventoryView>(m_home);
+    m_view->resize(500, 400);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestInventoryView::cleanup()
+{
+    m_view.reset();
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+long TestInventoryView::AddAsset(long homeId, const QString& name, long category, float value,
+                                 const QString& picture)
+{
+    CAsset asset;
+    asset.SetHomeId(homeId);
+    asset.SetDescription(name);
+    asset.SetCategoryId(category);
+    asset.SetCurrentValue(value);
+    asset.SetPicture(picture);
+    asset.SetMakeModel(category == CAsset::kVideoCategory ? QStringLiteral("Drama") : QString());
+    asset.SetNotes(QStringLiteral("Notes of ") + name);
+    asset.Save();
+    return asset.GetId();
+}
+
+QStringList TestInventoryView::MenuTexts()
+{
+    std::unique_ptr<QMenu> menu(m_view->CreateCategoryMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << (action->isSeparator()
+                      ? QStringLiteral("-")
+                      : action->text() + (action->isChecked() ? QStringLiteral(" *") : QString()));
+    return texts;
+}
+
+void TestInventoryView::listAndTotalFollowTheFilter()
+{
+    QSignalSpy totals(m_view.get(), &CInventoryView::totalChanged);
+    CAutoListCtrl& list = *m_view->GetList();
+    m_view->FillItems(0);
+    QCOMPARE(m_view->GetTitle(), QStringLiteral("Home Inventory (All)"));
+    QCOMPARE(list.GetItemCount(), 5);
+    QCOMPARE(list.GetItemText(0, 0), QStringLiteral("Camera A"));
+    QCOMPARE(list.GetItemImage(1), 1);
+    QCOMPARE(list.GetItemImage(3), 2);
+    QCOMPARE(list.GetItemImage(4), 0);
+    QCOMPARE(m_view->GetTotal(), 180.0f);
+    QCOMPARE(totals.takeLast().at(0).toFloat(), 180.0f);
+
+    m_view->SetCategoryFilter(CInventoryView::kFirstCategoryCommand + 4);
+    m_view->SetCategoryFilter(CInventoryView::kFirstCategoryCommand + 4);
+    QCOMPARE(Settings::InventoryCategory.Get(), 4u);
+    QCOMPARE(m_view->GetTitle(), QStringLiteral("Home Inventory (Cameras)"));
+    QCOMPARE(list.GetItemCount(), 3);
+    QCOMPARE(m_view->GetTotal(), 175.0f);
+
+    // A filter whose category is gone shows an empty name and an empty list.
+    m_view->RestoreCategoryFilter(77);
+    m_view->FillItems(0);
+    QCOMPARE(m_view->GetTitle(), QStringLiteral("Home Inventory ()"));
+    QCOMPARE(list.GetItemCount(), 0);
+    QCOMPARE(m_view->GetTotal(), 0.0f);
+    m_view->SetCategoryFilter(0);
+    QCOMPARE(m_view->GetTitle(), QStringLiteral("Home Inventory (All)"));
+    QCOMPARE(list.GetItemCount(), 5);
+}
+
+void TestInventoryView::categoryMenuCountsAndChoice()
+{
+    QCOMPARE(MenuTexts(),
+             QStringList({u"All Categories *"_s, u"-"_s, u"Cameras (3)"_s, u"Video Library (1)"_s}));
+    // The current filter is listed even without assets, and carries the mark.
+    m_view->SetCategoryFilter(CInventoryView::kFirstCategoryCommand + 1);
+    QCOMPARE(MenuTexts(), QStringList({u"All Categories"_s, u"-"_s, u"Appliances (0) *"_s, u"Cameras (3)"_s,
+                                       u"Video Library (1)"_s}));
+    std::unique_ptr<QMenu> menu(m_view->CreateCategoryMenu());
+    menu->actions().at(3)->trigger();
+    QCOMPARE(m_view->GetCategoryFilter(), 4L);
+    menu->actions().at(0)->trigger();
+    QCOMPARE(m_view->GetCategoryFilter(), 0L);
+}
+
+void TestInventoryView::selectedAssetShowsItsSummary()
+{
+    m_view->FillItems(0);
+    CAutoListCtrl& list = *m_view->GetList();
+    list.SetCurSel(3);
+    QCOMPARE(list.GetItemText(3, 0), QStringLiteral("Casablanca"));
+    QCOMPARE(m_view->GetNotesPane()->toPlainText(),
+             QStringLiteral("Year: 2000; Genre: Drama\nNotes of Casablanca"));
+    list.SetCurSel(0);
+    QCOMPARE(m_view->GetNotesPane()->toPlainText(),
+             QStringLiteral("Current value: ") + FormatMoney(50.0f) + QStringLiteral("\nNotes of Camera A"));
+    list.clearSelection();
+    QCOMPARE(m_view->GetNotesPane()->toPlainText(), QString());
+}
+
+void TestInventoryView::deleteAsksAndAdjustsTheTotal()
+{
+    m_view->FillItems(0);
+    CAutoListCtrl& list = *m_view->GetList();
+    list.SetCurSel(0);
+    list.setFocus();
+    m_prompt->ExpectMessage(IDNO)
+        .TextId(IDS_DELETE_ASSET_QUESTION)
+        .Caption(QStringLiteral("Hearthstead"))
+        .Icon(MessageIcon::Exclamation)
+        .Buttons(MessageButtons::YesNo);
+    QTest::keyClick(&list, Qt::Key_Delete);
+    QCOMPARE(list.GetItemCount(), 5);
+    QCOMPARE(m_prompt->Remaining(), 0);
+    QSignalSpy totals(m_view.get(), &CInventoryView::totalChanged);
+    m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_ASSET_QUESTION);
+    m_view->DoItemAction(CInventoryView::Action::Delete);
+    QCOMPARE(list.GetItemCount(), 4);
+    QCOMPARE(m_view->GetTotal(), 130.0f);
+    QCOMPARE(totals.count(), 1);
+    QCOMPARE(RowCount(QStringLiteral("Assets"), QStringLiteral("WHERE Description='Camera A'")), 0L);
+}
+
+QTEST_MAIN(TestInventoryView)
+#include "tst_inventoryview.moc"
