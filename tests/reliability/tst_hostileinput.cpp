@@ -5,6 +5,7 @@
 
 #include "CTestDataDir.h"
 #include "RecordTestSupport.h"
+#include "records/CAsset.h"
 #include "records/CHome.h"
 #include "records/CLoan.h"
 
@@ -68,9 +69,24 @@ QList<TextField> LoanFields()
         Field<CLoan>(t, k, QStringLiteral("Notes"), &CLoan::SetNotes, &CLoan::GetNotes)};
 }
 
+QList<TextField> AssetFields()
+{
+    const QString t = QStringLiteral("Assets"), k = QStringLiteral("AssetId");
+    return {
+        Field<CAsset>(t, k, QStringLiteral("Description"), &CAsset::SetDescription, &CAsset::GetDescription),
+        Field<CAsset>(t, k, QStringLiteral("Vendor"), &CAsset::SetVendor, &CAsset::GetVendor),
+        Field<CAsset>(t, k, QStringLiteral("Phone1"), &CAsset::SetPhone1, &CAsset::GetPhone1),
+        Field<CAsset>(t, k, QStringLiteral("Phone2"), &CAsset::SetPhone2, &CAsset::GetPhone2),
+        Field<CAsset>(t, k, QStringLiteral("MakeModel"), &CAsset::SetMakeModel, &CAsset::GetMakeModel),
+        Field<CAsset>(t, k, QStringLiteral("SerialNumber"), &CAsset::SetSerialNumber,
+                      &CAsset::GetSerialNumber),
+        Field<CAsset>(t, k, QStringLiteral("Picture2"), &CAsset::SetPicture, &CAsset::GetPicture),
+        Field<CAsset>(t, k, QStringLiteral("Notes"), &CAsset::SetNotes, &CAsset::GetNotes)};
+}
+
 QList<TextField> RecordClasses()
 {
-    return HomeFields() + LoanFields();
+    return HomeFields() + LoanFields() + AssetFields();
 }
 
 QList<QPair<const char*, QString>> Hostile()
