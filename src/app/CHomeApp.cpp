@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "platform/DeviceLink.h"
 #include "platform/ErrorLog.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
@@ -49,6 +50,8 @@ CHomeApp::~CHomeApp()
 
 bool CHomeApp::InitInstance()
 {
+    InitDeviceLink();
+    m_deviceLinkUp = true;
     // The message is the same for every cause; the cause, in the provider's own words, goes to the log.
     const bool prepared = PrepareDataFolder();
     if (!prepared || !m_database.Open(GetConnectionString())) {
@@ -72,6 +75,10 @@ bool CHomeApp::InitInstance()
 void CHomeApp::ExitInstance()
 {
     m_mainFrame.reset();
+    if (m_deviceLinkUp) {
+        ReleaseDeviceLink();
+        m_deviceLinkUp = false;
+    }
     m_database.Close();
 }
 

@@ -6,6 +6,7 @@
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "exchange/CBackupRestoreDlg.h"
+#include "exchange/SyncWithDevice.h"
 #include "platform/CPrompt.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
@@ -377,6 +378,11 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_SELECT_HOME:
         ShowHomesView();
+        break;
+    case ID_SYNC:
+        if (SyncWithDevice(this) == SyncOutcome::DeviceToDesktop) {
+            ReloadAll();
+        }
         break;
     case ID_BACKUP:
         OnBackupRestore();
