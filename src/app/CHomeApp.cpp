@@ -4,6 +4,7 @@
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
 #include "platform/DeviceLink.h"
+#include "platform/ErrorLog.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
 #include "platform/WindowPlacement.h"
@@ -51,8 +52,11 @@ bool CHomeApp::InitInstance()
 {
     InitDeviceLink();
     m_deviceLinkUp = true;
-    // A data folder that cannot be made ready leaves no file to open: the same message follows.
-    if (!PrepareDataFolder() || !m_database.Open(GetConnectionString())) {
+    // The message is the same for every cause; the cause, in the provider's own words, goes to the log.
+    const bool prepared = PrepareDataFolder();
+    if (!prepared || !m_database.Open(GetConnectionString())) {
+        LogError(prepared ? QStringLiteral("The data file could not be opened: ") + m_database.GetLastError()
+                          : QStringLiteral("The data folder could not be made ready: ") + GetAppPath());
         ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
         return false;
     }

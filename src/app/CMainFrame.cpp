@@ -193,8 +193,12 @@ void CMainFrame::UpdateCommandStates()
 
 void CMainFrame::UpdateTitle()
 {
+    // Qt reads "[*]" in a title as the modified marker and shows "[*][*]" as "[*]"; a description
+    // is shown exactly as typed.
+    const QString marker = QStringLiteral("[*]");
     if (GetCurrentHomeId() >= 1)
-        setWindowTitle(m_currentHome.GetDescription() + QStringLiteral(" - ") + AppName());
+        setWindowTitle(QString(m_currentHome.GetDescription()).replace(marker, marker + marker) +
+                       QStringLiteral(" - ") + AppName());
     else
         setWindowTitle(AppName());
 }

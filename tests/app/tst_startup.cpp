@@ -116,6 +116,12 @@ void TestStartup::databaseThatCannotOpenEndsStartUp()
         QVERIFY(!app.GetMainFrame());
     }
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    // The cause, in SQLite's own words, is in the log under the state folder.
+    const QString log =
+        QString::fromUtf8(ReadAll(m_data->Path() + QStringLiteral("state/hearthstead/hearthstead.log")));
+    QVERIFY2(log.contains(QStringLiteral("The data file could not be opened: ")) &&
+                 log.contains(QStringLiteral("not a database")),
+             qPrintable(log));
     // Nothing was written: not the data file, not the settings.
     QCOMPARE(ReadAll(m_data->DatabasePath()), random);
     QVERIFY(QDir(m_data->RegistryPath()).isEmpty());

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
@@ -47,6 +48,8 @@ private slots:
     void init();
     void cleanup();
     void commandsFollowTheCurrentHome();
+    void titleShowsTheDescriptionExactly_data();
+    void titleShowsTheDescriptionExactly();
     void newButtonDependsOnTheView();
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
@@ -121,6 +124,23 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
     QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
     QVERIFY(!m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
+}
+
+void TestMainFrame::titleShowsTheDescriptionExactly_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::newRow("marker") << QStringLiteral("Flat [*] & Co.");
+    QTest::newRow("doubled marker") << QStringLiteral("[*][*]");
+    QTest::newRow("two markers") << QStringLiteral("a [*] b [*]");
+}
+
+// The title the window system is given, not only the one the widget keeps.
+void TestMainFrame::titleShowsTheDescriptionExactly()
+{
+    QFETCH(QString, description);
+    m_frame->SelectHome(StoredHome(description));
+    QVERIFY(m_frame->windowHandle());
+    QCOMPARE(m_frame->windowHandle()->title(), description + QStringLiteral(" - Hearthstead"));
 }
 
 void TestMainFrame::newButtonDependsOnTheView()
