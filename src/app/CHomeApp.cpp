@@ -16,8 +16,6 @@
 
 namespace {
 
-CHomeApp* g_instance = nullptr;
-
 void Centre(QWidget& window)
 {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();

@@ -12,6 +12,11 @@
 
 namespace {
 
+QString SaveFailure()
+{
+    return QCoreApplication::translate("TaskProperties", "The task could not be saved.");
+}
+
 bool EditGeneralTask(CTask& task, QWidget* parent, const CategoryChooser& chooser)
 {
     CPropertySheet sheet(QCoreApplication::translate("TaskProperties", "Task Properties"), parent);
@@ -20,17 +25,15 @@ bool EditGeneralTask(CTask& task, QWidget* parent, const CategoryChooser& choose
     notes.SetNotes(task.GetNotes());
     sheet.AddPage(&details);
     sheet.AddPage(&notes);
-    if (sheet.DoModal() != QDialog::Accepted) {
-        return false;
-    }
-    task.SetNotes(notes.GetNotes());
-    return true;
+    // Saved while the sheet is still open, so a failed save keeps what was typed.
+    SaveOnOk(sheet, task, SaveFailure(), [&] { task.SetNotes(notes.GetNotes()); });
+    return sheet.DoModal() == QDialog::Accepted;
 }
 
 bool EditShoppingItem(CTask& item, QWidget* parent, const CategoryChooser& chooser)
 {
     CDlgShoppingItem dialog(item, chooser, parent);
-    return Prompt().RunModal(dialog) == QDialog::Accepted;
+    return Prompt().RunModal(dialog) == QDialog::Accepted && SaveRecord(item, parent, SaveFailure());
 }
 
 } // namespace
@@ -41,9 +44,7 @@ bool EditProperties(CTask& task, QWidget* parent, const CategoryChooser& chooser
     CTask edited = task;
     const bool accepted = edited.IsShoppingItem() ? EditShoppingItem(edited, parent, chooser)
                                                   : EditGeneralTask(edited, parent, chooser);
-    if (!accepted ||
-        !SaveRecord(edited, parent,
-                    QCoreApplication::translate("TaskProperties", "The task could not be saved."))) {
+    if (!accepted) {
         return false;
     }
     task = edited;
