@@ -16,6 +16,7 @@
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
+#include "views/CDlgExportInventory.h"
 #include "views/CHomeMgrView.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
@@ -377,6 +378,11 @@ void CMainFrame::OnCommand(int id)
     case ID_BACKUP:
         OnBackupRestore();
         break;
+    case ID_EXPORT: {
+        CDlgExportInventory dialog(GetCurrentHomeId(), m_currentHome.GetDescription(), this);
+        Prompt().RunModal(dialog);
+        break;
+    }
     case ID_APP_ABOUT:
         OnAbout();
         break;
