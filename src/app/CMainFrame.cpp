@@ -17,6 +17,7 @@
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
 #include "views/CDlgExportInventory.h"
+#include "views/CDlgRecommendMovie.h"
 #include "views/CHomeMgrView.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
@@ -380,6 +381,11 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_EXPORT: {
         CDlgExportInventory dialog(GetCurrentHomeId(), m_currentHome.GetDescription(), this);
+        Prompt().RunModal(dialog);
+        break;
+    }
+    case ID_RECOMMEND_MOVIE: {
+        CDlgRecommendMovie dialog(this);
         Prompt().RunModal(dialog);
         break;
     }
