@@ -19,6 +19,7 @@
 #include "views/CDlgExportInventory.h"
 #include "views/CDlgRecommendMovie.h"
 #include "views/CHomeMgrView.h"
+#include "views/CInventoryReport.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
 #include "views/CTodayView.h"
@@ -109,6 +110,7 @@ void CMainFrame::CreateMenus()
     AddCommand(file, ID_SYNC, tr("&Sync. with Device"), false);
     AddCommand(file, ID_BACKUP, tr("&Backup && Restore..."), false);
     AddCommand(file, ID_EXPORT, tr("E&xport Inventory Data"), true);
+    AddCommand(file, ID_INVENTORY_REPORT, tr("Print Inventory &Report..."), true);
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, tr("E&xit"), false)->setShortcut(QKeySequence::Quit);
 
@@ -384,6 +386,9 @@ void CMainFrame::OnCommand(int id)
         Prompt().RunModal(dialog);
         break;
     }
+    case ID_INVENTORY_REPORT:
+        PrintInventoryReport(this, m_currentHome);
+        break;
     case ID_RECOMMEND_MOVIE: {
         CDlgRecommendMovie dialog(this);
         Prompt().RunModal(dialog);
