@@ -8,8 +8,12 @@
 #include "res/StringIds.h"
 
 #include <QDate>
+#include <QHash>
 #include <QSaveFile>
 #include <QStringList>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -27,13 +31,6 @@ QString Text(CADORecordset& row, const QString& name)
     return value;
 }
 
-QString Money(CADORecordset& row, const QString& name)
-{
-    float value = 0.0f;
-    row.GetFieldValue(name, value);
-    return FormatMoney(value);
-}
-
 DateTimeValue Date(CADORecordset& row, const QString& name)
 {
     DateTimeValue value(0.0, DateTimeValue::null);
@@ -41,18 +38,50 @@ DateTimeValue Date(CADORecordset& row, const QString& name)
     return value;
 }
 
-QString AssetLine(CADORecordset& row, long categoryId)
+// Formatting in the user's locale costs far more than reading a field, and an inventory repeats its
+// prices and dates, so each text is made once per file.
+class CFormatCache final
+{
+public:
+    const QString& Money(CADORecordset& row, const QString& name)
+    {
+        float value = 0.0f;
+        row.GetFieldValue(name, value);
+        auto found = m_money.constFind(value);
+        if (found == m_money.cend() || std::isnan(value)) {
+            found = m_money.insert(value, FormatMoney(value));
+        }
+        return *found;
+    }
+    const QString& ShortDate(const DateTimeValue& date)
+    {
+        const qint64 day = date.IsValid() ? date.ToDate().toJulianDay() : std::numeric_limits<qint64>::min();
+        auto found = m_dates.constFind(day);
+        if (found == m_dates.cend()) {
+            found = m_dates.insert(day, FormatDate(date, false));
+        }
+        return *found;
+    }
+
+private:
+    QHash<float, QString> m_money;
+    QHash<qint64, QString> m_dates;
+};
+
+QString AssetLine(CADORecordset& row, long categoryId, CFormatCache& format)
 {
     const bool video = categoryId == CAsset::kVideoCategory;
     const DateTimeValue warranty = Date(row, QStringLiteral("WarrantyExpiration"));
     const bool noWarranty = video || warranty.ToDate().year() == CAsset::kNoWarrantyYear;
     const auto unlessVideo = [&](const QString& name) { return video ? QString() : Text(row, name); };
     return Quoted({Text(row, QStringLiteral("Category")), Text(row, QStringLiteral("Description")),
-                   Money(row, QStringLiteral("CurrentValue")), Money(row, QStringLiteral("PurchasePrice")),
-                   FormatDate(Date(row, QStringLiteral("PurchaseDate")), false),
+                   format.Money(row, QStringLiteral("CurrentValue")),
+                   format.Money(row, QStringLiteral("PurchasePrice")),
+                   format.ShortDate(Date(row, QStringLiteral("PurchaseDate"))),
                    Text(row, QStringLiteral("MakeModel")), unlessVideo(QStringLiteral("Vendor")),
-                   unlessVideo(QStringLiteral("Location")), Money(row, QStringLiteral("ReplacementValue")),
-                   noWarranty ? QString() : FormatDate(warranty, false),
+                   unlessVideo(QStringLiteral("Location")),
+                   format.Money(row, QStringLiteral("ReplacementValue")),
+                   noWarranty ? QString() : format.ShortDate(warranty),
                    unlessVideo(QStringLiteral("SerialNumber")), unlessVideo(QStringLiteral("Phone1"))}) +
            kLineEnd;
 }
@@ -91,13 +120,14 @@ bool WriteInventoryCsv(const QString& path, long homeId, const QString& homeDesc
                                   QStringLiteral("Serial #"), QStringLiteral("Phone #")}) +
                               kLineEnd);
     CADORecordset rows(AppDatabase());
+    CFormatCache format;
     if (written &&
         rows.Open(LoadResString(IDS_EXPORT_QUERY).replace(QLatin1String("%d"), QString::number(homeId)))) {
         for (; written && !rows.IsEof(); rows.MoveNext()) {
             long categoryId = 0;
             rows.GetFieldValue(QStringLiteral("CategoryId"), categoryId);
             if (!excludedCategories.contains(categoryId)) {
-                written = Write(file, AssetLine(rows, categoryId));
+                written = Write(file, AssetLine(rows, categoryId, format));
             }
         }
         rows.Close();
