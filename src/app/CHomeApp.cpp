@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "platform/DeviceLink.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
 #include "platform/WindowPlacement.h"
@@ -48,6 +49,8 @@ CHomeApp::~CHomeApp()
 
 bool CHomeApp::InitInstance()
 {
+    InitDeviceLink();
+    m_deviceLinkUp = true;
     // A data folder that cannot be made ready leaves no file to open: the same message follows.
     if (!PrepareDataFolder() || !m_database.Open(GetConnectionString())) {
         ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
@@ -68,6 +71,10 @@ bool CHomeApp::InitInstance()
 void CHomeApp::ExitInstance()
 {
     m_mainFrame.reset();
+    if (m_deviceLinkUp) {
+        ReleaseDeviceLink();
+        m_deviceLinkUp = false;
+    }
     m_database.Close();
 }
 

@@ -5,6 +5,7 @@
 #include "data/AppPaths.h"
 #include "platform/CRegistryHive.h"
 #include "platform/CRegistryKey.h"
+#include "platform/DeviceLink.h"
 #include "platform/WindowPlacement.h"
 #include "res/StringIds.h"
 
@@ -237,6 +238,10 @@ void TestStartup::lastHomeGoneShowsTheHomesViewWithoutAsking()
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
     QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
     QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+    // The device link is up for the run, with no device there, and released at exit.
+    QVERIFY(IsDeviceLinkUp());
+    app.ExitInstance();
+    QVERIFY(!IsDeviceLinkUp());
 }
 
 void TestStartup::newVersionGreetsOnceThenSecondStartAsksNothing()

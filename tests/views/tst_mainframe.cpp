@@ -142,8 +142,10 @@ void TestMainFrame::newButtonDependsOnTheView()
     QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
 
     // On Home Today, New is about tasks, never a home or asset sheet.
+    m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); })
+        .DialogClass(QStringLiteral("CDlgGeneralTasks"));
     m_frame->OnCommand(ID_NEW);
-    QCOMPARE(m_prompt->Shown().size(), 2);
+    QCOMPARE(m_prompt->Shown().size(), 3);
 }
 
 void TestMainFrame::loanManagerOpensTheProfileOnLoans()
