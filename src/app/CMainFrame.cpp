@@ -16,6 +16,7 @@
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
+#include "views/CDlgLoanSchedule.h"
 #include "views/CHomeMgrView.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
@@ -115,6 +116,7 @@ void CMainFrame::CreateMenus()
     AddCommand(tools, ID_VIEW_INVENTORY, tr("&Home Inventory"), true);
     AddCommand(tools, ID_VIEW_LOCATIONS, tr("&Locations"), true);
     AddCommand(tools, ID_LOAN_MANAGER, tr("Loan &Manager"), true);
+    AddCommand(tools, ID_LOAN_SCHEDULE, tr("Loan &Schedule..."), true);
     tools->addSeparator();
     AddCommand(tools, ID_RECOMMEND_MOVIE, tr("&Recommend Movie"), true);
     tools->addSeparator();
@@ -371,6 +373,11 @@ void CMainFrame::OnCommand(int id)
         if (m_todayView)
             m_todayView->OpenProfile(1);
         break;
+    case ID_LOAN_SCHEDULE: {
+        CDlgLoanSchedule schedule(m_currentHome, this);
+        Prompt().RunModal(schedule);
+        break;
+    }
     case ID_SELECT_HOME:
         ShowHomesView();
         break;
