@@ -209,6 +209,12 @@ void CMainFrame::CreateViews()
     connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
     connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
     connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
+    connect(m_todayView, &CTodayView::warrantiesRequested, this, [this] {
+        if (m_inventoryView) {
+            m_inventoryView->ShowWarrantiesEndingSoon();
+            ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
+        }
+    });
 }
 
 void CMainFrame::CreateInventoryView()
