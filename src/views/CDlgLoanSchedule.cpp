@@ -159,6 +159,15 @@ void CDlgLoanSchedule::FillTable()
     }
 }
 
+// Only a shown table knows its height, so the next payment is centred once more here.
+void CDlgLoanSchedule::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (QTableWidgetItem* next = m_table->currentItem()) {
+        m_table->scrollToItem(next, QAbstractItemView::PositionAtCenter);
+    }
+}
+
 void CDlgLoanSchedule::ShowTotals()
 {
     const CLoanSchedule& schedule = Schedule();

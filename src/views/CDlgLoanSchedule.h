@@ -49,6 +49,9 @@ public:
     // Runs the print dialog and prints the chart and the table; false when cancelled.
     bool Print();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QLayout* MakeChoiceRow();
     QLayout* MakeButtonRow();

@@ -119,7 +119,7 @@ void CLoanChart::DrawLine(QPainter& painter, const Frame& frame, bool equity) co
     QPainterPath path;
     for (const EquityPoint& point : m_points) {
         const QPointF at = frame.At(point.date, equity ? point.equity : point.loanBalance);
-        if (path.isEmpty()) {
+        if (path.elementCount() == 0) {
             path.moveTo(at);
         } else {
             path.lineTo(at);
