@@ -20,6 +20,7 @@
 #include "views/CDlgExportInventory.h"
 #include "views/CDlgGeneralTasks.h"
 #include "views/CDlgRecommendMovie.h"
+#include "views/CDlgLoanSchedule.h"
 #include "views/CHomeMgrView.h"
 #include "views/CInventoryReport.h"
 #include "views/CInventoryView.h"
@@ -122,6 +123,7 @@ void CMainFrame::CreateMenus()
     AddCommand(tools, ID_VIEW_INVENTORY, tr("&Home Inventory"), true);
     AddCommand(tools, ID_VIEW_LOCATIONS, tr("&Locations"), true);
     AddCommand(tools, ID_LOAN_MANAGER, tr("Loan &Manager"), true);
+    AddCommand(tools, ID_LOAN_SCHEDULE, tr("Loan &Schedule..."), true);
     tools->addSeparator();
     AddCommand(tools, ID_RECOMMEND_MOVIE, tr("&Recommend Movie"), true);
     tools->addSeparator();
@@ -224,6 +226,12 @@ void CMainFrame::CreateViews()
     connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
     connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
     connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
+    connect(m_todayView, &CTodayView::warrantiesRequested, this, [this] {
+        if (m_inventoryView) {
+            m_inventoryView->ShowWarrantiesEndingSoon();
+            ShowView(m_inventoryView, InventoryIndex, ID_VIEW_INVENTORY);
+        }
+    });
     m_tasksView->FillTasks();
 }
 
@@ -431,6 +439,11 @@ void CMainFrame::OnCommand(int id)
         if (m_todayView)
             m_todayView->OpenProfile(1);
         break;
+    case ID_LOAN_SCHEDULE: {
+        CDlgLoanSchedule schedule(m_currentHome, this);
+        Prompt().RunModal(schedule);
+        break;
+    }
     case ID_SELECT_HOME:
         ShowHomesView();
         break;

@@ -3,6 +3,7 @@
 #include "data/AppPaths.h"
 #include "data/CADORecordset.h"
 #include "data/Formatting.h"
+#include "records/WarrantyReminder.h"
 #include "res/StringIds.h"
 
 #include <QDate>
@@ -74,7 +75,22 @@ QString CAsset::WarrantyLine() const
     const bool expired = m_warrantyExpiration.ToDateTime() < QDateTime::currentDateTime();
     return QStringLiteral("Warranty ") +
            (expired ? QStringLiteral("expired on ") : QStringLiteral("expires on ")) +
-           FormatDate(m_warrantyExpiration, false) + kLineBreak;
+           FormatDate(m_warrantyExpiration, false) + WarrantyReminderText() + kLineBreak;
+}
+
+// Within the reminder's window the summary says how near the end is.
+QString CAsset::WarrantyReminderText() const
+{
+    const std::optional<long> days = WarrantyDaysLeft(*this, QDate::currentDate());
+    if (!days) {
+        return QString();
+    }
+    if (*days >= 0) {
+        return *days == 1 ? QStringLiteral(" (ends in 1 day)")
+                          : QStringLiteral(" (ends in %1 days)").arg(*days);
+    }
+    return *days == -1 ? QStringLiteral(" (ended 1 day ago)")
+                       : QStringLiteral(" (ended %1 days ago)").arg(-*days);
 }
 
 QString CAsset::TableName() const

@@ -68,6 +68,7 @@ protected:
 private:
     QString PurchaseLine() const;
     QString WarrantyLine() const;
+    QString WarrantyReminderText() const;
 
     long m_homeId = 0;
     long m_areaId = 0;

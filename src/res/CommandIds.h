@@ -24,6 +24,7 @@ enum CommandId : int
     ID_BACKUP = 32792,
     ID_EXPORT = 32793,
     ID_INVENTORY_REPORT = 32797,
+    ID_LOAN_SCHEDULE = 32840,
     // The tasks view's View menu.
     ID_TASKS_VIEW_ALL = 32821,
     ID_TASKS_VIEW_GENERAL = 32822,

@@ -12,6 +12,7 @@
 #include "platform/Settings.h"
 #include "records/CAsset.h"
 #include "records/CHome.h"
+#include "records/WarrantyReminder.h"
 #include "records/sheets/AssetProperties.h"
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QColor kListBackground(255, 254, 249);
@@ -99,7 +101,11 @@ void CInventoryView::FillItems(long idToSelect)
 {
     ShowSummary(QString());
     QString condition = QStringLiteral("WHERE HomeId=%1 ").arg(m_home.GetId());
-    if (m_categoryFilter != 0) {
+    if (m_warrantyFilter) {
+        m_title->setText(tr("Home Inventory (Warranties Ending Soon)"));
+        m_title->SizeToText();
+        condition += WarrantyWindowCondition(QDate::currentDate());
+    } else if (m_categoryFilter != 0) {
         const QString name = LookupField(m_categoryFilter, QStringLiteral("Categories"),
                                          QStringLiteral("CategoryId"), QStringLiteral("Description"));
         m_title->setText(tr("Home Inventory (") + name + QLatin1Char(')'));
@@ -113,6 +119,11 @@ void CInventoryView::FillItems(long idToSelect)
 
 void CInventoryView::SetCategoryFilter(int commandId)
 {
+    if (commandId == kWarrantiesEndingSoonCommand) {
+        ShowWarrantiesEndingSoon();
+        return;
+    }
+    const bool wasWarranties = std::exchange(m_warrantyFilter, false);
     long filter = 0;
     if (commandId == 0) {
         m_title->setText(tr("Home Inventory (All)"));
@@ -120,11 +131,17 @@ void CInventoryView::SetCategoryFilter(int commandId)
     } else {
         filter = commandId - kFirstCategoryCommand;
     }
-    if (filter == m_categoryFilter) {
+    if (filter == m_categoryFilter && !wasWarranties) {
         return;
     }
     m_categoryFilter = filter;
     Settings::InventoryCategory.Set(quint32(filter));
+    FillItems(0);
+}
+
+void CInventoryView::ShowWarrantiesEndingSoon()
+{
+    m_warrantyFilter = true;
     FillItems(0);
 }
 
@@ -165,7 +182,12 @@ QMenu* CInventoryView::CreateCategoryMenu()
                 [this, command] { SetCategoryFilter(command == kAllCategoriesCommand ? 0 : command); });
         return action;
     };
-    addChoice(tr("All Categories"), kAllCategoriesCommand)->setChecked(m_categoryFilter == 0);
+    addChoice(tr("All Categories"), kAllCategoriesCommand)
+        ->setChecked(m_categoryFilter == 0 && !m_warrantyFilter);
+    // Offered, like the categories, only while it has assets to show.
+    if (m_warrantyFilter || CountWarrantiesEndingSoon(m_home.GetId(), QDate::currentDate()) > 0) {
+        addChoice(tr("Warranties Ending Soon"), kWarrantiesEndingSoonCommand)->setChecked(m_warrantyFilter);
+    }
     if (!m_categoryCounts.isEmpty() || m_categoryFilter != 0) {
         menu->addSeparator();
     }
@@ -191,7 +213,7 @@ QMenu* CInventoryView::CreateCategoryMenu()
             continue;
         }
         addChoice(QStringLiteral("%1 (%2)").arg(name).arg(count), command)
-            ->setChecked(id == m_categoryFilter);
+            ->setChecked(id == m_categoryFilter && !m_warrantyFilter);
     }
     return menu;
 }

@@ -25,6 +25,8 @@ public:
     };
     // Commands of the category menu: "All Categories", and one per category from the first id on.
     static constexpr int kAllCategoriesCommand = 32808;
+    // "Warranties Ending Soon": the assets Home Today's warranty line counts; never kept in the settings.
+    static constexpr int kWarrantiesEndingSoonCommand = 32841;
     static constexpr int kFirstCategoryCommand = 60000;
     static constexpr int kLastCategoryCommand = 65000;
 
@@ -37,6 +39,9 @@ public:
     // 0 shows all categories, otherwise the command of one category (60000 + its id). The choice is
     // kept in the settings (InventoryCategory) for the next run.
     void SetCategoryFilter(int commandId);
+    // Lists only the assets whose warranty ends soon, until a category filter is chosen.
+    void ShowWarrantiesEndingSoon();
+    bool IsShowingWarranties() const { return m_warrantyFilter; }
     // Sets the filter without refilling or keeping it in the settings.
     void RestoreCategoryFilter(long categoryId) { m_categoryFilter = categoryId; }
     long GetCategoryFilter() const { return m_categoryFilter; }
@@ -76,4 +81,5 @@ private:
     QList<QPair<long, long>> m_categoryCounts;
     long m_shownAssetId = 0;
     long m_categoryFilter = 0;
+    bool m_warrantyFilter = false;
 };

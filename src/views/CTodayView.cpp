@@ -7,6 +7,7 @@
 #include "data/CADORecordset.h"
 #include "data/Formatting.h"
 #include "records/CHome.h"
+#include "records/WarrantyReminder.h"
 #include "records/sheets/HomeProperties.h"
 
 #include <QPainter>
@@ -18,7 +19,8 @@ constexpr int kLineHeight = 15;
 
 CTodayView::CTodayView(CHome& currentHome, QWidget* parent)
     : QWidget(parent), m_home(currentHome), m_description(MakeLine(DescriptionLine)),
-      m_tasks(MakeLine(TasksLine)), m_inventory(MakeLine(InventoryLine)), m_equityLine(MakeLine(EquityLine))
+      m_tasks(MakeLine(TasksLine)), m_inventory(MakeLine(InventoryLine)), m_equityLine(MakeLine(EquityLine)),
+      m_warrantyLine(MakeLine(WarrantyLine))
 {
     setObjectName(QStringLiteral("todayView"));
     setAutoFillBackground(true);
@@ -28,6 +30,7 @@ CTodayView::CTodayView(CHome& currentHome, QWidget* parent)
 
     m_description->SetTextColor(Theme::HeadingColor());
     m_description->SetFontBold(true);
+    m_warrantyLine->hide();
 }
 
 CLabel* CTodayView::MakeLine(LineId id)
@@ -54,6 +57,8 @@ CLabel* CTodayView::GetLine(LineId id) const
         return m_inventory;
     case EquityLine:
         return m_equityLine;
+    case WarrantyLine:
+        return m_warrantyLine;
     }
     return nullptr;
 }
@@ -80,9 +85,23 @@ void CTodayView::RefreshText()
     else
         m_equityLine->setText(tr("Home Equity is %1").arg(FormatMoney(m_equity)));
 
+    RefreshWarrantyLine();
+
     // The lines keep their layout size, so the whole line is clickable, not just its text.
     for (CLabel* line : {m_description, m_tasks, m_inventory, m_equityLine})
         line->update();
+}
+
+void CTodayView::RefreshWarrantyLine()
+{
+    const long count = CountWarrantiesEndingSoon(m_home.GetId(), QDate::currentDate());
+    if (count == 1) {
+        m_warrantyLine->setText(tr("1 warranty ends soon"));
+    } else {
+        m_warrantyLine->setText(tr("%1 warranties end soon").arg(count));
+    }
+    m_warrantyLine->setVisible(count > 0);
+    m_warrantyLine->update();
 }
 
 void CTodayView::ComputeEquity()
@@ -148,6 +167,7 @@ void CTodayView::LayoutLines()
     CLabel* lines[] = {m_description, m_tasks, m_inventory, m_equityLine};
     for (int i = 0; i < 4; ++i)
         lines[i]->setGeometry(8, H - offsets[i], kLineWidth, kLineHeight);
+    m_warrantyLine->setGeometry(8, H - 125, kLineWidth, kLineHeight);
 }
 
 void CTodayView::resizeEvent(QResizeEvent* event)
@@ -171,6 +191,9 @@ void CTodayView::OnLineClicked(int id)
             emit newAssetRequested();
         else
             emit inventoryRequested();
+        break;
+    case WarrantyLine:
+        emit warrantiesRequested();
         break;
     case TasksLine:
         if (m_activeTasks < 1)

@@ -19,7 +19,8 @@ public:
         DescriptionLine = 1000,
         TasksLine = 1003,
         InventoryLine = 1004,
-        EquityLine = 1005
+        EquityLine = 1005,
+        WarrantyLine = 1006
     };
 
     // The home is the main frame's current home; it outlives the view.
@@ -50,6 +51,8 @@ signals:
     void tasksRequested();
     // The profile was saved from here: the title and the homes list follow.
     void profileSaved();
+    // The warranty line: the assets whose warranty ends soon.
+    void warrantiesRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,12 +63,15 @@ private:
     void OnLineClicked(int id);
     bool LoadPicture();
     void LayoutLines();
+    void RefreshWarrantyLine();
 
     CHome& m_home;
     CLabel* m_description;
     CLabel* m_tasks;
     CLabel* m_inventory;
     CLabel* m_equityLine;
+    // Shown only while some warranty of the home ends soon, above the four lines.
+    CLabel* m_warrantyLine;
     CPicture m_picture;
     QRect m_pictureRect;
     float m_equity = 0.0f;

@@ -1,0 +1,128 @@
+// The "Loan Schedule" dialog: the chosen loan's payments with those made drawn as done, the
+// extra-payment question, the CSV file and the printed schedule.
+
+#include "CTestSession.h"
+#include "records/CHome.h"
+#include "records/CLoan.h"
+#include "records/EquitySeries.h"
+#include "views/CDlgLoanSchedule.h"
+#include "views/CLoanChart.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <memory>
+
+class TestLoanScheduleDialog final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void tableShowsTheChosenLoan();
+    void extraPaymentRecomputes();
+    void exportsAndPrints();
+
+private:
+    std::unique_ptr<CTestSession> m_session;
+    CHome m_home;
+    std::unique_ptr<CDlgLoanSchedule> m_dialog;
+};
+
+void TestLoanScheduleDialog::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_home = CHome();
+    m_home.SetDescription(QStringLiteral("Maple House"));
+    m_home.SetCurrentValue(350000.0f);
+    QVERIFY(m_home.Save());
+    for (const QString& name : {QStringLiteral("Mortgage \"A\""), QStringLiteral("Car")}) {
+        CLoan loan;
+        loan.SetHomeId(m_home.GetId());
+        loan.SetDescription(name);
+        loan.SetPrincipal(name == QStringLiteral("Car") ? 15000.0f : 200000.0f);
+        loan.SetEquityFlag(name == QStringLiteral("Car") ? 0 : 1);
+        loan.SetStartDate(DateTimeValue::FromDate(QDate(2020, 1, 1)));
+        QVERIFY(loan.Save());
+    }
+    m_dialog = std::make_unique<CDlgLoanSchedule>(m_home, nullptr, QDate(2021, 1, 20));
+}
+
+void TestLoanScheduleDialog::cleanup()
+{
+    m_dialog.reset();
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestLoanScheduleDialog::tableShowsTheChosenLoan()
+{
+    auto* table = m_dialog->findChild<QTableWidget*>(QStringLiteral("scheduleTable"));
+    auto* choice = m_dialog->findChild<QComboBox*>(QStringLiteral("loanChoice"));
+    QCOMPARE(choice->count(), 2);
+    QCOMPARE(choice->currentText(), QStringLiteral("Mortgage \"A\""));
+    QCOMPARE(table->rowCount(), 360);
+    // 385 days after the start: 13 payments made, the 14th is next.
+    QCOMPARE(m_dialog->Schedule().PaymentsMade(), 13L);
+    QCOMPARE(table->item(12, 0)->toolTip(), QStringLiteral("Paid"));
+    QCOMPARE(table->item(13, 0)->toolTip(), QStringLiteral("Next payment"));
+    const QList<EquityPoint>& points = m_dialog->findChild<CLoanChart*>()->Points();
+    QCOMPARE(points.size(), 360);
+    QCOMPARE(points.first().equity, 350000.0 - points.first().loanBalance);
+
+    choice->setCurrentIndex(1);
+    QCOMPARE(m_dialog->Schedule().Principal(), 15000.0);
+    QCOMPARE(m_dialog->findChild<CLoanChart*>()->Points().first().equity, 350000.0 - 200000.0);
+}
+
+void TestLoanScheduleDialog::extraPaymentRecomputes()
+{
+    auto* totals = m_dialog->findChild<QLabel*>(QStringLiteral("scheduleTotals"));
+    QVERIFY(!totals->text().contains(QStringLiteral("Interest saved")));
+    m_dialog->findChild<QDoubleSpinBox*>(QStringLiteral("extraPayment"))->setValue(500.0);
+    QVERIFY(m_dialog->InterestSaved() > 50000.0);
+    QVERIFY(totals->text().contains(QStringLiteral("Interest saved")));
+    QCOMPARE(LoadHomeLoans(m_home.GetId()).first().GetPrincipal(), 200000.0f);
+}
+
+void TestLoanScheduleDialog::exportsAndPrints()
+{
+    CScriptedPrompt& prompt = m_session->Prompt();
+    const QString csv = m_session->Dir().Path() + QStringLiteral("schedule.csv");
+    prompt.ExpectFile(csv);
+    prompt.ExpectMessage(IDNO);
+    QVERIFY(m_dialog->ExportCsv());
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 360 + 5);
+    QCOMPARE(lines.at(0), QByteArray("\"Loan Schedule for Mortgage \"\"A\"\"\"\r"));
+    QCOMPARE(lines.at(2),
+             QByteArray("\"No.\",\"Date\",\"Payment\",\"Interest\",\"Principal\",\"Balance\"\r"));
+    QVERIFY(lines.last().startsWith("\"Created by Hearthstead on "));
+
+    const QString pdf = m_session->Dir().Path() + QStringLiteral("schedule.pdf");
+    prompt.ExpectModal([&](QDialog& dialog) {
+        auto& print = static_cast<QPrintDialog&>(dialog);
+        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(pdf);
+        // The print dialog's own OK would take its settings from a printer list the test has not.
+        print.done(QDialog::Accepted);
+    });
+    QVERIFY(m_dialog->Print());
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.read(4) == "%PDF");
+}
+
+QTEST_MAIN(TestLoanScheduleDialog)
+#include "tst_loanscheduledialog.moc"
