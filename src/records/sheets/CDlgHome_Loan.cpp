@@ -62,6 +62,8 @@ CDlgHome_Loan::CDlgHome_Loan(long homeId, QWidget* parent)
     connect(m_editButton, &QPushButton::clicked, this, &CDlgHome_Loan::OnEditLoan);
     connect(m_removeButton, &QPushButton::clicked, this, &CDlgHome_Loan::OnRemoveLoan);
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, &CDlgHome_Loan::OnEditLoan);
+    connect(m_list, &CAutoListCtrl::itemActivated, this, &CDlgHome_Loan::OnEditLoan);
+    connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, &CDlgHome_Loan::OnRemoveLoan);
 }
 
 void CDlgHome_Loan::OnInitDialog()
@@ -171,7 +173,7 @@ void CDlgHome_Loan::OnRemoveLoan()
         return;
     }
     if (ShowMessage(this, LoadResString(IDS_DELETE_LOAN_QUESTION), AppName(), MessageIcon::Exclamation,
-                    MessageButtons::YesNo) == IDYES) {
+                    MessageButtons::YesNo, IDNO) == IDYES) {
         loan.Delete();
         FillLoans();
     }
