@@ -153,11 +153,12 @@ void CDlgLoan_Tab1::OnOK()
 
 void CDlgLoan_Tab1::OnAutoUpdate()
 {
-    if (ShowMessage(this, LoadResString(IDS_AUTO_UPDATE_QUESTION), AppName(), MessageIcon::Question,
-                    MessageButtons::YesNo) != IDYES) {
+    // The fields are checked first: no question is worth answering for figures that cannot be read.
+    if (!UpdateData(true)) {
         return;
     }
-    if (!UpdateData(true)) {
+    if (ShowMessage(this, LoadResString(IDS_AUTO_UPDATE_QUESTION), AppName(), MessageIcon::Question,
+                    MessageButtons::YesNo) != IDYES) {
         return;
     }
     m_loan.SetTermInMonths(GetTermMonths(m_termEdit, m_termUnit));
