@@ -167,7 +167,7 @@ void CLabel::focusOutEvent(QFocusEvent* event)
 void CLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::ParentAboutToChange)
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::PaletteChange)
         ApplyTextColour();
 }
 

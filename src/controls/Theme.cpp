@@ -86,7 +86,8 @@ void SetFixedBackground(QWidget& widget, const QColor& background)
     const bool dark = ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background);
     const QColor text = dark ? QColor(Qt::white) : QColor(Qt::black);
     QPalette colours = widget.palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase})
+    for (QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button})
         colours.setColor(role, background);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         colours.setColor(role, text);

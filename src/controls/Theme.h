@@ -25,7 +25,8 @@ double ContrastRatio(const QColor& first, const QColor& second);
 // background or a darker one on a light background, just far enough to read.
 QColor ReadableOn(const QColor& text, const QColor& background);
 // Whoever fixes a background fixes the text drawn on it too: sets the widget's window and base
-// colours to the background and its window, base and button texts to black or white, whichever reads.
+// colours to the background (button faces too: headers and tool buttons sit on it) and its texts
+// to black or white, whichever reads.
 void SetFixedBackground(QWidget& widget, const QColor& background);
 
 } // namespace Theme
