@@ -35,6 +35,9 @@ CDlgHome_Loan::CDlgHome_Loan(long homeId, QWidget* parent)
     auto* intro = new QLabel(tr("You may associate one or more loans with this home."), this);
     intro->setWordWrap(true);
     auto* totalCaption = new QLabel(tr("Total Outstanding Liability:"), this);
+    // Screen readers announce the list by its tab and the total by its caption.
+    m_list->setAccessibleName(tr("Loans"));
+    m_total->setAccessibleName(totalCaption->text());
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_newButton);

@@ -66,7 +66,10 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
     principalRow->addStretch(1);
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(m_rateEdit);
-    rateRow->addWidget(new QLabel(tr("% per year"), this));
+    auto* perYear = new QLabel(tr("% per year"), this);
+    rateRow->addWidget(perYear);
+    m_rateEdit->setAccessibleDescription(perYear->text());
+    m_termUnit->setAccessibleName(tr("Term unit"));
     rateRow->addStretch(1);
     auto* termRow = new QHBoxLayout;
     termRow->addWidget(m_termEdit);
