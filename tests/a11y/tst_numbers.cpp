@@ -1,9 +1,13 @@
-// Number edits in the user's locale: its decimal separator, grouping accepted, refusals naming the field.
+// Number edits in the user's locale (its decimal separator, grouping accepted, refusals naming the
+// field) and date pickers by keyboard.
 
 #include "CTestSession.h"
+#include "records/sheets/DatePickers.h"
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
 
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -14,6 +18,7 @@ class TestNumbers final : public QObject
 private slots:
     void readAndWritten_data();
     void readAndWritten();
+    void datePickerByKeys();
 };
 
 void TestNumbers::readAndWritten_data()
@@ -61,6 +66,23 @@ void TestNumbers::readAndWritten()
     QLocale::setDefault(QLocale::c());
     const QString problems = session.Finish();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+// Focus on the month, never on the weekday; F4 drops the calendar down.
+void TestNumbers::datePickerByKeys()
+{
+    QDateEdit picker;
+    ConfigureDatePicker(&picker);
+    picker.setDate(QDate(2020, 5, 5));
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowActive(&picker));
+    picker.setFocus();
+    QTRY_COMPARE(picker.currentSectionIndex(), 1);
+    QTest::keyClick(&picker, Qt::Key_Left);
+    QTest::keyClick(&picker, Qt::Key_Up);
+    QCOMPARE(picker.date(), QDate(2020, 6, 5));
+    QTest::keyClick(&picker, Qt::Key_F4);
+    QVERIFY(picker.calendarWidget()->isVisible());
 }
 
 QTEST_MAIN(TestNumbers)

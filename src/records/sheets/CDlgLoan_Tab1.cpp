@@ -5,6 +5,7 @@
 #include "platform/CPrompt.h"
 #include "records/Amortization.h"
 #include "records/CLoan.h"
+#include "records/sheets/CDatePickerKeys.h"
 #include "records/sheets/DescriptionCheck.h"
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
@@ -50,6 +51,7 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
     m_termUnit->addItems({QStringLiteral("Months"), QStringLiteral("Years")});
     m_startDateEdit->setCalendarPopup(true);
     m_startDateEdit->setDisplayFormat(LoadResString(IDS_DATE_PICKER_FORMAT));
+    new CDatePickerKeys(m_startDateEdit);
     // Room for the longest date of the format beside the calendar button.
     const QString widestDate = QLocale().toString(QDate(2000, 9, 27), m_startDateEdit->displayFormat());
     m_startDateEdit->setMinimumWidth(fontMetrics().horizontalAdvance(widestDate) + kDateButtonRoom);
