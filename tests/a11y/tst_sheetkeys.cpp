@@ -1,7 +1,9 @@
 // Number edits in the user's locale (its decimal separator, grouping accepted, refusals naming the
-// field) and date pickers by keyboard.
+// field), date pickers and property sheets by keyboard.
 
 #include "CTestSession.h"
+#include "controls/CPropertyPage.h"
+#include "controls/CPropertySheet.h"
 #include "records/sheets/DatePickers.h"
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
@@ -9,9 +11,11 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
-class TestNumbers final : public QObject
+class TestSheetKeys final : public QObject
 {
     Q_OBJECT
 
@@ -19,9 +23,10 @@ private slots:
     void readAndWritten_data();
     void readAndWritten();
     void datePickerByKeys();
+    void sheetTabsRoundItsPage();
 };
 
-void TestNumbers::readAndWritten_data()
+void TestSheetKeys::readAndWritten_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
@@ -42,7 +47,7 @@ void TestNumbers::readAndWritten_data()
                              << "a lot" << -1.0;
 }
 
-void TestNumbers::readAndWritten()
+void TestSheetKeys::readAndWritten()
 {
     QFETCH(QString, locale);
     QFETCH(QString, text);
@@ -69,7 +74,7 @@ void TestNumbers::readAndWritten()
 }
 
 // Focus on the month, never on the weekday; F4 drops the calendar down.
-void TestNumbers::datePickerByKeys()
+void TestSheetKeys::datePickerByKeys()
 {
     QDateEdit picker;
     ConfigureDatePicker(&picker);
@@ -85,5 +90,40 @@ void TestNumbers::datePickerByKeys()
     QVERIFY(picker.calendarWidget()->isVisible());
 }
 
-QTEST_MAIN(TestNumbers)
-#include "tst_numbers.moc"
+namespace {
+class CTwoFields final : public CPropertyPage
+{
+public:
+    CTwoFields()
+        : CPropertyPage(QStringLiteral("Page")), first(new QLineEdit(this)), second(new QLineEdit(this))
+    {
+    }
+    bool DoDataExchange(bool) override { return true; }
+    QLineEdit* first;
+    QLineEdit* second;
+};
+} // namespace
+
+// Fields, OK, Cancel, the tab bar and round again; Ctrl+PgDn changes the page from anywhere.
+void TestSheetKeys::sheetTabsRoundItsPage()
+{
+    CPropertySheet sheet(QStringLiteral("Sheet"));
+    auto* page = new CTwoFields;
+    sheet.AddPage(page);
+    sheet.AddPage(new CTwoFields);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    page->first->setFocus();
+    const QList<QWidget*> round = {page->second, sheet.findChild<QWidget*>(QStringLiteral("okButton")),
+                                   sheet.findChild<QWidget*>(QStringLiteral("cancelButton")),
+                                   sheet.findChild<QTabBar*>(), page->first};
+    for (QWidget* expected : round) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(sheet.GetActiveIndex(), 1);
+}
+
+QTEST_MAIN(TestSheetKeys)
+#include "tst_sheetkeys.moc"
