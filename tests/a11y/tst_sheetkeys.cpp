@@ -4,6 +4,7 @@
 #include "CTestSession.h"
 #include "controls/CPropertyPage.h"
 #include "controls/CPropertySheet.h"
+#include "platform/WindowPlacement.h"
 #include "records/sheets/DatePickers.h"
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
@@ -11,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -24,6 +26,8 @@ private slots:
     void readAndWritten();
     void datePickerByKeys();
     void sheetTabsRoundItsPage();
+    void placementMostlyOffScreenIsCentred_data();
+    void placementMostlyOffScreenIsCentred();
 };
 
 void TestSheetKeys::readAndWritten_data()
@@ -123,6 +127,26 @@ void TestSheetKeys::sheetTabsRoundItsPage()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(sheet.GetActiveIndex(), 1);
+}
+
+void TestSheetKeys::placementMostlyOffScreenIsCentred_data()
+{
+    QTest::addColumn<int>("shownWidth"); // of 400 pixels, the rest right of the screen
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("a quarter shows") << 100 << true;
+    QTest::newRow("three quarters show") << 300 << false;
+}
+
+void TestSheetKeys::placementMostlyOffScreenIsCentred()
+{
+    QFETCH(int, shownWidth);
+    QFETCH(bool, centred);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget saved;
+    saved.setGeometry(screen.right() + 1 - shownWidth, screen.top() + 10, 400, 300);
+    QWidget window;
+    QVERIFY(WindowPlacement::Apply(WindowPlacement::Take(saved), window));
+    QCOMPARE(window.geometry().center() == screen.center(), centred);
 }
 
 QTEST_MAIN(TestSheetKeys)
