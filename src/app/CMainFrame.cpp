@@ -6,6 +6,7 @@
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "exchange/CBackupRestoreDlg.h"
+#include "exchange/SyncWithDevice.h"
 #include "platform/CPrompt.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
@@ -16,9 +17,11 @@
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
+#include "views/CDlgGeneralTasks.h"
 #include "views/CHomeMgrView.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
+#include "views/CTasksView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -118,6 +121,11 @@ void CMainFrame::CreateMenus()
     tools->addSeparator();
     AddCommand(tools, ID_SELECT_HOME, tr("Select H&ome..."), false);
 
+    // The tasks view's own menu, in the bar while that view is shown.
+    m_tasksMenu = menuBar()->addMenu(tr("&View"));
+    m_tasksMenu->setObjectName(QStringLiteral("tasksMenu"));
+    m_tasksMenu->menuAction()->setVisible(false);
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, ID_APP_ABOUT, tr("&About Hearthstead..."), false);
 }
@@ -205,8 +213,12 @@ void CMainFrame::UpdateCommandStates()
 
 void CMainFrame::UpdateTitle()
 {
+    // Qt reads "[*]" in a title as the modified marker and shows "[*][*]" as "[*]"; a description
+    // is shown exactly as typed.
+    const QString marker = QStringLiteral("[*]");
     if (GetCurrentHomeId() >= 1)
-        setWindowTitle(m_currentHome.GetDescription() + QStringLiteral(" - ") + AppName());
+        setWindowTitle(QString(m_currentHome.GetDescription()).replace(marker, marker + marker) +
+                       QStringLiteral(" - ") + AppName());
     else
         setWindowTitle(AppName());
 }
@@ -214,6 +226,7 @@ void CMainFrame::UpdateTitle()
 void CMainFrame::CreateViews()
 {
     CreateInventoryView();
+    CreateTasksView();
     m_roomsView = new CRoomsView(m_currentHome, this);
     m_roomsView->SetListFont(Theme::SmallFont());
     m_stack->addWidget(m_roomsView);
@@ -227,6 +240,37 @@ void CMainFrame::CreateViews()
     connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
     connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
     connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
+    m_tasksView->FillTasks();
+}
+
+void CMainFrame::CreateTasksView()
+{
+    m_tasksView = new CTasksView(this);
+    m_tasksView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_tasksView);
+    connect(m_tasksView, &CTasksView::activeCountChanged, this, [this](int count) {
+        if (m_todayView) {
+            m_todayView->SetActiveTaskCount(count);
+            m_todayView->RefreshText();
+        }
+    });
+    connect(m_tasksView, &CTasksView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
+    connect(m_tasksMenu, &QMenu::aboutToShow, m_tasksView,
+            [this] { m_tasksView->FillViewMenu(m_tasksMenu); });
+}
+
+// The picks are written as they are made, so the list follows however the dialog is left.
+void CMainFrame::OnNewTasks()
+{
+    CDlgGeneralTasks dialog(this);
+    const bool closed = Prompt().RunModal(dialog) == QDialog::Accepted;
+    if (!m_tasksView) {
+        return;
+    }
+    m_tasksView->FillTasks();
+    if (closed) {
+        ShowView(m_tasksView, TasksIndex, ID_VIEW_TASKS);
+    }
 }
 
 void CMainFrame::CreateInventoryView()
@@ -271,6 +315,7 @@ void CMainFrame::ShowView(QWidget* view, int index, int commandId)
     view->setFocus(Qt::OtherFocusReason);
     m_currentViewIndex = index;
     m_checkedCommand = commandId;
+    m_tasksMenu->menuAction()->setVisible(index == TasksIndex);
     SyncViewButtons();
 }
 
@@ -324,6 +369,9 @@ void CMainFrame::NewHome()
 void CMainFrame::ReloadAll()
 {
     FillHomesList(0);
+    if (m_tasksView) {
+        m_tasksView->FillTasks();
+    }
     ShowHomesView();
 }
 
@@ -370,6 +418,14 @@ void CMainFrame::OnCommand(int id)
             ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
         }
         break;
+    case ID_NEW_TASKS:
+        OnNewTasks();
+        break;
+    case ID_VIEW_TASKS:
+        if (m_tasksView) {
+            ShowView(m_tasksView, TasksIndex, ID_VIEW_TASKS);
+        }
+        break;
     case ID_VIEW_TODAY:
         if (m_todayView)
             ShowView(m_todayView, TodayIndex, ID_VIEW_TODAY);
@@ -395,6 +451,11 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_SELECT_HOME:
         ShowHomesView();
+        break;
+    case ID_SYNC:
+        if (SyncWithDevice(this) == SyncOutcome::DeviceToDesktop) {
+            ReloadAll();
+        }
         break;
     case ID_BACKUP:
         OnBackupRestore();

@@ -218,11 +218,12 @@ QString CScriptedPrompt::ChooseFile(const FileRequest& request)
     return path;
 }
 
-bool CScriptedPrompt::ShellOpen(const QString& path)
+bool CScriptedPrompt::ShellOpen(const QString& path, const QStringList& arguments)
 {
     Record record;
     record.kind = Kind::ShellOpen;
     record.path = path;
+    record.arguments = arguments;
     m_shown += record;
     const int index = int(m_shown.size()) - 1;
     const std::optional<Step> step = Take(Kind::ShellOpen, index);

@@ -135,6 +135,7 @@ public:
         MessageRequest message;               // Message
         FileRequest file;                     // File
         QString path;                         // File: the path answered; ShellOpen: the path opened
+        QStringList arguments;                // ShellOpen: the program's arguments
         QString dialogClass;                  // Modal
         QString dialogTitle;                  // Modal
         const QWidget* dialogOwner = nullptr; // Modal
@@ -184,7 +185,7 @@ public:
 
     int Message(const MessageRequest& request) override;
     QString ChooseFile(const FileRequest& request) override;
-    bool ShellOpen(const QString& path) override;
+    bool ShellOpen(const QString& path, const QStringList& arguments) override;
     int RunModal(QDialog& dialog) override;
 
 private:

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
@@ -47,6 +48,8 @@ private slots:
     void init();
     void cleanup();
     void commandsFollowTheCurrentHome();
+    void titleShowsTheDescriptionExactly_data();
+    void titleShowsTheDescriptionExactly();
     void newButtonDependsOnTheView();
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
@@ -123,6 +126,23 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QVERIFY(!m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
 }
 
+void TestMainFrame::titleShowsTheDescriptionExactly_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::newRow("marker") << QStringLiteral("Flat [*] & Co.");
+    QTest::newRow("doubled marker") << QStringLiteral("[*][*]");
+    QTest::newRow("two markers") << QStringLiteral("a [*] b [*]");
+}
+
+// The title the window system is given, not only the one the widget keeps.
+void TestMainFrame::titleShowsTheDescriptionExactly()
+{
+    QFETCH(QString, description);
+    m_frame->SelectHome(StoredHome(description));
+    QVERIFY(m_frame->windowHandle());
+    QCOMPARE(m_frame->windowHandle()->title(), description + QStringLiteral(" - Hearthstead"));
+}
+
 void TestMainFrame::newButtonDependsOnTheView()
 {
     // On the homes view, New makes a home: here the sheet is cancelled and nothing changes.
@@ -142,8 +162,10 @@ void TestMainFrame::newButtonDependsOnTheView()
     QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
 
     // On Home Today, New is about tasks, never a home or asset sheet.
+    m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); })
+        .DialogClass(QStringLiteral("CDlgGeneralTasks"));
     m_frame->OnCommand(ID_NEW);
-    QCOMPARE(m_prompt->Shown().size(), 2);
+    QCOMPARE(m_prompt->Shown().size(), 3);
 }
 
 void TestMainFrame::loanManagerOpensTheProfileOnLoans()
