@@ -96,6 +96,8 @@ void TestKeyboard::todayLinesAreLinks()
     m_frame->SelectHome(NewHome(QStringLiteral("Alder")));
     CTodayView& today = *m_frame->GetTodayView();
     QSignalSpy tasks(&today, &CTodayView::newTasksRequested);
+    for (int opened = 0; opened < 3; ++opened)
+        m_session->Prompt().ExpectModal([](QDialog& dialog) { dialog.reject(); });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     CLabel* line = today.GetLine(CTodayView::TasksLine);
     QCOMPARE(QApplication::focusWidget(), line);
