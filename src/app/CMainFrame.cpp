@@ -17,8 +17,11 @@
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
+#include "views/CDlgExportInventory.h"
 #include "views/CDlgGeneralTasks.h"
+#include "views/CDlgRecommendMovie.h"
 #include "views/CHomeMgrView.h"
+#include "views/CInventoryReport.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
 #include "views/CTasksView.h"
@@ -108,6 +111,7 @@ void CMainFrame::CreateMenus()
     AddCommand(file, ID_SYNC, tr("&Sync. with Device"), false);
     AddCommand(file, ID_BACKUP, tr("&Backup && Restore..."), false);
     AddCommand(file, ID_EXPORT, tr("E&xport Inventory Data"), true);
+    AddCommand(file, ID_INVENTORY_REPORT, tr("Print Inventory &Report..."), true);
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, tr("E&xit"), false)->setShortcut(QKeySequence::Quit);
 
@@ -460,6 +464,19 @@ void CMainFrame::OnCommand(int id)
     case ID_BACKUP:
         OnBackupRestore();
         break;
+    case ID_EXPORT: {
+        CDlgExportInventory dialog(GetCurrentHomeId(), m_currentHome.GetDescription(), this);
+        Prompt().RunModal(dialog);
+        break;
+    }
+    case ID_INVENTORY_REPORT:
+        PrintInventoryReport(this, m_currentHome);
+        break;
+    case ID_RECOMMEND_MOVIE: {
+        CDlgRecommendMovie dialog(this);
+        Prompt().RunModal(dialog);
+        break;
+    }
     case ID_APP_ABOUT:
         OnAbout();
         break;

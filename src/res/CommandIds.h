@@ -23,6 +23,7 @@ enum CommandId : int
     ID_CONTEXT_PROPERTIES = 32791,
     ID_BACKUP = 32792,
     ID_EXPORT = 32793,
+    ID_INVENTORY_REPORT = 32797,
     // The tasks view's View menu.
     ID_TASKS_VIEW_ALL = 32821,
     ID_TASKS_VIEW_GENERAL = 32822,

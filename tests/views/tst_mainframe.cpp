@@ -25,9 +25,9 @@
 
 namespace {
 
-const QList<int> kHomeCommands = {ID_VIEW_TODAY,   ID_VIEW_INVENTORY,  ID_VIEW_LOCATIONS,
-                                  ID_LOAN_MANAGER, ID_RECOMMEND_MOVIE, ID_NEW_ASSET,
-                                  ID_NEW_LOCATION, ID_NEW_VIDEO,       ID_EXPORT};
+const QList<int> kHomeCommands = {ID_VIEW_TODAY,      ID_VIEW_INVENTORY,  ID_VIEW_LOCATIONS, ID_LOAN_MANAGER,
+                                  ID_RECOMMEND_MOVIE, ID_NEW_ASSET,       ID_NEW_LOCATION,   ID_NEW_VIDEO,
+                                  ID_EXPORT,          ID_INVENTORY_REPORT};
 const QList<int> kAlwaysCommands = {ID_VIEW_TASKS, ID_SELECT_HOME, ID_NEW_TASKS, ID_NEW_HOME, ID_SYNC,
                                     ID_NEW,        ID_BACKUP,      ID_APP_ABOUT, ID_APP_EXIT};
 
