@@ -53,9 +53,7 @@ CMainFrame::CMainFrame(CRegistryKey* settings, QWidget* parent)
     setWindowTitle(AppName());
     setWindowIcon(CToolbarIcons::AppIcon());
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Theme::BackgroundColor());
-    setPalette(pal);
+    Theme::SetFixedBackground(*this, Theme::BackgroundColor());
 
     CreateMenus();
     CreateToolBar();
@@ -183,6 +181,28 @@ void CMainFrame::CreateToolBar()
         action->setCheckable(id != ID_SYNC && id != ID_LOAN_MANAGER);
         bar->addAction(action);
     }
+    AddKeyboardRoutes();
+}
+
+// Every view is a key away, and F10 opens the menu bar as in other desktop programs.
+void CMainFrame::AddKeyboardRoutes()
+{
+    const QList<int> views = {ID_VIEW_TODAY, ID_VIEW_TASKS, ID_VIEW_INVENTORY, ID_VIEW_LOCATIONS};
+    for (int number = 1; number <= views.size(); ++number) {
+        QAction* action = m_commands.value(views.at(number - 1));
+        const QKeySequence keys(QStringLiteral("Ctrl+%1").arg(number));
+        action->setShortcut(keys);
+        action->setToolTip(
+            QStringLiteral("%1 (%2)").arg(action->toolTip(), keys.toString(QKeySequence::NativeText)));
+    }
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("menuBarKey"));
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+    });
+    addAction(menuKey);
 }
 
 QWidget* CMainFrame::GetActiveView() const
@@ -303,6 +323,8 @@ void CMainFrame::ShowView(QWidget* view, int index, int commandId)
         return;
     m_activeView = view;
     m_stack->setCurrentWidget(view);
+    // The keyboard starts in the view just shown (its list, or its first line).
+    view->setFocus(Qt::OtherFocusReason);
     m_currentViewIndex = index;
     m_checkedCommand = commandId;
     m_tasksMenu->menuAction()->setVisible(index == TasksIndex);

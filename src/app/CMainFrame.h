@@ -75,6 +75,7 @@ private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text, bool needsHome);
     void CreateMenus();
     void CreateToolBar();
+    void AddKeyboardRoutes();
     void UpdateCommandStates();
     void UpdateTitle();
     void SyncViewButtons();

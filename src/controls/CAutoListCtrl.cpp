@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -446,7 +447,25 @@ void CAutoListCtrl::keyPressEvent(QKeyEvent* event)
     emit keyPressed(event->key());
     if (event->key() == Qt::Key_Delete)
         emit deleteKeyPressed();
+    if (ActivateCurrent(*event)) {
+        event->accept();
+        return;
+    }
     QTreeView::keyPressEvent(event);
+}
+
+bool CAutoListCtrl::ActivateCurrent(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const bool activating = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    const QModelIndex current = currentIndex();
+    if (!activating || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !current.isValid() ||
+        !isSignalConnected(QMetaMethod::fromSignal(&CAutoListCtrl::itemActivated)))
+        return false;
+    if (!selectionModel()->isRowSelected(current.row()))
+        SelectRows({current.row()});
+    emit itemActivated(current.row());
+    return true;
 }
 
 void CAutoListCtrl::contextMenuEvent(QContextMenuEvent* event)
@@ -539,6 +558,9 @@ void CAutoListCtrl::SelectRows(const QList<int>& rows)
         m_pendingSelection = rows;
         return;
     }
+    // The current row follows the selection: a screen reader announces the current row.
+    if (!rows.isEmpty())
+        selectionModel()->setCurrentIndex(m_model->index(rows.first(), 0), QItemSelectionModel::NoUpdate);
     const int lastColumn = qMax(0, m_model->columnCount() - 1);
     QItemSelection selection;
     for (int row : rows)

@@ -83,7 +83,8 @@ public:
     int GetSelectedItems(int capacity, int* indices) const;
     QList<int> GetSelectedItems() const;
     int GetCurSel() const;
-    // Selects only that row (not the focus); -1 and no change when the row does not exist.
+    // Selects only that row and makes it the current (focused) row, so what a screen reader
+    // announces is what Delete acts on; -1 and no change when the row does not exist.
     int SetCurSel(int row);
     bool EnsureVisible(int row);
     // Selects and focuses the row under the last mouse position the list saw.
@@ -114,6 +115,9 @@ public:
 signals:
     void itemClicked(int row);
     void itemDoubleClicked(int row);
+    // Enter, keypad Enter or Space on the current row: the list's default action. While something
+    // listens, the key stays in the list instead of reaching a dialog's default button.
+    void itemActivated(int row);
     void selectedRowsChanged();
     void itemCheckChanged(int row, bool checked);
     void keyPressed(int key);
@@ -138,6 +142,7 @@ private:
     int TypeOf(int column) const;
     void ApplyState(int row, unsigned state, unsigned stateMask);
     void SelectRows(const QList<int>& rows);
+    bool ActivateCurrent(const QKeyEvent& event);
     void ShiftPendingSelection(int row, int delta);
 
     CAutoListModel* m_model;

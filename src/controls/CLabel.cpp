@@ -1,11 +1,15 @@
 #include "controls/CLabel.h"
 
+#include "controls/CLinkAccessible.h"
 #include "controls/Theme.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 CLabel::CLabel(QWidget* parent)
     : QLabel(parent), m_textColour(palette().color(QPalette::WindowText)), m_fontDescription(DefaultFont())
@@ -31,10 +35,34 @@ QFont CLabel::DefaultFont()
 void CLabel::SetTextColor(const QColor& colour)
 {
     m_textColour = colour;
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colour);
-    setPalette(colours);
+    ApplyTextColour();
     repaint();
+}
+
+void CLabel::ApplyTextColour()
+{
+    QColor background = GetBkColor();
+    if (background.alpha() == 0 && parentWidget())
+        background = parentWidget()->palette().color(parentWidget()->backgroundRole());
+    const QColor readable = Theme::ReadableOn(m_textColour, background);
+    if (palette().color(QPalette::WindowText) == readable)
+        return;
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, readable);
+    setPalette(colours);
+}
+
+void CLabel::SetLink(bool link)
+{
+    m_link = link;
+    setFocusPolicy(link ? Qt::StrongFocus : Qt::NoFocus);
+    if (link)
+        CLinkAccessible::Install();
+}
+
+void CLabel::Activate()
+{
+    emit clicked(m_controlId);
 }
 
 void CLabel::SetFontBold(bool bold)
@@ -59,6 +87,7 @@ void CLabel::SetFontSize(int pixels)
 void CLabel::SetBkColor(const QColor& colour)
 {
     m_background = colour;
+    ApplyTextColour();
 }
 
 QColor CLabel::GetBkColor() const
@@ -103,6 +132,43 @@ void CLabel::paintEvent(QPaintEvent* event)
         painter.fillRect(rect(), GetBkColor());
     }
     QLabel::paintEvent(event);
+    if (m_link && hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = GetBkColor();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void CLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (m_link && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        Activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void CLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+void CLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::PaletteChange)
+        ApplyTextColour();
 }
 
 void CLabel::enterEvent(QEnterEvent* event)
@@ -131,7 +197,7 @@ void CLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked(m_controlId);
+        Activate();
 }
 
 void CLabel::ApplyFont()

@@ -32,8 +32,9 @@ public:
     // Fits the label to its text, lines being separated by "\r\n".
     void SizeToText();
 
-    // A link label underlines itself while the mouse is over it.
-    void SetLink(bool link) { m_link = link; }
+    // A link label underlines itself while the mouse is over it. It also takes the focus in Tab
+    // order, shows it, answers Enter and Space as a click and tells assistive technology it is a link.
+    void SetLink(bool link);
     bool IsLink() const { return m_link; }
     bool IsHovering() const { return m_hover; }
 
@@ -44,6 +45,9 @@ public:
     // The default GUI font asking for Verdana, with the system's sans serif where it is missing.
     static QFont DefaultFont();
 
+    // What a click does: emits clicked() with the control id. Keys and assistive technology use it.
+    void Activate();
+
 signals:
     void clicked(int controlId);
 
@@ -52,9 +56,15 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ApplyFont();
+    // Keeps the text readable on whatever the label is drawn on, in light and dark themes.
+    void ApplyTextColour();
 
     int m_controlId = 0;
     QColor m_textColour;

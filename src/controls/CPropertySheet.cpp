@@ -6,8 +6,10 @@
 #include <QDialogButtonBox>
 #include <QHideEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,6 +34,49 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::PressOk);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::PressCancel);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnTabChanging);
+    AddPageKeys();
+}
+
+// Ctrl+Tab / Ctrl+PgDn and Ctrl+Shift+Tab / Ctrl+PgUp change pages wherever the focus is.
+void CPropertySheet::AddPageKeys()
+{
+    const auto step = [this](int delta) {
+        const int count = m_tabs->count();
+        if (count > 0)
+            SetActivePage((m_tabs->currentIndex() + delta + count) % count);
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
+}
+
+QList<QWidget*> CPropertySheet::TabRound() const
+{
+    QList<QWidget*> round;
+    if (QWidget* page = m_tabs->currentWidget()) {
+        for (QWidget* w = page->nextInFocusChain(); w != page && page->isAncestorOf(w);
+             w = w->nextInFocusChain()) {
+            if (w->isVisibleTo(page) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+                w->focusProxy() == nullptr)
+                round.append(w);
+        }
+    }
+    round << m_ok << m_cancel << m_tabs->tabBar();
+    return round;
+}
+
+bool CPropertySheet::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> round = TabRound();
+    qsizetype at = round.indexOf(focusWidget());
+    if (at < 0)
+        return QDialog::focusNextPrevChild(next);
+    at = (at + (next ? 1 : round.size() - 1)) % round.size();
+    round.at(at)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 CPropertySheet::~CPropertySheet()

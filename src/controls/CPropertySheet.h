@@ -46,12 +46,16 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Tab goes round the active page's fields and buttons, then OK, Cancel and the tab bar.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void OnTabChanging(int index);
     void ShowTab(int index);
     void ActivatePage(CPropertyPage* page);
     void PlaceButtonsAfter(CPropertyPage* page);
+    QList<QWidget*> TabRound() const;
+    void AddPageKeys();
     static void FocusPage(CPropertyPage* page);
 
     QTabWidget* m_tabs;

@@ -102,7 +102,7 @@ void CBackupRestoreDlg::OnRestore()
     }
     if (ShowMessage(this,
                     tr("Would you like to proceed with the Restore? Your current data will be overwritten."),
-                    AppName(), MessageIcon::Question, MessageButtons::YesNo) != IDYES) {
+                    AppName(), MessageIcon::Question, MessageButtons::YesNo, IDNO) != IDYES) {
         return;
     }
     CWaitCursor wait;

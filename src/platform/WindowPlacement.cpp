@@ -32,15 +32,26 @@ quint32 ShowCommandOf(const QWidget& window)
     return window.isMinimized() ? ShowMinimized : ShowNormal;
 }
 
-// A rectangle left on a screen that is gone is brought back to the primary screen's top left.
+qint64 Area(const QRect& rect)
+{
+    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+}
+
+// A rectangle less than half on the screens (a screen gone, or saved at another scale) is centred on
+// the primary screen, shrunk to fit it.
 QRect OnAScreen(QRect rect)
 {
     const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary || QGuiApplication::screenAt(rect.center()))
+    if (!primary)
+        return rect;
+    qint64 shown = 0;
+    for (const QScreen* screen : QGuiApplication::screens())
+        shown += Area(rect.intersected(screen->availableGeometry()));
+    if (shown * 2 >= Area(rect))
         return rect;
     const QRect area = primary->availableGeometry();
     rect.setSize(rect.size().boundedTo(area.size()));
-    rect.moveTopLeft(area.topLeft());
+    rect.moveCenter(area.center());
     return rect;
 }
 

@@ -56,6 +56,7 @@ CDlgCategories::CDlgCategories(QWidget* parent) : QDialog(parent), m_list(new CA
     layout->addLayout(side);
 
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, [this] { accept(); });
+    connect(m_list, &CAutoListCtrl::itemActivated, this, [this] { accept(); });
 }
 
 void CDlgCategories::showEvent(QShowEvent* event)
@@ -131,7 +132,7 @@ void CDlgCategories::OnDelete()
         return;
     }
     if (ShowMessage(this, LoadResString(IDS_DELETE_CATEGORY_QUESTION), AppName(), MessageIcon::Exclamation,
-                    MessageButtons::YesNo) != IDYES) {
+                    MessageButtons::YesNo, IDNO) != IDYES) {
         return;
     }
     if (!AppDatabase()->Execute(QStringLiteral("DELETE FROM Categories WHERE CategoryId=%1;").arg(id))) {

@@ -162,7 +162,8 @@ void CDlgGeneralTasks::OnRemove()
     }
     const QString question =
         tr("Remove \"%1\" for good? It leaves the task lists as well.").arg(m_list->GetItemText(index, 0));
-    if (ShowMessage(this, question, AppName(), MessageIcon::Exclamation, MessageButtons::YesNo) != IDYES) {
+    if (ShowMessage(this, question, AppName(), MessageIcon::Exclamation, MessageButtons::YesNo, IDNO) !=
+        IDYES) {
         return;
     }
     CTask task;

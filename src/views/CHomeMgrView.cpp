@@ -2,6 +2,7 @@
 
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
+#include "controls/Theme.h"
 #include "data/AppPaths.h"
 #include "data/ui/ListFillers.h"
 #include "platform/CPrompt.h"
@@ -30,14 +31,14 @@ CHomeMgrView::CHomeMgrView(QWidget* parent)
     m_title->SizeToText();
 
     m_list->setObjectName(QStringLiteral("homesList"));
+    setFocusProxy(m_list);
+    m_list->setAccessibleName(tr("My Homes"));
     m_list->InsertColumn(0, tr("My Homes"), LVCFMT_LEFT, 300);
     m_list->SetExtendedStyle(0x20);
-    QPalette pal = m_list->palette();
-    pal.setColor(QPalette::Base, kListBackground);
-    pal.setColor(QPalette::AlternateBase, kListBackground);
-    m_list->setPalette(pal);
+    Theme::SetFixedBackground(*m_list, kListBackground);
 
     connect(m_list, &CAutoListCtrl::itemClicked, this, &CHomeMgrView::OnItemClicked);
+    connect(m_list, &CAutoListCtrl::itemActivated, this, &CHomeMgrView::OnItemClicked);
     connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, &CHomeMgrView::OnDelete);
     connect(m_list, &CAutoListCtrl::contextMenuRequested, this, &CHomeMgrView::OnContextMenu);
 }
@@ -86,7 +87,7 @@ void CHomeMgrView::EditOrDelete(Action action)
     home.SetId(id);
     if (action == Action::Delete) {
         if (ShowMessage(this, LoadResString(IDS_DELETE_HOME_QUESTION), AppName(), MessageIcon::Exclamation,
-                        MessageButtons::YesNo) != IDYES)
+                        MessageButtons::YesNo, IDNO) != IDYES)
             return;
         home.Delete();
         m_list->DeleteItem(index);

@@ -49,6 +49,7 @@ CInventoryView::CInventoryView(const CHome& currentHome, QWidget* parent)
     m_title->SizeToText();
 
     m_list->setObjectName(QStringLiteral("inventoryList"));
+    setFocusProxy(m_list);
     m_list->setAccessibleName(tr("Home Inventory"));
     m_list->SetExtendedStyle(0x20);
     m_list->InsertColumn(0, tr("Items"), LVCFMT_LEFT, 170);
@@ -77,11 +78,7 @@ CInventoryView::CInventoryView(const CHome& currentHome, QWidget* parent)
     connect(m_icon, &CLabel::clicked, this, &CInventoryView::ShowCategoryMenu);
     connect(m_list, &CAutoListCtrl::selectedRowsChanged, this, [this] { DoItemAction(Action::View); });
     connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, [this] { DoItemAction(Action::Delete); });
-    connect(m_list, &CAutoListCtrl::keyPressed, this, [this](int key) {
-        if (key == Qt::Key_Space) {
-            DoItemAction(Action::Properties);
-        }
-    });
+    connect(m_list, &CAutoListCtrl::itemActivated, this, [this] { DoItemAction(Action::Properties); });
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, [this] { DoItemAction(Action::Properties); });
     connect(m_list, &CAutoListCtrl::contextMenuRequested, this, &CInventoryView::OnContextMenu);
 }
@@ -240,7 +237,7 @@ void CInventoryView::DoItemAction(Action action)
     switch (action) {
     case Action::Delete:
         if (ShowMessage(this, LoadResString(IDS_DELETE_ASSET_QUESTION), AppName(), MessageIcon::Exclamation,
-                        MessageButtons::YesNo) != IDYES) {
+                        MessageButtons::YesNo, IDNO) != IDYES) {
             return;
         }
         if (!asset.Delete()) {

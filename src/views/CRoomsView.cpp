@@ -39,6 +39,7 @@ CRoomsView::CRoomsView(const CHome& currentHome, QWidget* parent)
     m_title->SizeToText();
 
     m_list->setObjectName(QStringLiteral("roomsList"));
+    setFocusProxy(m_list);
     m_list->setAccessibleName(tr("Rooms and Areas"));
     m_list->InsertColumn(0, tr("Rooms and Areas"), LVCFMT_LEFT, 300);
     m_list->SetExtendedStyle(0x20);
@@ -59,11 +60,7 @@ CRoomsView::CRoomsView(const CHome& currentHome, QWidget* parent)
     connect(m_list, &CAutoListCtrl::selectedRowsChanged, this, &CRoomsView::ShowDetails);
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, &CRoomsView::OnProperties);
     connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, &CRoomsView::OnDelete);
-    connect(m_list, &CAutoListCtrl::keyPressed, this, [this](int key) {
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            OnProperties();
-        }
-    });
+    connect(m_list, &CAutoListCtrl::itemActivated, this, &CRoomsView::OnProperties);
     connect(m_list, &CAutoListCtrl::contextMenuRequested, this, &CRoomsView::OnContextMenu);
 }
 
@@ -130,7 +127,8 @@ void CRoomsView::OnDelete()
     }
     const QString question = tr("This location will be deleted. Its assets stay in the inventory, with no "
                                 "location. Continue?");
-    if (ShowMessage(this, question, AppName(), MessageIcon::Exclamation, MessageButtons::YesNo) != IDYES) {
+    if (ShowMessage(this, question, AppName(), MessageIcon::Exclamation, MessageButtons::YesNo, IDNO) !=
+        IDYES) {
         return;
     }
     CArea area;

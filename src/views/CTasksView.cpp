@@ -37,6 +37,7 @@ CTasksView::CTasksView(QWidget* parent)
 
     m_list->setObjectName(QStringLiteral("tasksList"));
     m_list->setAccessibleName(tr("Tasks"));
+    setFocusProxy(m_list);
     m_list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
     m_list->InsertColumn(0, tr("Tasks"), LVCFMT_LEFT, 300);
     QPalette pal = m_list->palette();

@@ -31,6 +31,7 @@ CTodayView::CTodayView(CHome& currentHome, QWidget* parent)
     m_description->SetTextColor(Theme::HeadingColor());
     m_description->SetFontBold(true);
     m_warrantyLine->hide();
+    setFocusProxy(m_description);
 }
 
 CLabel* CTodayView::MakeLine(LineId id)
@@ -65,7 +66,11 @@ CLabel* CTodayView::GetLine(LineId id) const
 
 void CTodayView::RefreshText()
 {
-    m_description->setText(m_home.GetDescription());
+    // A long name gives way to the figures below it; the full name stays in the tool tip.
+    const QString name = m_home.GetDescription();
+    m_description->setText(QFontMetrics(m_description->font()).elidedText(name, Qt::ElideRight, kLineWidth));
+    m_description->setToolTip(name);
+    m_description->setAccessibleName(name);
 
     m_tasks->SetFontBold(m_activeTasks > 0);
     if (m_activeTasks == 1)

@@ -215,7 +215,9 @@ void TestHomeSheet::descriptionAndValueKeepThePage()
 
         description->setText(QStringLiteral("Town house"));
         value->setText(QStringLiteral("a lot"));
-        m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("Please enter a number.")).Caption(kCaption);
+        m_prompt->ExpectMessage(IDOK)
+            .Text(QStringLiteral("Curr. Value must be a number, for example 6.5"))
+            .Caption(kCaption);
         tabs->setCurrentIndex(2);
         QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
         QCOMPARE(dialog.focusWidget(), value);

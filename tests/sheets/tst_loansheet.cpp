@@ -214,9 +214,13 @@ void TestLoanSheet::checksKeepDetailsAndCancelStoresNothing()
         QCOMPARE(sheet.dialog->focusWidget(), sheet.description);
 
         sheet.description->setText(QStringLiteral("Never stored"));
-        for (QLineEdit* number : {sheet.principal, sheet.rate}) {
+        const QList<std::pair<QLineEdit*, QString>> numbers = {{sheet.principal, QStringLiteral("Principal")},
+                                                               {sheet.rate, QStringLiteral("Interest Rate")}};
+        for (const auto& [number, field] : numbers) {
             number->setText(QStringLiteral("1e999"));
-            m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("Please enter a number.")).Caption(kCaption);
+            m_prompt->ExpectMessage(IDOK)
+                .Text(field + QStringLiteral(" must be a number, for example 6.5"))
+                .Caption(kCaption);
             m_prompt->PressOk(*sheet.dialog);
             QCOMPARE(sheet.dialog->focusWidget(), number);
             number->setText(QStringLiteral("5"));
@@ -294,10 +298,9 @@ void TestLoanSheet::autoUpdateRefusesInOrder()
         QCOMPARE(sheet.principal->text(), QStringLiteral("100000"));
         QCOMPARE(sheet.Term(), QStringLiteral("30 Years"));
 
-        // A principal that is not a number is refused before any check.
+        // A principal that is not a number is refused before the question.
         sheet.principal->setText(QStringLiteral("lots"));
-        m_prompt->ExpectMessage(IDYES).TextId(IDS_AUTO_UPDATE_QUESTION);
-        m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("Please enter a number."));
+        m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("Principal must be a number, for example 6.5"));
         sheet.autoUpdate->click();
         m_prompt->PressCancel(*sheet.dialog);
     });

@@ -104,7 +104,7 @@ void TestTaskDialogs::shoppingItemRefusesTextForNumbers()
         quantity->setText(QStringLiteral("2"));
         prompt.PressOk(dialog);
     });
-    prompt.ExpectMessage(IDOK).Text(QStringLiteral("Please enter a number."));
+    prompt.ExpectMessage(IDOK).Text(QStringLiteral("Qty/Amount must be a number, for example 6.5"));
     CTask item;
     item.SetType(CTask::kShoppingType);
     QVERIFY(EditProperties(item, nullptr, {}));

@@ -208,7 +208,8 @@ void TestMainFrame::toolbarShowsImagesAndTheTitleTakesTheBackground()
         auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
         QVERIFY2(button, qPrintable(QString::number(id)));
         QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
-        QCOMPARE(button->toolTip(), LoadResString(id));
+        // The view buttons add their shortcut in brackets.
+        QVERIFY(button->toolTip().startsWith(LoadResString(id)));
         QCOMPARE(action->statusTip(), LoadResString(id));
     }
     // The homes view's title sits on the frame's background, set after the title was made.

@@ -43,7 +43,7 @@ CDlgArea_Tab1::CDlgArea_Tab1(CArea& area, QWidget* parent)
     m_descriptionCombo->setInsertPolicy(QComboBox::NoInsert);
     FillComboFromString(m_descriptionCombo, QString(), IDS_LOCATION_NAMES);
 
-    auto* example = ExampleLabel(QStringLiteral("(e.g: Living Room)"), this);
+    auto* example = ExampleLabel(QStringLiteral("(e.g: Living Room)"), this, m_descriptionCombo);
     example->setObjectName(QStringLiteral("areaExample"));
 
     auto* grid = new QGridLayout(this);

@@ -21,7 +21,8 @@ constexpr int kAssetCategories = 1;
 CDlgAsset_Tab1::CDlgAsset_Tab1(CAsset& asset, CategoryChooser chooser, QWidget* parent)
     : CPropertyPage(tr("Details"), parent), m_asset(asset), m_chooser(std::move(chooser)),
       m_video(asset.IsVideoTitle()), m_descriptionEdit(new QLineEdit(this)),
-      m_example(ExampleLabel(m_video ? tr("(e.g: The Godfather)") : tr("(e.g: Van Gogh painting)"), this)),
+      m_example(ExampleLabel(m_video ? tr("(e.g: The Godfather)") : tr("(e.g: Van Gogh painting)"), this,
+                             m_descriptionEdit)),
       m_category(new QComboBox(this)), m_categoriesButton(new QPushButton(tr("C&ategories"), this)),
       m_locationLabel(nullptr), m_location(new QComboBox(this)), m_valueLabel(nullptr),
       m_valueEdit(new QLineEdit(this))

@@ -35,6 +35,9 @@ CDlgHome_Loan::CDlgHome_Loan(long homeId, QWidget* parent)
     auto* intro = new QLabel(tr("You may associate one or more loans with this home."), this);
     intro->setWordWrap(true);
     auto* totalCaption = new QLabel(tr("Total Outstanding Liability:"), this);
+    // Screen readers announce the list by its tab and the total by its caption.
+    m_list->setAccessibleName(tr("Loans"));
+    m_total->setAccessibleName(totalCaption->text());
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_newButton);
@@ -62,6 +65,8 @@ CDlgHome_Loan::CDlgHome_Loan(long homeId, QWidget* parent)
     connect(m_editButton, &QPushButton::clicked, this, &CDlgHome_Loan::OnEditLoan);
     connect(m_removeButton, &QPushButton::clicked, this, &CDlgHome_Loan::OnRemoveLoan);
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, &CDlgHome_Loan::OnEditLoan);
+    connect(m_list, &CAutoListCtrl::itemActivated, this, &CDlgHome_Loan::OnEditLoan);
+    connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, &CDlgHome_Loan::OnRemoveLoan);
 }
 
 void CDlgHome_Loan::OnInitDialog()
@@ -171,7 +176,7 @@ void CDlgHome_Loan::OnRemoveLoan()
         return;
     }
     if (ShowMessage(this, LoadResString(IDS_DELETE_LOAN_QUESTION), AppName(), MessageIcon::Exclamation,
-                    MessageButtons::YesNo) == IDYES) {
+                    MessageButtons::YesNo, IDNO) == IDYES) {
         loan.Delete();
         FillLoans();
     }

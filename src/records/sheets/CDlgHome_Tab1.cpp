@@ -24,7 +24,7 @@ CDlgHome_Tab1::CDlgHome_Tab1(CHome& home, QWidget* parent)
     // Enter makes a new line in the address; Tab moves on to the next control.
     m_addressEdit->setTabChangesFocus(true);
 
-    auto* example = ExampleLabel(tr("(e.g: my summer home)"), this);
+    auto* example = ExampleLabel(tr("(e.g: my summer home)"), this, m_descriptionEdit);
     example->setObjectName(QStringLiteral("homeExample"));
 
     auto* grid = new QGridLayout(this);

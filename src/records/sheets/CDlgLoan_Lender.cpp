@@ -23,7 +23,7 @@ CDlgLoan_Lender::CDlgLoan_Lender(CLoan& loan, QWidget* parent)
     auto* note = ExampleLabel(tr("Note: Uncheck the above option if this loan is not related to your "
                                  "home. For example, credit cards, auto loans, student loans etc., do "
                                  "not affect your home equity."),
-                              this);
+                              this, m_equityCheck);
     note->setObjectName(QStringLiteral("equityNote"));
     note->setWordWrap(true);
 

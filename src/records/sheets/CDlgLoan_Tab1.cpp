@@ -5,6 +5,7 @@
 #include "platform/CPrompt.h"
 #include "records/Amortization.h"
 #include "records/CLoan.h"
+#include "records/sheets/CDatePickerKeys.h"
 #include "records/sheets/DescriptionCheck.h"
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
@@ -50,6 +51,7 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
     m_termUnit->addItems({QStringLiteral("Months"), QStringLiteral("Years")});
     m_startDateEdit->setCalendarPopup(true);
     m_startDateEdit->setDisplayFormat(LoadResString(IDS_DATE_PICKER_FORMAT));
+    new CDatePickerKeys(m_startDateEdit);
     // Room for the longest date of the format beside the calendar button.
     const QString widestDate = QLocale().toString(QDate(2000, 9, 27), m_startDateEdit->displayFormat());
     m_startDateEdit->setMinimumWidth(fontMetrics().horizontalAdvance(widestDate) + kDateButtonRoom);
@@ -66,7 +68,10 @@ CDlgLoan_Tab1::CDlgLoan_Tab1(CLoan& loan, QWidget* parent)
     principalRow->addStretch(1);
     auto* rateRow = new QHBoxLayout;
     rateRow->addWidget(m_rateEdit);
-    rateRow->addWidget(new QLabel(tr("% per year"), this));
+    auto* perYear = new QLabel(tr("% per year"), this);
+    rateRow->addWidget(perYear);
+    m_rateEdit->setAccessibleDescription(perYear->text());
+    m_termUnit->setAccessibleName(tr("Term unit"));
     rateRow->addStretch(1);
     auto* termRow = new QHBoxLayout;
     termRow->addWidget(m_termEdit);
@@ -153,11 +158,12 @@ void CDlgLoan_Tab1::OnOK()
 
 void CDlgLoan_Tab1::OnAutoUpdate()
 {
-    if (ShowMessage(this, LoadResString(IDS_AUTO_UPDATE_QUESTION), AppName(), MessageIcon::Question,
-                    MessageButtons::YesNo) != IDYES) {
+    // The fields are checked first: no question is worth answering for figures that cannot be read.
+    if (!UpdateData(true)) {
         return;
     }
-    if (!UpdateData(true)) {
+    if (ShowMessage(this, LoadResString(IDS_AUTO_UPDATE_QUESTION), AppName(), MessageIcon::Question,
+                    MessageButtons::YesNo) != IDYES) {
         return;
     }
     m_loan.SetTermInMonths(GetTermMonths(m_termEdit, m_termUnit));

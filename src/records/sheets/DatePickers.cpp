@@ -1,5 +1,7 @@
 #include "records/sheets/DatePickers.h"
 
+#include "records/sheets/CDatePickerKeys.h"
+
 #include "data/AppPaths.h"
 #include "data/DateTimeValue.h"
 #include "res/StringIds.h"
@@ -16,6 +18,7 @@ void ConfigureDatePicker(QDateEdit* picker)
 {
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(LoadResString(IDS_DATE_PICKER_FORMAT));
+    new CDatePickerKeys(picker);
     const QString widest = QLocale().toString(QDate(2000, 9, 27), picker->displayFormat());
     picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(widest) + kDateButtonRoom);
 }

@@ -3,8 +3,10 @@
 #include "controls/CLabel.h"
 #include "controls/Theme.h"
 
-CLabel* ExampleLabel(const QString& text, QWidget* parent)
+CLabel* ExampleLabel(const QString& text, QWidget* parent, QWidget* describes)
 {
+    if (describes)
+        describes->setAccessibleDescription(text);
     auto* label = new CLabel(0, text, parent);
     label->SetTextColor(Theme::HeadingColor());
     // The page shows through, whatever the style paints pages with.

@@ -1,0 +1,153 @@
+// Number edits in the user's locale (its decimal separator, grouping accepted, refusals naming the
+// field), date pickers and property sheets by keyboard.
+
+#include "CTestSession.h"
+#include "controls/CPropertyPage.h"
+#include "controls/CPropertySheet.h"
+#include "platform/WindowPlacement.h"
+#include "records/sheets/DatePickers.h"
+#include "records/sheets/NumberExchange.h"
+#include "records/sheets/PageLabels.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+class TestSheetKeys final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readAndWritten_data();
+    void readAndWritten();
+    void datePickerByKeys();
+    void sheetTabsRoundItsPage();
+    void placementMostlyOffScreenIsCentred_data();
+    void placementMostlyOffScreenIsCentred();
+};
+
+void TestSheetKeys::readAndWritten_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("read"); // -1: refused
+    QTest::newRow("de grouped") << "de_DE"
+                                << "250.000,50" << 250000.5;
+    QTest::newRow("de plain") << "de_DE"
+                              << "250000,50" << 250000.5;
+    QTest::newRow("de thousand") << "de_DE"
+                                 << "1.000" << 1000.0;
+    QTest::newRow("de point is no decimal") << "de_DE"
+                                            << "1.5" << -1.0;
+    QTest::newRow("de empty is 0") << "de_DE"
+                                   << "" << 0.0;
+    QTest::newRow("en grouped") << "en_US"
+                                << "250,000.50" << 250000.5;
+    QTest::newRow("C words") << "C"
+                             << "a lot" << -1.0;
+}
+
+void TestSheetKeys::readAndWritten()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, read);
+    CTestSession session;
+    QLocale::setDefault(QLocale(locale));
+    QWidget page;
+    auto* edit = new QLineEdit(text, &page);
+    BuddyLabel(QStringLiteral("Interest &Rate:"), edit, &page);
+    const QString point = locale == QLatin1String("de_DE") ? QStringLiteral(",") : QStringLiteral(".");
+    if (read < 0)
+        session.Prompt().ExpectMessage(IDOK).Text("Interest Rate must be a number, for example 6" + point +
+                                                  "5");
+    float value = 42.0f;
+    QCOMPARE(ReadNumber(edit, value), read >= 0);
+    QCOMPARE(double(value), read >= 0 ? read : 42.0);
+    WriteNumber(edit, 250000.5f);
+    QCOMPARE(edit->text(), "250000" + point + "50");
+    WritePlainNumber(edit, 3.875f);
+    QCOMPARE(edit->text(), "3" + point + "875");
+    QLocale::setDefault(QLocale::c());
+    const QString problems = session.Finish();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+// Focus on the month, never on the weekday; F4 drops the calendar down.
+void TestSheetKeys::datePickerByKeys()
+{
+    QDateEdit picker;
+    ConfigureDatePicker(&picker);
+    picker.setDate(QDate(2020, 5, 5));
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowActive(&picker));
+    picker.setFocus();
+    QTRY_COMPARE(picker.currentSectionIndex(), 1);
+    QTest::keyClick(&picker, Qt::Key_Left);
+    QTest::keyClick(&picker, Qt::Key_Up);
+    QCOMPARE(picker.date(), QDate(2020, 6, 5));
+    QTest::keyClick(&picker, Qt::Key_F4);
+    QVERIFY(picker.calendarWidget()->isVisible());
+}
+
+namespace {
+class CTwoFields final : public CPropertyPage
+{
+public:
+    CTwoFields()
+        : CPropertyPage(QStringLiteral("Page")), first(new QLineEdit(this)), second(new QLineEdit(this))
+    {
+    }
+    bool DoDataExchange(bool) override { return true; }
+    QLineEdit* first;
+    QLineEdit* second;
+};
+} // namespace
+
+// Fields, OK, Cancel, the tab bar and round again; Ctrl+PgDn changes the page from anywhere.
+void TestSheetKeys::sheetTabsRoundItsPage()
+{
+    CPropertySheet sheet(QStringLiteral("Sheet"));
+    auto* page = new CTwoFields;
+    sheet.AddPage(page);
+    sheet.AddPage(new CTwoFields);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    page->first->setFocus();
+    const QList<QWidget*> round = {page->second, sheet.findChild<QWidget*>(QStringLiteral("okButton")),
+                                   sheet.findChild<QWidget*>(QStringLiteral("cancelButton")),
+                                   sheet.findChild<QTabBar*>(), page->first};
+    for (QWidget* expected : round) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(sheet.GetActiveIndex(), 1);
+}
+
+void TestSheetKeys::placementMostlyOffScreenIsCentred_data()
+{
+    QTest::addColumn<int>("shownWidth"); // of 400 pixels, the rest right of the screen
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("a quarter shows") << 100 << true;
+    QTest::newRow("three quarters show") << 300 << false;
+}
+
+void TestSheetKeys::placementMostlyOffScreenIsCentred()
+{
+    QFETCH(int, shownWidth);
+    QFETCH(bool, centred);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget saved;
+    saved.setGeometry(screen.right() + 1 - shownWidth, screen.top() + 10, 400, 300);
+    QWidget window;
+    QVERIFY(WindowPlacement::Apply(WindowPlacement::Take(saved), window));
+    QCOMPARE(window.geometry().center() == screen.center(), centred);
+}
+
+QTEST_MAIN(TestSheetKeys)
+#include "tst_sheetkeys.moc"
