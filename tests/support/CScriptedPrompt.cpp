@@ -221,6 +221,7 @@ int CScriptedPrompt::RunModal(QDialog& dialog)
     dialog.setResult(QDialog::Rejected);
     dialog.show();
     Check(what, "title", dialog.windowTitle(), step->caption);
+    Check(what, "class", QString::fromLatin1(dialog.metaObject()->className()), step->dialogClass);
     Check<const QWidget*>(what, "owner", dialog.parentWidget(), step->owner);
     if (step->handler) {
         step->handler(dialog);

@@ -48,6 +48,7 @@ public:
         std::optional<bool> save, promptOverwrite; // File
         std::optional<QString> filter, defaultName, defaultExtension; // File
         std::optional<QString> openedPath;                            // ShellOpen
+        std::optional<QString> dialogClass; // Modal: the class name, e.g. "CAboutDlg"
 
         Step& Text(const QString& value) { return Set(text, value); }
         Step& TextId(int stringId);
@@ -63,6 +64,7 @@ public:
         Step& DefaultExtension(const QString& value) { return Set(defaultExtension, value); }
         Step& PromptOverwrite(bool value) { return Set(promptOverwrite, value); }
         Step& Path(const QString& value) { return Set(openedPath, value); }
+        Step& DialogClass(const QString& value) { return Set(dialogClass, value); }
 
     private:
         template <typename T, typename V> Step& Set(std::optional<T>& field, const V& value)
