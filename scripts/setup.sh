@@ -8,7 +8,7 @@ shift
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libsqlite3-dev
           libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
-          desktop-file-utils appstream)
+          desktop-file-utils appstream poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

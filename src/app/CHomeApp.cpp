@@ -3,6 +3,8 @@
 #include "app/CMainFrame.h"
 #include "data/AppPaths.h"
 #include "platform/CPrompt.h"
+#include "platform/DeviceLink.h"
+#include "platform/ErrorLog.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
 #include "platform/WindowPlacement.h"
@@ -13,8 +15,6 @@
 #include <QScreen>
 
 namespace {
-
-CHomeApp* g_instance = nullptr;
 
 void Centre(QWidget& window)
 {
@@ -48,8 +48,13 @@ CHomeApp::~CHomeApp()
 
 bool CHomeApp::InitInstance()
 {
-    // A data folder that cannot be made ready leaves no file to open: the same message follows.
-    if (!PrepareDataFolder() || !m_database.Open(GetConnectionString())) {
+    InitDeviceLink();
+    m_deviceLinkUp = true;
+    // The message is the same for every cause; the cause, in the provider's own words, goes to the log.
+    const bool prepared = PrepareDataFolder();
+    if (!prepared || !m_database.Open(GetConnectionString())) {
+        LogError(prepared ? QStringLiteral("The data file could not be opened: ") + m_database.GetLastError()
+                          : QStringLiteral("The data folder could not be made ready: ") + GetAppPath());
         ShowMessage(nullptr, LoadResString(IDS_DATABASE_OPEN_FAILED), QString(), MessageIcon::Exclamation);
         return false;
     }
@@ -68,6 +73,10 @@ bool CHomeApp::InitInstance()
 void CHomeApp::ExitInstance()
 {
     m_mainFrame.reset();
+    if (m_deviceLinkUp) {
+        ReleaseDeviceLink();
+        m_deviceLinkUp = false;
+    }
     m_database.Close();
 }
 

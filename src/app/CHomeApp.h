@@ -22,7 +22,8 @@ public:
     // the first-run questions. False when the program must end at once (status 1); no window
     // exists then.
     bool InitInstance();
-    // Destroys the main window (which saves its placement) and closes the database.
+    // Destroys the main window (which saves its placement), releases the device link and closes the
+    // database.
     void ExitInstance();
 
     CADODataBase& GetDatabase() { return m_database; }
@@ -43,4 +44,5 @@ private:
     CADODataBase m_database;
     CADODataBase* m_previousDatabase;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    bool m_deviceLinkUp = false;
 };

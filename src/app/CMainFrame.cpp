@@ -6,6 +6,7 @@
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "exchange/CBackupRestoreDlg.h"
+#include "exchange/SyncWithDevice.h"
 #include "platform/CPrompt.h"
 #include "platform/Settings.h"
 #include "platform/ShowMessageOnce.h"
@@ -16,9 +17,14 @@
 #include "res/AppInfo.h"
 #include "res/StringIds.h"
 #include "views/CDlgCategories.h"
+#include "views/CDlgExportInventory.h"
+#include "views/CDlgGeneralTasks.h"
+#include "views/CDlgRecommendMovie.h"
 #include "views/CHomeMgrView.h"
+#include "views/CInventoryReport.h"
 #include "views/CInventoryView.h"
 #include "views/CRoomsView.h"
+#include "views/CTasksView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -107,6 +113,7 @@ void CMainFrame::CreateMenus()
     AddCommand(file, ID_SYNC, tr("&Sync. with Device"), false);
     AddCommand(file, ID_BACKUP, tr("&Backup && Restore..."), false);
     AddCommand(file, ID_EXPORT, tr("E&xport Inventory Data"), true);
+    AddCommand(file, ID_INVENTORY_REPORT, tr("Print Inventory &Report..."), true);
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, tr("E&xit"), false)->setShortcut(QKeySequence::Quit);
 
@@ -119,6 +126,11 @@ void CMainFrame::CreateMenus()
     AddCommand(tools, ID_RECOMMEND_MOVIE, tr("&Recommend Movie"), true);
     tools->addSeparator();
     AddCommand(tools, ID_SELECT_HOME, tr("Select H&ome..."), false);
+
+    // The tasks view's own menu, in the bar while that view is shown.
+    m_tasksMenu = menuBar()->addMenu(tr("&View"));
+    m_tasksMenu->setObjectName(QStringLiteral("tasksMenu"));
+    m_tasksMenu->menuAction()->setVisible(false);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddCommand(help, ID_APP_ABOUT, tr("&About Hearthstead..."), false);
@@ -185,8 +197,12 @@ void CMainFrame::UpdateCommandStates()
 
 void CMainFrame::UpdateTitle()
 {
+    // Qt reads "[*]" in a title as the modified marker and shows "[*][*]" as "[*]"; a description
+    // is shown exactly as typed.
+    const QString marker = QStringLiteral("[*]");
     if (GetCurrentHomeId() >= 1)
-        setWindowTitle(m_currentHome.GetDescription() + QStringLiteral(" - ") + AppName());
+        setWindowTitle(QString(m_currentHome.GetDescription()).replace(marker, marker + marker) +
+                       QStringLiteral(" - ") + AppName());
     else
         setWindowTitle(AppName());
 }
@@ -194,6 +210,7 @@ void CMainFrame::UpdateTitle()
 void CMainFrame::CreateViews()
 {
     CreateInventoryView();
+    CreateTasksView();
     m_roomsView = new CRoomsView(m_currentHome, this);
     m_roomsView->SetListFont(Theme::SmallFont());
     m_stack->addWidget(m_roomsView);
@@ -207,6 +224,37 @@ void CMainFrame::CreateViews()
     connect(m_todayView, &CTodayView::inventoryRequested, this, [this] { OnCommand(ID_VIEW_INVENTORY); });
     connect(m_todayView, &CTodayView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
     connect(m_todayView, &CTodayView::tasksRequested, this, [this] { OnCommand(ID_VIEW_TASKS); });
+    m_tasksView->FillTasks();
+}
+
+void CMainFrame::CreateTasksView()
+{
+    m_tasksView = new CTasksView(this);
+    m_tasksView->SetListFont(Theme::SmallFont());
+    m_stack->addWidget(m_tasksView);
+    connect(m_tasksView, &CTasksView::activeCountChanged, this, [this](int count) {
+        if (m_todayView) {
+            m_todayView->SetActiveTaskCount(count);
+            m_todayView->RefreshText();
+        }
+    });
+    connect(m_tasksView, &CTasksView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
+    connect(m_tasksMenu, &QMenu::aboutToShow, m_tasksView,
+            [this] { m_tasksView->FillViewMenu(m_tasksMenu); });
+}
+
+// The picks are written as they are made, so the list follows however the dialog is left.
+void CMainFrame::OnNewTasks()
+{
+    CDlgGeneralTasks dialog(this);
+    const bool closed = Prompt().RunModal(dialog) == QDialog::Accepted;
+    if (!m_tasksView) {
+        return;
+    }
+    m_tasksView->FillTasks();
+    if (closed) {
+        ShowView(m_tasksView, TasksIndex, ID_VIEW_TASKS);
+    }
 }
 
 void CMainFrame::CreateInventoryView()
@@ -249,6 +297,7 @@ void CMainFrame::ShowView(QWidget* view, int index, int commandId)
     m_stack->setCurrentWidget(view);
     m_currentViewIndex = index;
     m_checkedCommand = commandId;
+    m_tasksMenu->menuAction()->setVisible(index == TasksIndex);
     SyncViewButtons();
 }
 
@@ -302,6 +351,9 @@ void CMainFrame::NewHome()
 void CMainFrame::ReloadAll()
 {
     FillHomesList(0);
+    if (m_tasksView) {
+        m_tasksView->FillTasks();
+    }
     ShowHomesView();
 }
 
@@ -348,6 +400,14 @@ void CMainFrame::OnCommand(int id)
             ShowView(m_roomsView, LocationsIndex, ID_VIEW_LOCATIONS);
         }
         break;
+    case ID_NEW_TASKS:
+        OnNewTasks();
+        break;
+    case ID_VIEW_TASKS:
+        if (m_tasksView) {
+            ShowView(m_tasksView, TasksIndex, ID_VIEW_TASKS);
+        }
+        break;
     case ID_VIEW_TODAY:
         if (m_todayView)
             ShowView(m_todayView, TodayIndex, ID_VIEW_TODAY);
@@ -374,9 +434,27 @@ void CMainFrame::OnCommand(int id)
     case ID_SELECT_HOME:
         ShowHomesView();
         break;
+    case ID_SYNC:
+        if (SyncWithDevice(this) == SyncOutcome::DeviceToDesktop) {
+            ReloadAll();
+        }
+        break;
     case ID_BACKUP:
         OnBackupRestore();
         break;
+    case ID_EXPORT: {
+        CDlgExportInventory dialog(GetCurrentHomeId(), m_currentHome.GetDescription(), this);
+        Prompt().RunModal(dialog);
+        break;
+    }
+    case ID_INVENTORY_REPORT:
+        PrintInventoryReport(this, m_currentHome);
+        break;
+    case ID_RECOMMEND_MOVIE: {
+        CDlgRecommendMovie dialog(this);
+        Prompt().RunModal(dialog);
+        break;
+    }
     case ID_APP_ABOUT:
         OnAbout();
         break;

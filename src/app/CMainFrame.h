@@ -11,6 +11,7 @@ class CHomeMgrView;
 class CInventoryView;
 class CRegistryKey;
 class CRoomsView;
+class CTasksView;
 class CTodayView;
 class QAction;
 class QActionGroup;
@@ -56,6 +57,7 @@ public:
     CTodayView* GetTodayView() const { return m_todayView; }
     CInventoryView* GetInventoryView() const { return m_inventoryView; }
     CRoomsView* GetRoomsView() const { return m_roomsView; }
+    CTasksView* GetTasksView() const { return m_tasksView; }
     QAction* GetCommand(int id) const { return m_commands.value(id); }
     QToolButton* GetNewButton() const { return m_newButton; }
     QMenu* GetNewMenu() const { return m_newMenu; }
@@ -79,6 +81,8 @@ private:
     void OnNewButton();
     void OnNewAsset(long categoryId);
     void CreateInventoryView();
+    void CreateTasksView();
+    void OnNewTasks();
     void OnAbout();
     void OnBackupRestore();
     void SavePlacement();
@@ -90,6 +94,8 @@ private:
     CTodayView* m_todayView = nullptr;
     CInventoryView* m_inventoryView = nullptr;
     CRoomsView* m_roomsView = nullptr;
+    CTasksView* m_tasksView = nullptr;
+    QMenu* m_tasksMenu = nullptr;
     QWidget* m_activeView = nullptr;
     int m_currentViewIndex = HomesViewIndex;
     int m_checkedCommand = -1;

@@ -251,6 +251,11 @@ long CAutoListCtrl::GetItemData(int row) const
     return m_model->Row(row).data;
 }
 
+bool CAutoListCtrl::SetItemImage(int row, int image)
+{
+    return m_model->SetImage(row, image);
+}
+
 int CAutoListCtrl::GetItemImage(int row) const
 {
     return m_model->IsRow(row) ? m_model->Row(row).image : -1;

@@ -72,6 +72,7 @@ public:
     long GetItemData(int row) const;
     // The row's image in the small image list; -1 for none.
     int GetItemImage(int row) const;
+    bool SetItemImage(int row, int image);
     int GetItemCount() const;
     bool DeleteItem(int row);
     bool DeleteAllItems();

@@ -245,6 +245,15 @@ bool CAutoListModel::SetDataWord(int row, qint32 data, int cellCount)
     return true;
 }
 
+bool CAutoListModel::SetImage(int row, int image)
+{
+    if (!IsRow(row))
+        return false;
+    m_rows[size_t(row)].image = image;
+    RowChanged(row);
+    return true;
+}
+
 bool CAutoListModel::SetChecked(int row, bool checked)
 {
     if (!IsRow(row))

@@ -39,6 +39,7 @@ public:
     bool SetText(int row, int column, const QString& text);
     bool SetDataWord(int row, qint32 data, int cellCount);
     bool SetChecked(int row, bool checked);
+    bool SetImage(int row, int image);
 
     const CAutoListRow& Row(int row) const { return m_rows[size_t(row)]; }
     const std::vector<CAutoListRow>& Rows() const { return m_rows; }

@@ -80,6 +80,11 @@ CPropertyPage* CPropertySheet::GetActivePage() const
     return GetPage(m_tabs->currentIndex());
 }
 
+void CPropertySheet::SetOkHandler(std::function<bool()> handler)
+{
+    m_okHandler = std::move(handler);
+}
+
 int CPropertySheet::DoModal()
 {
     return Prompt().RunModal(*this);
@@ -95,6 +100,9 @@ void CPropertySheet::PressOk()
         CPropertyPage* page = GetPage(i);
         if (page && page->IsInitialized())
             page->OnOK();
+    }
+    if (m_okHandler && !m_okHandler()) {
+        return;
     }
     accept();
 }

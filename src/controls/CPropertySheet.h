@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class CPropertyPage;
 class QDialogButtonBox;
 class QPushButton;
@@ -30,6 +32,10 @@ public:
     int GetActiveIndex() const;
     CPropertyPage* GetActivePage() const;
 
+    // Run by OK once every page has given up its fields; when it returns false the sheet stays open
+    // with everything in it as it was (a save that failed, for one).
+    void SetOkHandler(std::function<bool()> handler);
+
     // Runs the sheet through the prompt seam; QDialog::Accepted when closed with OK.
     int DoModal();
 
@@ -55,4 +61,5 @@ private:
     // The page shown while the sheet runs; null before it runs and after it closes.
     QPointer<CPropertyPage> m_active;
     bool m_running = false;
+    std::function<bool()> m_okHandler;
 };

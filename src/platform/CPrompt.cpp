@@ -30,7 +30,7 @@ public:
         qWarning().noquote() << "No prompt installed; file chooser cancelled:" << request.title;
         return QString();
     }
-    bool ShellOpen(const QString& path) override
+    bool ShellOpen(const QString& path, const QStringList& /*arguments*/) override
     {
         qWarning().noquote() << "No prompt installed; not opened:" << path;
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -65,8 +66,9 @@ public:
     virtual int Message(const MessageRequest& request) = 0;
     // The chosen file's full path, or "" when the person cancelled.
     virtual QString ChooseFile(const FileRequest& request) = 0;
-    // Opens the file with the program the desktop associates with it.
-    virtual bool ShellOpen(const QString& path) = 0;
+    // Opens the file with the program the desktop associates with it; with arguments, the path is a
+    // program started with them.
+    virtual bool ShellOpen(const QString& path, const QStringList& arguments = {}) = 0;
     // Runs the dialog modally; returns QDialog::Accepted or QDialog::Rejected.
     virtual int RunModal(QDialog& dialog) = 0;
 };

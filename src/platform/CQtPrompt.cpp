@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QUrl>
 
 #include <cstdio>
@@ -137,8 +138,10 @@ QString CQtPrompt::ChooseFile(const FileRequest& request)
     return dialog.selectedFiles().value(0);
 }
 
-bool CQtPrompt::ShellOpen(const QString& path)
+bool CQtPrompt::ShellOpen(const QString& path, const QStringList& arguments)
 {
+    if (!arguments.isEmpty())
+        return QProcess::startDetached(path, arguments);
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

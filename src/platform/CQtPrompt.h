@@ -17,7 +17,7 @@ public:
 
     int Message(const MessageRequest& request) override;
     QString ChooseFile(const FileRequest& request) override;
-    bool ShellOpen(const QString& path) override;
+    bool ShellOpen(const QString& path, const QStringList& arguments) override;
     int RunModal(QDialog& dialog) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "data/AppPaths.h"
 #include "platform/CRegistryHive.h"
 #include "platform/CRegistryKey.h"
+#include "platform/DeviceLink.h"
 #include "platform/WindowPlacement.h"
 #include "res/StringIds.h"
 
@@ -141,6 +142,12 @@ void TestStartup::databaseThatCannotOpenEndsStartUp()
         QVERIFY(!app.GetMainFrame());
     }
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    // The cause, in SQLite's own words, is in the log under the state folder.
+    const QString log =
+        QString::fromUtf8(ReadAll(m_data->Path() + QStringLiteral("state/hearthstead/hearthstead.log")));
+    QVERIFY2(log.contains(QStringLiteral("The data file could not be opened: ")) &&
+                 log.contains(QStringLiteral("not a database")),
+             qPrintable(log));
     // Nothing was written: not the data file, not the settings.
     QCOMPARE(ReadAll(m_data->DatabasePath()), random);
     QVERIFY(QDir(m_data->RegistryPath()).isEmpty());
@@ -245,6 +252,10 @@ void TestStartup::greetingOncePerVersionAndTheRememberedHome()
     QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
     QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
     QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+    // The device link is up for the run, with no device there, and released at exit.
+    QVERIFY(IsDeviceLinkUp());
+    app.ExitInstance();
+    QVERIFY(!IsDeviceLinkUp());
 }
 
 void TestStartup::windowPlacementRestoredOrCentred()

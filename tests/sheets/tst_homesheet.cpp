@@ -75,6 +75,7 @@ private slots:
     void pageSetsAndCancelStoresNothing();
     void okStoresEveryPage();
     void descriptionAndValueKeepThePage();
+    void failedSaveKeepsTheSheetAndWhatWasTyped();
     void loansListedLargestFirstWithTheEquityTotal();
     void loansAddedEditedAndRemovedAtOnce();
     void editOfAVanishedLoanStillRunsTheSheet();
@@ -210,6 +211,39 @@ void TestHomeSheet::descriptionAndValueKeepThePage()
     QCOMPARE(home.GetCurrentValue(), 199999.0f);
 }
 
+// The store refuses the row (as a locked or read-only file would): the sheet stays open with the
+// typed text, and OK stores it once the store takes it again.
+void TestHomeSheet::failedSaveKeepsTheSheetAndWhatWasTyped()
+{
+    QVERIFY(AppDatabase()->Execute(QStringLiteral(
+        "CREATE TRIGGER Refuse BEFORE INSERT ON Homes BEGIN SELECT RAISE(ABORT, 'refused'); END;")));
+    const long nextId = StoredNextId(QStringLiteral("Homes"));
+    CHome home;
+    QVERIFY(RunSheet(home, false, [this, nextId](QDialog& dialog) {
+        Child<QLineEdit>(dialog, "homeDescription")->setText(QStringLiteral("Mill House"));
+        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(2);
+        Child<QPlainTextEdit>(dialog, "notesEdit")->setPlainText(QStringLiteral("Typed once"));
+        m_prompt->ExpectMessage(IDOK)
+            .Text(QStringLiteral("The home could not be saved."))
+            .Caption(kCaption)
+            .Icon(MessageIcon::Exclamation)
+            .Owner(&dialog);
+        m_prompt->PressOk(dialog);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Child<QLineEdit>(dialog, "homeDescription")->text(), QStringLiteral("Mill House"));
+        QCOMPARE(Child<QPlainTextEdit>(dialog, "notesEdit")->toPlainText(), QStringLiteral("Typed once"));
+        QCOMPARE(StoredNextId(QStringLiteral("Homes")), nextId);
+
+        QVERIFY(AppDatabase()->Execute(QStringLiteral("DROP TRIGGER Refuse;")));
+        m_prompt->PressOk(dialog);
+    }));
+    CHome stored;
+    stored.SetId(home.GetId());
+    QVERIFY(stored.Load());
+    QCOMPARE(stored.GetDescription(), QStringLiteral("Mill House"));
+    QCOMPARE(stored.GetNotes(), QStringLiteral("Typed once"));
+}
+
 void TestHomeSheet::loansListedLargestFirstWithTheEquityTotal()
 {
     const long otherId = StoredHome(QStringLiteral("Flat"));
@@ -294,10 +328,13 @@ void TestHomeSheet::editOfAVanishedLoanStillRunsTheSheet()
         auto* list = Child<CAutoListCtrl>(dialog, "loanList");
         list->SetCurSel(1);
         QVERIFY(AppDatabase()->Execute(QStringLiteral("DELETE FROM Loans WHERE Description='Car loan';")));
-        // Nothing loaded, the sheet shows a new loan's fields; its Save finds no row to write.
+        // Nothing loaded, the sheet shows a new loan's fields; its Save finds no row to write, and
+        // the sheet stays open after the message until it is cancelled.
         ExpectLoanSheet([this](QDialog& loanSheet) {
             QCOMPARE(Child<QLineEdit>(loanSheet, "loanDescription")->text(), QStringLiteral("New Loan"));
             m_prompt->PressOk(loanSheet);
+            QVERIFY(loanSheet.isVisible());
+            m_prompt->PressCancel(loanSheet);
         });
         m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("The loan could not be saved.")).Caption(kCaption);
         m_prompt->PressButton(dialog, QStringLiteral("&Edit"));

@@ -197,9 +197,11 @@ QString CScriptedPrompt::ChooseFile(const FileRequest& request)
     return step->path;
 }
 
-bool CScriptedPrompt::ShellOpen(const QString& path)
+bool CScriptedPrompt::ShellOpen(const QString& path, const QStringList& arguments)
 {
-    Show(Kind::ShellOpen).path = path;
+    Record& record = Show(Kind::ShellOpen);
+    record.path = path;
+    record.arguments = arguments;
     const QString what = QStringLiteral("shell open of %1").arg(path);
     const std::optional<Step> step = Take(Kind::ShellOpen, what);
     if (step) {

@@ -81,6 +81,7 @@ public:
         MessageRequest message; // Message
         FileRequest file;       // File
         QString path;           // ShellOpen: the path opened
+        QStringList arguments;  // ShellOpen: the program's arguments
     };
 
     CScriptedPrompt();
@@ -124,7 +125,7 @@ public:
 
     int Message(const MessageRequest& request) override;
     QString ChooseFile(const FileRequest& request) override;
-    bool ShellOpen(const QString& path) override;
+    bool ShellOpen(const QString& path, const QStringList& arguments) override;
     int RunModal(QDialog& dialog) override;
 
 private:

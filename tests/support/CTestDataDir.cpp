@@ -16,6 +16,7 @@ CTestDataDir::CTestDataDir()
     }
     SetVariable("HEARTHSTEAD_APPDIR", Path());
     SetVariable("HEARTHSTEAD_REGISTRY_DIR", RegistryPath());
+    SetVariable("XDG_STATE_HOME", Path() + QStringLiteral("state"));
     ReloadHives();
     QFile copy(DatabasePath());
     m_valid = QFile::copy(pristine, DatabasePath()) &&

@@ -10,7 +10,8 @@
 
 // A temporary folder that stands in for the program's directory while it lives: it holds a fresh
 // copy of the delivered HOMEDATA.DAT (from HEARTHSTEAD_PRISTINE_DB), HEARTHSTEAD_APPDIR names it
-// and HEARTHSTEAD_REGISTRY_DIR its sub-folder "registry", whose hives are loaded afresh. Database()
+// HEARTHSTEAD_REGISTRY_DIR its sub-folder "registry" and XDG_STATE_HOME its sub-folder "state" (so
+// the error log is written there), whose hives are loaded afresh. Database()
 // opens a session on the copy and installs it as the application's one. All is put back on destruction.
 //
 //     CTestDataDir dir;

@@ -18,15 +18,16 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-const QList<int> kHomeCommands = {ID_VIEW_TODAY,   ID_VIEW_INVENTORY,  ID_VIEW_LOCATIONS,
-                                  ID_LOAN_MANAGER, ID_RECOMMEND_MOVIE, ID_NEW_ASSET,
-                                  ID_NEW_LOCATION, ID_NEW_VIDEO,       ID_EXPORT};
+const QList<int> kHomeCommands = {ID_VIEW_TODAY,      ID_VIEW_INVENTORY,  ID_VIEW_LOCATIONS, ID_LOAN_MANAGER,
+                                  ID_RECOMMEND_MOVIE, ID_NEW_ASSET,       ID_NEW_LOCATION,   ID_NEW_VIDEO,
+                                  ID_EXPORT,          ID_INVENTORY_REPORT};
 const QList<int> kAlwaysCommands = {ID_VIEW_TASKS, ID_SELECT_HOME, ID_NEW_TASKS, ID_NEW_HOME, ID_SYNC,
                                     ID_NEW,        ID_BACKUP,      ID_APP_ABOUT, ID_APP_EXIT};
 
@@ -45,6 +46,8 @@ class TestMainFrame final : public CSessionTest
 
 private slots:
     void commandsFollowTheCurrentHome();
+    void titleShowsTheDescriptionExactly_data();
+    void titleShowsTheDescriptionExactly();
     void newButtonDependsOnTheView();
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
@@ -115,6 +118,23 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QVERIFY(!m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
 }
 
+void TestMainFrame::titleShowsTheDescriptionExactly_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::newRow("marker") << QStringLiteral("Flat [*] & Co.");
+    QTest::newRow("doubled marker") << QStringLiteral("[*][*]");
+    QTest::newRow("two markers") << QStringLiteral("a [*] b [*]");
+}
+
+// The title the window system is given, not only the one the widget keeps.
+void TestMainFrame::titleShowsTheDescriptionExactly()
+{
+    QFETCH(QString, description);
+    m_frame->SelectHome(StoredHome(description));
+    QVERIFY(m_frame->windowHandle());
+    QCOMPARE(m_frame->windowHandle()->title(), description + QStringLiteral(" - Hearthstead"));
+}
+
 void TestMainFrame::newButtonDependsOnTheView()
 {
     // On the homes view, New makes a home: here the sheet is cancelled and nothing changes.
@@ -134,8 +154,10 @@ void TestMainFrame::newButtonDependsOnTheView()
     QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
 
     // On Home Today, New is about tasks, never a home or asset sheet.
+    m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); })
+        .DialogClass(QStringLiteral("CDlgGeneralTasks"));
     m_frame->OnCommand(ID_NEW);
-    QCOMPARE(m_prompt->Shown().size(), 2);
+    QCOMPARE(m_prompt->Shown().size(), 3);
 }
 
 void TestMainFrame::loanManagerOpensTheProfileOnLoans()

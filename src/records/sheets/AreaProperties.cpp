@@ -21,12 +21,9 @@ bool EditProperties(CArea& area, QWidget* parent)
     sheet.AddPage(&details);
     sheet.AddPage(&colors);
     sheet.AddPage(&notes);
+    SaveOnOk(sheet, edited, QCoreApplication::translate("AreaProperties", "The location could not be saved."),
+             [&] { edited.SetNotes(notes.GetNotes()); });
     if (sheet.DoModal() != QDialog::Accepted) {
-        return false;
-    }
-    edited.SetNotes(notes.GetNotes());
-    if (!SaveRecord(edited, parent,
-                    QCoreApplication::translate("AreaProperties", "The location could not be saved."))) {
         return false;
     }
     area = edited;

@@ -39,15 +39,14 @@ bool EditProperties(CAsset& asset, QWidget* parent, const CategoryChooser& choos
         sheet.AddPage(&picture);
     }
     sheet.AddPage(&notes);
+    SaveOnOk(sheet, edited, QCoreApplication::translate("AssetProperties", "The asset could not be saved."),
+             [&] {
+                 if (!edited.IsVideoTitle()) {
+                     edited.SetPicture(picture.GetPath());
+                 }
+                 edited.SetNotes(notes.GetNotes());
+             });
     if (sheet.DoModal() != QDialog::Accepted) {
-        return false;
-    }
-    if (!edited.IsVideoTitle()) {
-        edited.SetPicture(picture.GetPath());
-    }
-    edited.SetNotes(notes.GetNotes());
-    if (!SaveRecord(edited, parent,
-                    QCoreApplication::translate("AssetProperties", "The asset could not be saved."))) {
         return false;
     }
     asset = edited;

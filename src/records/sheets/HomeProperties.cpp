@@ -34,13 +34,12 @@ bool EditProperties(CHome& home, QWidget* parent, bool startOnLoans)
     }
     sheet.AddPage(&picture);
     sheet.AddPage(&notes);
+    SaveOnOk(sheet, edited, QCoreApplication::translate("HomeProperties", "The home could not be saved."),
+             [&] {
+                 edited.SetPicture(picture.GetPath());
+                 edited.SetNotes(notes.GetNotes());
+             });
     if (sheet.DoModal() != QDialog::Accepted) {
-        return false;
-    }
-    edited.SetPicture(picture.GetPath());
-    edited.SetNotes(notes.GetNotes());
-    if (!SaveRecord(edited, parent,
-                    QCoreApplication::translate("HomeProperties", "The home could not be saved."))) {
         return false;
     }
     home = edited;

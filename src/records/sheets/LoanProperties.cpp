@@ -21,12 +21,9 @@ bool EditProperties(CLoan& loan, QWidget* parent)
     sheet.AddPage(&details);
     sheet.AddPage(&lender);
     sheet.AddPage(&notes);
+    SaveOnOk(sheet, edited, QCoreApplication::translate("LoanProperties", "The loan could not be saved."),
+             [&] { edited.SetNotes(notes.GetNotes()); });
     if (sheet.DoModal() != QDialog::Accepted) {
-        return false;
-    }
-    edited.SetNotes(notes.GetNotes());
-    if (!SaveRecord(edited, parent,
-                    QCoreApplication::translate("LoanProperties", "The loan could not be saved."))) {
         return false;
     }
     loan = edited;

@@ -1,0 +1,201 @@
+// The bridge to the handheld on real files: the tables copied both ways, a device database missing a
+// table leaving the desktop as it was, handheld paths kept inside the device, and the lock that
+// keeps the handheld's database to one user.
+
+#include "bridge/DeviceSetup.h"
+#include "bridge/TableCopy.h"
+#include "platform/CDeviceFile.h"
+#include "platform/DeviceLink.h"
+
+#include <QtTest>
+
+#include <sqlite3.h>
+
+namespace {
+
+// The first column of the first row, as text; "" when the statement fails.
+QString Query(const QString& path, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    QString value;
+    if (sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return value;
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QStringList kTables = ParseTableList(DeviceSetup::kTableList);
+
+} // namespace
+
+class TestBridge final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void tableListParses();
+    void desktopTablesMakeANewDatabase();
+    void deviceRowsReplaceDesktopRows();
+    void missingDeviceTableChangesNothing();
+    void devicePathsStayInside_data();
+    void devicePathsStayInside();
+    void heldDatabaseDoesNotOpen();
+    void toolExitCodes_data();
+    void toolExitCodes();
+
+private:
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QString m_desktop;
+    QTemporaryDir m_dir;
+};
+
+void TestBridge::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_desktop = Path(QStringLiteral("HOMEDATA.DAT"));
+    QFile::remove(m_desktop);
+    QVERIFY(QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), m_desktop));
+    QFile(m_desktop).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestBridge::tableListParses()
+{
+    QCOMPARE(kTables, QStringList({"Areas", "Assets", "Categories", "Homes", "Loans", "TableIds", "Tasks"}));
+}
+
+void TestBridge::desktopTablesMakeANewDatabase()
+{
+    const QString device = Path(QStringLiteral("device.cdb"));
+    QVERIFY(QFile(device).open(QIODevice::WriteOnly)); // an old file there is replaced
+    QString error;
+    QVERIFY2(CopyTablesToNewDatabase(m_desktop, kTables, device, true, &error), qPrintable(error));
+    for (const QString& table : kTables) {
+        const QString count = QStringLiteral("SELECT COUNT(*) FROM ") + table;
+        QCOMPARE(Query(device, count), Query(m_desktop, count));
+    }
+    QVERIFY(!CopyTablesToNewDatabase(m_desktop, kTables, device, false, &error));
+}
+
+void TestBridge::deviceRowsReplaceDesktopRows()
+{
+    const QString device = Path(QStringLiteral("device.cdb"));
+    QVERIFY(CopyTablesToNewDatabase(m_desktop, kTables, device, true));
+    QVERIFY(
+        Query(device, "INSERT INTO Homes (HomeId, Description) VALUES (7, 'Beach House') RETURNING HomeId") ==
+        "7");
+    QString error;
+    QVERIFY2(ReplaceTableRows(m_desktop, kTables, device, &error), qPrintable(error));
+    QCOMPARE(Query(m_desktop, "SELECT Description FROM Homes WHERE HomeId = 7"), QString("Beach House"));
+}
+
+void TestBridge::missingDeviceTableChangesNothing()
+{
+    const QString device = Path(QStringLiteral("device.cdb"));
+    QVERIFY(CopyTablesToNewDatabase(m_desktop, kTables.mid(0, 6), device, true)); // no Tasks
+    QVERIFY(Query(device, "DELETE FROM Categories RETURNING 1") == "1");
+    const QByteArray before = Bytes(m_desktop);
+    QString error;
+    QVERIFY(!ReplaceTableRows(m_desktop, kTables, device, &error));
+    QVERIFY2(error.contains("Tasks"), qPrintable(error));
+    QCOMPARE(Bytes(m_desktop), before);
+}
+
+void TestBridge::devicePathsStayInside_data()
+{
+    QTest::addColumn<QString>("devicePath");
+    QTest::addColumn<QString>("mapped"); // "" refused
+    QTest::newRow("parts match without case") << "\\my documents\\HEARTHSTEAD\\homedata.cdb"
+                                              << "My Documents/Hearthstead/HOMEDATA.CDB";
+    QTest::newRow("new file") << "\\My Documents\\New.cdb"
+                              << "My Documents/New.cdb";
+    QTest::newRow("up and out") << "\\My Documents\\..\\..\\secret"
+                                << "";
+    QTest::newRow("a Linux path") << "/etc/passwd"
+                                  << "";
+    QTest::newRow("a link out") << "\\out\\passwd"
+                                << "";
+    QTest::newRow("empty") << "\\\\"
+                           << "";
+}
+
+void TestBridge::devicePathsStayInside()
+{
+    QFETCH(QString, devicePath);
+    QFETCH(QString, mapped);
+    const QString folder = Path(QStringLiteral("card"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(DeviceSetup::MakeDevice(folder, "1.3", DeviceSetup::kDefaultDbPath, nullptr));
+    QFile::link(QStringLiteral("/etc"), folder + QStringLiteral("/out"));
+    QString local;
+    QCOMPARE(MapDevicePath(folder, devicePath, local), !mapped.isEmpty());
+    if (!mapped.isEmpty()) {
+        QCOMPARE(local, QFileInfo(folder).canonicalFilePath() + '/' + mapped);
+    }
+}
+
+void TestBridge::heldDatabaseDoesNotOpen()
+{
+    const QString folder = Path(QStringLiteral("held"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(DeviceSetup::MakeDevice(folder, "1.3", DeviceSetup::kDefaultDbPath, nullptr));
+    QString database;
+    QVERIFY(DeviceSetup::DeviceDatabase(folder, database));
+    CDeviceFile handheld;
+    QVERIFY(handheld.OpenLocal(database));
+    CDeviceFile desktop;
+    QVERIFY(!desktop.OpenLocal(database));
+    handheld.Close();
+    QVERIFY(desktop.OpenLocal(database));
+}
+
+void TestBridge::toolExitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FOLDER stands for a fresh folder
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // a part of what it prints
+    QTest::newRow("init") << QStringList{"init", "FOLDER", "--version", "1.2"} << 0 << "";
+    QTest::newRow("no command") << QStringList{"FOLDER"} << 2 << "usage:";
+    QTest::newRow("unknown option") << QStringList{"init", "FOLDER", "--colour", "red"} << 2 << "usage:";
+    QTest::newRow("option without value") << QStringList{"init", "FOLDER", "--version"} << 2 << "usage:";
+    QTest::newRow("no such folder") << QStringList{"init", "FOLDER/missing"} << 1 << "There is no folder";
+    QTest::newRow("path out") << QStringList{"init", "FOLDER", "--db-path", "\\..\\x"} << 1
+                              << "leaves the device";
+    QTest::newRow("show a plain folder") << QStringList{"show", "FOLDER"} << 1 << "is not a device";
+    QTest::newRow("hold a plain folder") << QStringList{"hold", "FOLDER"} << 1 << "has no device database";
+}
+
+void TestBridge::toolExitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const QString folder = Path(QTest::currentDataTag());
+    QVERIFY(QDir().mkpath(folder));
+    arguments.replaceInStrings("FOLDER", folder);
+    QProcess tool;
+    tool.start(qEnvironmentVariable("HEARTHSTEAD_BIN_DIR") + "/hearthstead-device", arguments);
+    QVERIFY(tool.waitForFinished(10000));
+    QCOMPARE(tool.exitCode(), exitCode);
+    QVERIFY(QString::fromLocal8Bit(tool.readAllStandardError()).contains(output));
+    if (exitCode == 0) {
+        QString description;
+        QVERIFY(DeviceSetup::DescribeDevice(folder, description, nullptr));
+        QVERIFY2(description.contains("CurrentVersion: 1.2\nDBPath: \\My Documents"),
+                 qPrintable(description));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestBridge)
+#include "tst_bridge.moc"

@@ -1,0 +1,300 @@
+// "Sync. with Device" from the real window, on device folders made by the device tool and the real
+// bridge of the build: every refusal with its message, Retry and Cancel, the direction dialog, and
+// both directions end to end. After every test the filter library must be unloaded.
+
+#include "CTestSession.h"
+#include "app/CMainFrame.h"
+#include "bridge/DeviceSetup.h"
+#include "data/AppPaths.h"
+#include "exchange/CFilterLibrary.h"
+#include "exchange/CSafetyCopy.h"
+#include "exchange/CSyncDirectionDlg.h"
+#include "platform/CDeviceFile.h"
+#include "platform/CRegistryHive.h"
+#include "platform/DeviceLink.h"
+#include "platform/RegistryHives.h"
+#include "platform/RegistryRoot.h"
+#include "platform/Settings.h"
+#include "res/AppInfo.h"
+#include "res/StringIds.h"
+
+#include <QRadioButton>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace {
+
+bool LibraryMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(CFilterLibrary::FileName().toLatin1());
+}
+
+QString BridgeFolder()
+{
+    return QDir(qEnvironmentVariable("HEARTHSTEAD_BIN_DIR") + QStringLiteral("/../lib/hearthstead/bridge"))
+        .canonicalPath();
+}
+
+bool Exec(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
+                      sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return done;
+}
+
+QString HomeNames(const QString& path)
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    QStringList names;
+    if (sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "SELECT Description FROM Homes ORDER BY HomeId", -1, &statement, nullptr) ==
+            SQLITE_OK) {
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            names += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return names.join(',');
+}
+
+} // namespace
+
+class TestSync final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void noManagerStops_data();
+    void noManagerStops();
+    void deviceRefused_data();
+    void deviceRefused();
+    void retryStartsAgainWithoutTheGreeting();
+    void cancelledDirectionChangesNothing();
+    void desktopReplacesDevice();
+    void deviceReplacesDesktop();
+
+private:
+    void RegisterBridge(const QString& folder);
+    CScriptedPrompt::Step& Expect(int answer, MessageIcon icon, int textId)
+    {
+        return m_prompt->ExpectMessage(answer).Icon(icon).TextId(textId).Caption(AppName()).Owner(
+            m_frame.get());
+    }
+    // The direction dialog, answered with that direction (0: Cancel) once its advice was given.
+    void ExpectDirection(int direction);
+    QString DeviceDatabase() const
+    {
+        QString path;
+        DeviceSetup::DeviceDatabase(m_device, path);
+        return path;
+    }
+
+    std::unique_ptr<CTestSession> m_session;
+    CScriptedPrompt* m_prompt = nullptr;
+    std::unique_ptr<CMainFrame> m_frame;
+    QString m_device;
+};
+
+void TestSync::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    m_prompt = &m_session->Prompt();
+    m_device = m_session->Dir().Path() + QStringLiteral("card");
+    QVERIFY(QDir().mkpath(m_device));
+    QVERIFY(DeviceSetup::MakeDevice(m_device, "1.1", DeviceSetup::kDefaultDbPath, nullptr));
+    qputenv("HEARTHSTEAD_DEVICE", QFile::encodeName(m_device));
+    RegisterBridge(BridgeFolder());
+    InitDeviceLink();
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    m_frame->CreateViews();
+    m_frame->FillHomesList(0);
+}
+
+void TestSync::cleanup()
+{
+    m_frame.reset();
+    ReleaseDeviceLink();
+    qunsetenv("HEARTHSTEAD_DEVICE");
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+    QVERIFY(!LibraryMapped());
+}
+
+void TestSync::RegisterBridge(const QString& folder)
+{
+    CRegistryKey machine(RegistryRoot::LocalMachine);
+    QVERIFY(machine.Create(RegistryRoot::LocalMachine, CFilterLibrary::KeyPath()));
+    QVERIFY(machine.SetString(QString(), folder + QStringLiteral("/CEAppMgr.exe")));
+}
+
+void TestSync::ExpectDirection(int direction)
+{
+    m_prompt
+        ->ExpectModalOf<CSyncDirectionDlg>([this, direction](CSyncDirectionDlg& dialog) {
+            if (!dialog.findChild<QRadioButton*>("option1025")->isChecked()) {
+                m_prompt->AddProblem("the desktop's option is not chosen at first");
+            }
+            // The advice comes after the first paint.
+            QTRY_VERIFY(m_prompt->MessageTexts().contains(LoadResString(IDS_SYNC_FIRST_TIME)));
+            if (direction == 0) {
+                m_prompt->PressCancel(dialog);
+                return;
+            }
+            dialog.findChild<QRadioButton*>(QStringLiteral("option%1").arg(1024 + direction))->click();
+            m_prompt->PressButton(dialog, "Sync");
+        })
+        .Owner(m_frame.get());
+    Expect(IDOK, MessageIcon::Information, IDS_SYNC_FIRST_TIME);
+}
+
+void TestSync::noManagerStops_data()
+{
+    QTest::addColumn<QString>("bridge"); // "" no key
+    QTest::newRow("no key") << "";
+    QTest::newRow("no library in the folder") << "/nowhere";
+    QTest::newRow("a library without both entry points") << HS_NOFILTER_DIR;
+}
+
+void TestSync::noManagerStops()
+{
+    QFETCH(QString, bridge);
+    if (bridge.isEmpty()) {
+        QVERIFY(QFile::remove(RegistryHivePath(RegistryRoot::LocalMachine)));
+        ReloadHives();
+    } else {
+        RegisterBridge(bridge);
+    }
+    Expect(IDOK, MessageIcon::Information, IDS_SYNC_INTRO);
+    Expect(IDOK, MessageIcon::Exclamation, IDS_SYNC_MANAGER_MISSING);
+    m_frame->OnCommand(ID_SYNC);
+    quint32 greeted = 0;
+    QVERIFY(Settings::SyncGreeting.Read(m_session->Settings(), greeted) && greeted == 1);
+}
+
+void TestSync::deviceRefused_data()
+{
+    QTest::addColumn<QString>("version"); // "" not written
+    QTest::addColumn<QString>("dbPath");  // "" not written
+    QTest::addColumn<int>("change");      // 1 no device, 2 no key, 3 database held
+    QTest::addColumn<int>("textId");
+    const QString db = DeviceSetup::kDefaultDbPath;
+    const int connect = IDS_SYNC_CONNECT_FAILED;
+    QTest::newRow("no device") << "1.3" << db << 1 << connect;
+    QTest::newRow("no key") << "1.3" << db << 2 << connect;
+    QTest::newRow("no version") << "" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
+    QTest::newRow("version 1.0") << "1.0" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
+    QTest::newRow("no database path") << "1.3"
+                                      << "" << 0 << connect;
+    QTest::newRow("a path out of the device") << "1.3"
+                                              << "\\..\\HOMEDATA.DAT" << 0 << connect;
+    QTest::newRow("no database file") << "1.3"
+                                      << "\\Missing.cdb" << 0 << connect;
+    QTest::newRow("database held") << "1.3" << db << 3 << connect;
+}
+
+void TestSync::deviceRefused()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, dbPath);
+    QFETCH(int, change);
+    QFETCH(int, textId);
+    QVERIFY(QFile::remove(DeviceHivePath(m_device)));
+    // Other paths than the usual one go into the registry as they are, with no database made there.
+    const bool usual = dbPath == DeviceSetup::kDefaultDbPath;
+    if (change != 2) {
+        QVERIFY(DeviceSetup::MakeDevice(m_device, version, usual ? dbPath : "", nullptr));
+    }
+    if (!usual && !dbPath.isEmpty()) {
+        CRegistryHive hive(RegistryRoot::CurrentUser, DeviceHivePath(m_device));
+        QVERIFY(hive.Load() &&
+                hive.SetValue(DeviceSetup::kKeyPath, "DBPath", RegistryValue::FromString(dbPath)) &&
+                hive.Save());
+    }
+    if (change == 1) {
+        qputenv("HEARTHSTEAD_DEVICE", QFile::encodeName(m_session->Dir().Path()));
+    }
+    CDeviceFile handheld;
+    if (change == 3) {
+        QVERIFY(handheld.OpenLocal(DeviceDatabase()));
+    }
+    Settings::SyncGreeting.Set(m_session->Settings(), 1);
+    Expect(IDCANCEL, MessageIcon::Exclamation, textId).Buttons(MessageButtons::RetryCancel);
+    m_frame->OnCommand(ID_SYNC);
+}
+
+void TestSync::retryStartsAgainWithoutTheGreeting()
+{
+    CDeviceFile handheld;
+    QVERIFY(handheld.OpenLocal(DeviceDatabase()));
+    Expect(IDOK, MessageIcon::Information, IDS_SYNC_INTRO);
+    Expect(IDRETRY, MessageIcon::Exclamation, IDS_SYNC_CONNECT_FAILED);
+    Expect(IDCANCEL, MessageIcon::Exclamation, IDS_SYNC_CONNECT_FAILED);
+    m_frame->OnCommand(ID_SYNC);
+}
+
+void TestSync::cancelledDirectionChangesNothing()
+{
+    Settings::SyncGreeting.Set(m_session->Settings(), 1);
+    const QString desktopHomes = HomeNames(m_session->Dir().DatabasePath());
+    ExpectDirection(0);
+    m_frame->OnCommand(ID_SYNC);
+    quint32 advised = 0;
+    QVERIFY(Settings::IsFirstSync.Read(m_session->Settings(), advised) && advised == 1);
+    QCOMPARE(HomeNames(m_session->Dir().DatabasePath()), desktopHomes);
+    QCOMPARE(HomeNames(DeviceDatabase()), QString());
+}
+
+void TestSync::desktopReplacesDevice()
+{
+    Settings::SyncGreeting.Set(m_session->Settings(), 1);
+    CHome home;
+    home.SetDescription("Lakeside Cottage");
+    QVERIFY(home.Save());
+    m_frame->SelectHome(home.GetId());
+    QVERIFY(Exec(DeviceDatabase(), "CREATE TABLE Stale (x);"));
+    ExpectDirection(CSyncDirectionDlg::DesktopToDevice);
+    m_prompt->ExpectShellOpen().Path(BridgeFolder() + "/wcesmgr");
+    Expect(IDOK, MessageIcon::Information, IDS_SYNC_TO_DEVICE_DONE);
+    m_frame->OnCommand(ID_SYNC);
+    QCOMPARE(m_prompt->Shown().at(2).kind, CScriptedPrompt::Kind::ShellOpen);
+    QCOMPARE(m_prompt->Shown().at(2).arguments, QStringList("/quit"));
+    QCOMPARE(HomeNames(DeviceDatabase()), QString("Lakeside Cottage"));
+    QVERIFY(!Exec(DeviceDatabase(), "SELECT * FROM Stale;")); // deleted and written anew
+    QCOMPARE(m_frame->GetCurrentHomeId(), home.GetId());
+}
+
+void TestSync::deviceReplacesDesktop()
+{
+    Settings::SyncGreeting.Set(m_session->Settings(), 1);
+    CHome home;
+    home.SetDescription("Lakeside Cottage");
+    QVERIFY(home.Save());
+    m_frame->SelectHome(home.GetId());
+    QVERIFY(Exec(DeviceDatabase(), "INSERT INTO Homes (HomeId, Description) VALUES (4, 'Beach House');"));
+    ExpectDirection(CSyncDirectionDlg::DeviceToDesktop);
+    m_prompt->ExpectShellOpen();
+    Expect(IDOK, MessageIcon::Information, IDS_SYNC_FROM_DEVICE_DONE);
+    m_frame->OnCommand(ID_SYNC);
+    QCOMPARE(HomeNames(m_session->Dir().DatabasePath()), QString("Beach House"));
+    QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
+    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+    const QStringList copies = CSafetyCopy(m_session->Dir().DatabasePath(), "sync").Existing();
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(HomeNames(copies.first()), QString("Lakeside Cottage"));
+}
+
+QTEST_MAIN(TestSync)
+#include "tst_sync.moc"

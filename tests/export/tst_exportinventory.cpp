@@ -1,0 +1,207 @@
+// The inventory export through its dialog and the prompt seam: the file's bytes for a home holding
+// every kind of row and for an empty one, the category choices, a file that cannot be made, the
+// open-now answers.
+
+#include "CTestSession.h"
+#include "controls/CAutoListCtrl.h"
+#include "records/CArea.h"
+#include "records/CAsset.h"
+#include "records/CHome.h"
+#include "views/CDlgExportInventory.h"
+
+#include <QtTest>
+
+namespace {
+
+const QByteArray kHeader = "\"Category\",\"Asset\",\"Current Value\",\"Purchase Price\",\"Purchase Date\","
+                           "\"Make/Model\",\"Dealer/Store\",\"Location\",\"Replacement Value\","
+                           "\"Warranty Expires\",\"Serial #\",\"Phone #\"\r\n";
+const QByteArray kTitle = "\"Home Inventory Report for Maple House\"\r\n\r\n" + kHeader;
+
+QByteArray Closing()
+{
+    return "\r\n\"Created by Hearthstead on " +
+           QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toUtf8() + '"';
+}
+
+// A kitchen, a general asset and a video in it, one without category or location, one of a deleted
+// category; another home's asset stays out.
+void FillHome(long homeId)
+{
+    CArea kitchen;
+    kitchen.SetHomeId(homeId);
+    kitchen.SetDescription("Kitchen");
+    QVERIFY(kitchen.Save());
+    const struct
+    {
+        const char* name;
+        long category;
+        long area;
+        int warrantyYear;
+    } rows[] = {{"Fridge", 1, kitchen.GetId(), 1999},
+                {"Casablanca", CAsset::kVideoCategory, kitchen.GetId(), 1942},
+                {"Lamp \"Tiffany\"", 0, 0, 2000},
+                {"Zürich clock, 1880", 999, kitchen.GetId(), 2005},
+                {"Toaster", 1, 0, 2000},
+                {"Elsewhere", 1, 0, 2000}};
+    for (const auto& row : rows) {
+        CAsset asset;
+        asset.SetHomeId(QByteArray(row.name) == "Elsewhere" ? homeId + 1 : homeId);
+        asset.SetDescription(QString::fromUtf8(row.name));
+        asset.SetCategoryId(row.category);
+        asset.SetAreaId(row.area);
+        asset.SetPurchaseDate(DateTimeValue::FromDate(QDate(2001, 3, 4)));
+        asset.SetPurchasePrice(1234.5f);
+        asset.SetCurrentValue(800.0f);
+        asset.SetReplacementValue(1500.25f);
+        asset.SetMakeModel(row.category == CAsset::kVideoCategory ? "Classic" : "Frost 9");
+        asset.SetVendor("Cold & Co");
+        asset.SetPhone1("555-0100");
+        asset.SetSerialNumber("SN1");
+        asset.SetWarrantyExpiration(DateTimeValue::FromDate(QDate(row.warrantyYear, 12, 31)));
+        QVERIFY(asset.Save());
+    }
+}
+
+} // namespace
+
+class TestExportInventory final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void fileBytes_data();
+    void fileBytes();
+    void categoryChoices_data();
+    void categoryChoices();
+    void fileThatCannotBeMadeKeepsTheDialog();
+    void cleanupTestCase() { m_session.reset(); }
+
+private:
+    // Exports into the file through the dialog, answering the open-now question (Yes opens it).
+    QByteArray Export(CDlgExportInventory& dialog, int openAnswer = IDNO);
+
+    std::unique_ptr<CTestSession> m_session;
+    long m_homeId = -1;
+};
+
+void TestExportInventory::init()
+{
+    m_session.reset();
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    CHome home;
+    home.SetDescription("Maple House");
+    QVERIFY(home.Save());
+    m_homeId = home.GetId();
+}
+
+QByteArray TestExportInventory::Export(CDlgExportInventory& dialog, int openAnswer)
+{
+    const QString path = m_session->Dir().Path() + "inventory.csv";
+    CScriptedPrompt& prompt = m_session->Prompt();
+    prompt.ExpectFile(path)
+        .Save(true)
+        .DefaultName("Maple House Inventory")
+        .DefaultExtension("csv")
+        .Filter("CSV Files (*.csv)|*.csv|")
+        .PromptOverwrite(true);
+    prompt.ExpectMessage(openAnswer)
+        .Text('"' + path + "\" has been created.\n\nWould you like to open it now?")
+        .Icon(MessageIcon::Question)
+        .Buttons(MessageButtons::YesNo);
+    if (openAnswer == IDYES) {
+        prompt.ExpectShellOpen().Path(path);
+    }
+    dialog.OnExport();
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
+    const QString problems = m_session->Finish();
+    return dialog.result() == QDialog::Accepted && problems.isEmpty() ? bytes : problems.toUtf8();
+}
+
+void TestExportInventory::fileBytes_data()
+{
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<QByteArray>("lines");
+    QTest::newRow("empty home") << false << QByteArray();
+    // Missing categories first, fields as stored, no warranty for year 2000, a video's own fields empty.
+    QTest::newRow("every kind of row")
+        << true
+        << QByteArray(
+               "\"\",\"Lamp \"Tiffany\"\",\"$800.00\",\"$1,234.50\",\"3/4/01\",\"Frost 9\",\"Cold & "
+               "Co\",\"\","
+               "\"$1,500.25\",\"\",\"SN1\",\"555-0100\"\r\n"
+               "\"\",\"Z\xC3\xBCrich clock, 1880\",\"$800.00\",\"$1,234.50\",\"3/4/01\",\"Frost 9\",\"Cold & "
+               "Co\","
+               "\"Kitchen\",\"$1,500.25\",\"12/31/05\",\"SN1\",\"555-0100\"\r\n"
+               "\"Appliances\",\"Fridge\",\"$800.00\",\"$1,234.50\",\"3/4/01\",\"Frost 9\",\"Cold & Co\","
+               "\"Kitchen\",\"$1,500.25\",\"12/31/99\",\"SN1\",\"555-0100\"\r\n"
+               "\"Appliances\",\"Toaster\",\"$800.00\",\"$1,234.50\",\"3/4/01\",\"Frost 9\",\"Cold & "
+               "Co\",\"\","
+               "\"$1,500.25\",\"\",\"SN1\",\"555-0100\"\r\n"
+               "\"Video Library\",\"Casablanca\",\"$800.00\",\"$1,234.50\",\"3/4/01\",\"Classic\",\"\",\"\","
+               "\"$1,500.25\",\"\",\"\",\"\"\r\n");
+}
+
+void TestExportInventory::fileBytes()
+{
+    QFETCH(bool, filled);
+    QFETCH(QByteArray, lines);
+    if (filled) {
+        FillHome(m_homeId);
+    }
+    CDlgExportInventory dialog(m_homeId, "Maple House");
+    QCOMPARE(Export(dialog), kTitle + lines + Closing());
+}
+
+void TestExportInventory::categoryChoices_data()
+{
+    QTest::addColumn<bool>("selectNone");
+    QTest::addColumn<QString>("toggled");
+    QTest::addColumn<int>("assetLines");
+    QTest::newRow("all at start") << false << QString() << 5;
+    QTest::newRow("none keeps the uncategorised") << true << QString() << 2;
+    QTest::newRow("one category") << true << "Video Library" << 3;
+    QTest::newRow("all but one") << false << "Appliances" << 3;
+}
+
+void TestExportInventory::categoryChoices()
+{
+    QFETCH(bool, selectNone);
+    QFETCH(QString, toggled);
+    QFETCH(int, assetLines);
+    FillHome(m_homeId);
+    CDlgExportInventory dialog(m_homeId, "Maple House");
+    CAutoListCtrl& list = *dialog.GetList();
+    QCOMPARE(list.GetItemCount(), 20);
+    if (selectNone) {
+        dialog.OnSelectNone();
+    }
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        if (list.GetItemText(row, 0) == toggled) {
+            list.SetCheck(row, selectNone);
+        }
+    }
+    QCOMPARE(Export(dialog).count("\r\n"), 3 + assetLines + 1);
+}
+
+void TestExportInventory::fileThatCannotBeMadeKeepsTheDialog()
+{
+    CDlgExportInventory dialog(m_homeId, "Maple House");
+    m_session->Prompt().ExpectFile(m_session->Dir().Path() + "no such folder/x.csv");
+    m_session->Prompt()
+        .ExpectMessage(IDOK)
+        .Text("I'm afraid there was an error creating that file. Please make sure the file is not in use and "
+              "try again.")
+        .Icon(MessageIcon::Exclamation);
+    m_session->Prompt().ExpectFile(QString()); // a cancelled chooser changes nothing either
+    dialog.OnExport();
+    dialog.OnExport();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(Export(dialog, IDYES), kTitle + Closing());
+}
+
+QTEST_MAIN(TestExportInventory)
+#include "tst_exportinventory.moc"

@@ -1,0 +1,138 @@
+// The dialogs of the tasks: "General Tasks" (picking by check box, the kind remembered)
+// and "Shopping List Item" (numbers refused, the stores offered, the store chosen from the list).
+
+#include "CTestSession.h"
+#include "RecordTestSupport.h"
+#include "controls/CAutoListCtrl.h"
+#include "platform/Settings.h"
+#include "records/CTask.h"
+#include "records/sheets/CDlgShoppingItem.h"
+#include "records/sheets/TaskProperties.h"
+#include "views/CDlgGeneralTasks.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestTaskDialogs final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void checksPickAndTheKindIsRemembered();
+    void shoppingItemRefusesTextForNumbers();
+    void storesOfferedOnceEachAndChosen();
+
+private:
+    long Add(const QString& name, int type, const QString& store = QString());
+    static int CheckedStatus(long id)
+    {
+        return int(QueryNumber(QStringLiteral("SELECT Status FROM Tasks WHERE TaskId=%1;").arg(id)));
+    }
+
+    std::unique_ptr<CTestSession> m_session;
+};
+
+void TestTaskDialogs::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+}
+
+void TestTaskDialogs::cleanup()
+{
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+long TestTaskDialogs::Add(const QString& name, int type, const QString& store)
+{
+    CTask task;
+    task.SetType(type);
+    task.SetDescription(name);
+    task.SetStore(store);
+    task.Save();
+    return task.GetId();
+}
+
+void TestTaskDialogs::checksPickAndTheKindIsRemembered()
+{
+    const long fence = Add(QStringLiteral("Paint fence"), 1);
+    const long milk = Add(QStringLiteral("Milk"), CTask::kShoppingType);
+    CDlgGeneralTasks dialog;
+    QVERIFY(!dialog.IsShowingShopping());
+    CAutoListCtrl* list = dialog.GetList();
+    QCOMPARE(list->GetItemCount(), 1);
+    QCOMPARE(list->GetItemText(0, 0), QStringLiteral("Paint fence"));
+    list->model()->setData(list->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    QCOMPARE(CheckedStatus(fence), int(CTask::Active));
+    list->model()->setData(list->model()->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    QCOMPARE(CheckedStatus(fence), int(CTask::NotPicked));
+
+    Child<QRadioButton>(dialog, "shoppingOption")->click();
+    QCOMPARE(list->GetItemText(0, 0), QStringLiteral("Buy Milk"));
+    QCOMPARE(list->GetItemImage(0), 1);
+    list->SetCheck(0, true);
+    QCOMPARE(CheckedStatus(milk), int(CTask::Active));
+    QCOMPARE(Settings::JumpToShoppingTasks.Get(), 1u);
+    CDlgGeneralTasks next;
+    QVERIFY(next.IsShowingShopping());
+    QVERIFY(next.GetList()->GetCheck(0));
+}
+
+void TestTaskDialogs::shoppingItemRefusesTextForNumbers()
+{
+    CScriptedPrompt& prompt = m_session->Prompt();
+    prompt.ExpectModal([&prompt](QDialog& dialog) {
+        Child<QLineEdit>(dialog, "shoppingDescription")->setText(QStringLiteral("Milk"));
+        auto* quantity = Child<QLineEdit>(dialog, "shoppingQuantity");
+        quantity->setText(QStringLiteral("two"));
+        Child<QComboBox>(dialog, "shoppingUnit")->setEditText(QStringLiteral("gal"));
+        Child<QComboBox>(dialog, "shoppingStore")->setEditText(QStringLiteral("Corner Market"));
+        Child<QComboBox>(dialog, "shoppingAisle")->setCurrentIndex(4);
+        Child<QCheckBox>(dialog, "shoppingCoupon")->setChecked(true);
+        prompt.PressOk(dialog);
+        QVERIFY(dialog.isVisible());
+        quantity->setText(QStringLiteral("2"));
+        prompt.PressOk(dialog);
+    });
+    prompt.ExpectMessage(IDOK).Text(QStringLiteral("Please enter a number."));
+    CTask item;
+    item.SetType(CTask::kShoppingType);
+    QVERIFY(EditProperties(item, nullptr, {}));
+    CTask read;
+    read.SetId(item.GetId());
+    QVERIFY(read.Load());
+    QCOMPARE(read.GetDisplayText(), QStringLiteral("Buy 2 gal Milk @ Corner Market (#5)"));
+    QVERIFY(read.UsesCoupon());
+}
+
+void TestTaskDialogs::storesOfferedOnceEachAndChosen()
+{
+    Add(QStringLiteral("Milk"), CTask::kShoppingType, QStringLiteral("corner market"));
+    Add(QStringLiteral("Eggs"), CTask::kShoppingType, QStringLiteral("Corner Market"));
+    Add(QStringLiteral("Nails"), CTask::kShoppingType, QStringLiteral("pharmacy"));
+    Add(QStringLiteral("Fence"), 1, QStringLiteral("Painter Joe"));
+    const QStringList stores = CDlgShoppingItem::KnownStores();
+    QCOMPARE(stores.size(), 5);
+    QCOMPARE(stores.at(0).toLower(), QStringLiteral("corner market"));
+    QCOMPARE(stores.mid(1), (QStringList{"Grocery Store", "Hardware Store", "Pharmacy", "Warehouse Club"}));
+    // "Stores" asks for a store category; its name becomes the store.
+    CTask item;
+    item.SetType(CTask::kShoppingType);
+    CDlgShoppingItem dialog(item,
+                            [](QWidget*, int type, long, const QString&) { return type == 3 ? 28L : 0L; });
+    dialog.OnStores();
+    QCOMPARE(Child<QComboBox>(dialog, "shoppingStore")->currentText(), QStringLiteral("Pharmacy"));
+}
+
+QTEST_MAIN(TestTaskDialogs)
+#include "tst_taskdialogs.moc"

@@ -1,0 +1,186 @@
+// The tasks view: the picked entries per filter (kept for the next run), the click that marks them
+// done or active, the two clears, and the way from Home Today through the frame.
+
+#include "CTestSession.h"
+#include "RecordTestSupport.h"
+#include "app/CMainFrame.h"
+#include "controls/CAutoListCtrl.h"
+#include "controls/CLabel.h"
+#include "records/CHome.h"
+#include "records/CTask.h"
+#include "res/CommandIds.h"
+#include "views/CDlgGeneralTasks.h"
+#include "views/CTasksView.h"
+#include "views/CTodayView.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+class TestTasksView final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void fillFollowsTheFilter_data();
+    void fillFollowsTheFilter();
+    void clickTogglesDoneAndActive();
+    void clears_data();
+    void clears();
+    void todayLeadsToPickingThenToTheView();
+
+private:
+    long Add(const QString& name, int type, int status);
+    QStringList Texts() const;
+
+    std::unique_ptr<CTestSession> m_session;
+    std::unique_ptr<CTasksView> m_view;
+};
+
+void TestTasksView::init()
+{
+    m_session = std::make_unique<CTestSession>();
+    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
+    Add(QStringLiteral("Paint fence"), 1, CTask::Active);
+    Add(QStringLiteral("Milk"), CTask::kShoppingType, CTask::Done);
+    Add(QStringLiteral("bread"), CTask::kShoppingType, CTask::Active);
+    Add(QStringLiteral("Call plumber"), 0, CTask::Done);
+    Add(QStringLiteral("Not picked"), 1, CTask::NotPicked);
+    m_view = std::make_unique<CTasksView>();
+    m_view->resize(400, 300);
+    m_view->show();
+}
+
+void TestTasksView::cleanup()
+{
+    m_view.reset();
+    const QString problems = m_session->Finish();
+    m_session.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+long TestTasksView::Add(const QString& name, int type, int status)
+{
+    CTask task;
+    task.SetType(type);
+    task.SetDescription(name);
+    task.SetStatus(status);
+    task.Save();
+    return task.GetId();
+}
+
+QStringList TestTasksView::Texts() const
+{
+    QStringList texts;
+    CAutoListCtrl* list = m_view->GetList();
+    for (int row = 0; row < list->GetItemCount(); ++row) {
+        texts += list->GetItemText(row, 0) + (list->GetItemData(row) < 0 ? QStringLiteral(" -") : QString());
+    }
+    return texts;
+}
+
+void TestTasksView::fillFollowsTheFilter_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("texts"); // done entries end in " -"
+    QTest::addColumn<int>("active");
+    QTest::newRow("all") << int(ID_TASKS_VIEW_ALL) << "Tasks (All)"
+                         << QStringList{"Buy bread", "Call plumber -", "Buy Milk -", "Paint fence"} << 2;
+    QTest::newRow("general") << int(ID_TASKS_VIEW_GENERAL) << "Tasks (General)"
+                             << QStringList{"Call plumber -", "Paint fence"} << 1;
+    QTest::newRow("shopping") << int(ID_TASKS_VIEW_SHOPPING) << "Tasks (Shopping)"
+                              << QStringList{"Buy bread", "Buy Milk -"} << 1;
+}
+
+void TestTasksView::fillFollowsTheFilter()
+{
+    QFETCH(int, command);
+    QSignalSpy counts(m_view.get(), &CTasksView::activeCountChanged);
+    m_view->OnViewCommand(command);
+    QTEST(m_view->GetTitle(), "title");
+    QTEST(Texts(), "texts");
+    QTEST(m_view->GetActiveCount(), "active");
+    QCOMPARE(counts.count(), 1);
+    // The filter is kept for the next run.
+    QCOMPARE(CTasksView().GetFilter(), command - ID_TASKS_VIEW_ALL);
+}
+
+void TestTasksView::clickTogglesDoneAndActive()
+{
+    m_view->FillTasks();
+    CAutoListCtrl* list = m_view->GetList();
+    QSignalSpy counts(m_view.get(), &CTasksView::activeCountChanged);
+    for (int row : {1, 3}) {
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    QCOMPARE(Texts(), (QStringList{"Buy bread", "Call plumber", "Buy Milk -", "Paint fence -"}));
+    QCOMPARE(m_view->GetActiveCount(), 2);
+    QCOMPARE(counts.count(), 2);
+    QCOMPARE(counts.at(0).at(0).toInt(), 3);
+    m_view->FillTasks();
+    QCOMPARE(Texts(), (QStringList{"Buy bread", "Call plumber", "Buy Milk -", "Paint fence -"}));
+}
+
+void TestTasksView::clears_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("completed") << int(ID_TASKS_CLEAR_COMPLETED) << QStringList{"Buy bread", "Paint fence"};
+    QTest::newRow("all") << int(ID_TASKS_CLEAR_ALL) << QStringList{};
+}
+
+void TestTasksView::clears()
+{
+    QFETCH(int, command);
+    m_view->OnViewCommand(command);
+    QTEST(Texts(), "texts");
+    QCOMPARE(m_view->GetActiveCount(), int(Texts().size()));
+    // The entries stay stored; they only leave the list.
+    QCOMPARE(RowCount(QStringLiteral("Tasks")), 5L);
+}
+
+void TestTasksView::todayLeadsToPickingThenToTheView()
+{
+    m_view->OnViewCommand(ID_TASKS_CLEAR_ALL);
+    CHome home;
+    QVERIFY(home.Save());
+    CMainFrame frame(&m_session->Settings());
+    frame.show();
+    frame.CreateViews();
+    frame.SelectHome(home.GetId());
+    CLabel* line = frame.GetTodayView()->GetLine(CTodayView::TasksLine);
+    QCOMPARE(line->text(), QStringLiteral("Pick tasks and shopping items"));
+    CScriptedPrompt& prompt = m_session->Prompt();
+    // Escape leaves the dialog: the pick counts, the view stays.
+    prompt.ExpectModalOf<CDlgGeneralTasks>([](CDlgGeneralTasks& dialog) {
+        dialog.GetList()->SetCheck(0, true);
+        dialog.reject();
+    });
+    line->clicked(CTodayView::TasksLine);
+    QCOMPARE(frame.GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
+    QCOMPARE(line->text(), QStringLiteral("1 Active task"));
+
+    line->clicked(CTodayView::TasksLine);
+    QCOMPARE(frame.GetCurrentViewIndex(), int(CMainFrame::TasksIndex));
+    QVERIFY(frame.findChild<QMenu*>(QStringLiteral("tasksMenu"))->menuAction()->isVisible());
+    frame.GetTasksView()->GetList()->SetCurSel(0);
+    frame.GetTasksView()->ToggleSelected();
+    QCOMPARE(line->text(), QStringLiteral("Pick tasks and shopping items"));
+
+    // New in the tasks view opens the dialog again; Close keeps the tasks view up.
+    prompt.ExpectModalOf<CDlgGeneralTasks>(
+        [&prompt](CDlgGeneralTasks& dialog) { prompt.PressButton(dialog, QStringLiteral("Close")); });
+    frame.OnCommand(ID_NEW);
+    QVERIFY(frame.GetCommand(ID_VIEW_TASKS)->isChecked());
+}
+
+QTEST_MAIN(TestTasksView)
+#include "tst_tasksview.moc"
