@@ -42,6 +42,33 @@ void WriteAll(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
+// The start-up questions of a data folder where no home was ever chosen.
+void ExpectFirstRun(CScriptedPrompt& prompt, bool welcome, int answer)
+{
+    if (welcome) {
+        prompt.ExpectMessage(IDOK)
+            .Text(Welcome())
+            .Caption(QStringLiteral("Hearthstead"))
+            .Icon(MessageIcon::Information);
+    }
+    prompt.ExpectMessage(answer)
+        .TextId(IDS_FIRST_RUN_QUESTION)
+        .Caption(QStringLiteral("Hearthstead"))
+        .Icon(MessageIcon::Question)
+        .Buttons(MessageButtons::YesNo)
+        .DefaultAnswer(IDNO);
+    prompt.ExpectMessage(IDOK)
+        .TextId(answer == IDYES ? IDS_SYNC_FIRST : IDS_ENTER_PRIMARY_HOME)
+        .Caption(QStringLiteral("Hearthstead"))
+        .Icon(MessageIcon::Information);
+}
+
+// Starts the program; true when it started and asked exactly what the prompt's script holds.
+bool Started(CHomeApp& app, CScriptedPrompt& prompt)
+{
+    return app.InitInstance() && prompt.Verify();
+}
+
 } // namespace
 
 class TestStartup : public QObject
@@ -55,9 +82,7 @@ private slots:
     void databaseThatCannotOpenEndsStartUp();
     void firstRunYesLeavesTheQuestionForNextTime();
     void firstRunNoGoesOnToTheNewHome();
-    void firstRunNoThenCancelLeavesNoHome();
-    void lastHomeGoneShowsTheHomesViewWithoutAsking();
-    void newVersionGreetsOnceThenSecondStartAsksNothing();
+    void greetingOncePerVersionAndTheRememberedHome();
     void windowPlacementRestoredOrCentred();
     void corruptSettingsAreKeptAsideAndStartUpGoesOn();
 
@@ -99,8 +124,9 @@ CRegistryKey TestStartup::Settings() const
 void TestStartup::databaseThatCannotOpenEndsStartUp()
 {
     QByteArray random;
-    for (int i = 0; i < 8192; ++i)
+    for (int i = 0; i < 8192; ++i) {
         random += char((i * 2654435761u) >> 13);
+    }
     WriteAll(m_data->DatabasePath(), random);
 
     CScriptedPrompt prompt;
@@ -131,27 +157,14 @@ void TestStartup::firstRunYesLeavesTheQuestionForNextTime()
 {
     {
         CScriptedPrompt prompt;
-        prompt.ExpectMessage(IDOK)
-            .Text(Welcome())
-            .Caption(QStringLiteral("Hearthstead"))
-            .Icon(MessageIcon::Information);
-        prompt.ExpectMessage(IDYES)
-            .TextId(IDS_FIRST_RUN_QUESTION)
-            .Caption(QStringLiteral("Hearthstead"))
-            .Icon(MessageIcon::Question)
-            .Buttons(MessageButtons::YesNo)
-            .DefaultAnswer(IDNO);
-        prompt.ExpectMessage(IDOK)
-            .TextId(IDS_SYNC_FIRST)
-            .Caption(QStringLiteral("Hearthstead"))
-            .Icon(MessageIcon::Information);
+        ExpectFirstRun(prompt, true, IDYES);
         CHomeApp app;
-        QVERIFY(app.InitInstance());
-        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+        QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
         CMainFrame* frame = app.GetMainFrame();
         QVERIFY(frame && frame->isVisible());
-        for (const CScriptedPrompt::Record& shown : prompt.Shown())
+        for (const CScriptedPrompt::Record& shown : prompt.Shown()) {
             QCOMPARE(shown.message.owner, static_cast<QWidget*>(frame));
+        }
         QCOMPARE(frame->GetCurrentHomeId(), -1L);
         QCOMPARE(frame->windowTitle(), QStringLiteral("Hearthstead"));
         QVERIFY(app.GetDatabase().IsOpen());
@@ -169,25 +182,31 @@ void TestStartup::firstRunYesLeavesTheQuestionForNextTime()
 
     // No home was chosen, so the next start asks again, without the welcome.
     CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDYES).TextId(IDS_FIRST_RUN_QUESTION);
-    prompt.ExpectMessage(IDOK).TextId(IDS_SYNC_FIRST);
+    ExpectFirstRun(prompt, false, IDYES);
     CHomeApp app;
-    QVERIFY(app.InitInstance());
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
 }
 
-// "No" leads into the new-home sheet; a saved home becomes the current one and the next start goes
-// straight to it.
+// "No" leads into the new-home sheet. Cancelled, it leaves the homes view with no current home and
+// the question stays; a saved home becomes the current one and the next start goes straight to it.
 void TestStartup::firstRunNoGoesOnToTheNewHome()
 {
     {
         CScriptedPrompt prompt;
-        prompt.ExpectMessage(IDOK).Text(Welcome());
-        prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION).DefaultAnswer(IDNO);
-        prompt.ExpectMessage(IDOK)
-            .TextId(IDS_ENTER_PRIMARY_HOME)
-            .Caption(QStringLiteral("Hearthstead"))
-            .Icon(MessageIcon::Information);
+        ExpectFirstRun(prompt, true, IDNO);
+        prompt.ExpectModal([&prompt](QDialog& sheet) { prompt.PressCancel(sheet); });
+        CHomeApp app;
+        QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
+        QCOMPARE(prompt.Shown().at(2).message.owner, static_cast<QWidget*>(app.GetMainFrame()));
+        QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
+        QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+        QCOMPARE(app.GetMainFrame()->windowTitle(), QStringLiteral("Hearthstead"));
+        quint32 lastHome = 0;
+        QVERIFY(!Settings().GetDword(QStringLiteral("LastHomeId"), lastHome));
+    }
+    {
+        CScriptedPrompt prompt;
+        ExpectFirstRun(prompt, false, IDNO);
         prompt
             .ExpectModal([&prompt](QDialog& sheet) {
                 QCOMPARE(sheet.findChild<QTabWidget*>(QStringLiteral("tabs"))->count(), 3);
@@ -197,8 +216,7 @@ void TestStartup::firstRunNoGoesOnToTheNewHome()
             })
             .Caption(QStringLiteral("Home Profile"));
         CHomeApp app;
-        QVERIFY(app.InitInstance());
-        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+        QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
         CMainFrame* frame = app.GetMainFrame();
         QVERIFY(frame->GetCurrentHomeId() > 0);
         QCOMPARE(frame->GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
@@ -209,63 +227,35 @@ void TestStartup::firstRunNoGoesOnToTheNewHome()
     }
     CScriptedPrompt prompt;
     CHomeApp app;
-    QVERIFY(app.InitInstance());
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
     QCOMPARE(app.GetMainFrame()->windowTitle(), QStringLiteral("Maple House - Hearthstead"));
 }
 
-// Cancelling the new-home sheet leaves the homes view with no current home, and the question stays.
-void TestStartup::firstRunNoThenCancelLeavesNoHome()
+// A new version greets once; the remembered home comes back, and once it is deleted the homes view
+// shows without the first-run question.
+void TestStartup::greetingOncePerVersionAndTheRememberedHome()
 {
-    CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDOK).Text(Welcome());
-    prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION);
-    prompt.ExpectMessage(IDOK).TextId(IDS_ENTER_PRIMARY_HOME);
-    prompt.ExpectModal([&prompt](QDialog& sheet) { prompt.PressCancel(sheet); });
-    CHomeApp app;
-    QVERIFY(app.InitInstance());
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-    QCOMPARE(prompt.Shown().at(2).message.owner, static_cast<QWidget*>(app.GetMainFrame()));
-    QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
-    QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
-    QCOMPARE(app.GetMainFrame()->windowTitle(), QStringLiteral("Hearthstead"));
-    quint32 lastHome = 0;
-    QVERIFY(!Settings().GetDword(QStringLiteral("LastHomeId"), lastHome));
-}
-
-// A remembered home that was deleted since: the homes view, and no first-run question.
-void TestStartup::lastHomeGoneShowsTheHomesViewWithoutAsking()
-{
-    QVERIFY(Settings().SetDword(QStringLiteral("LastHomeId"), 42));
-    QVERIFY(Settings().SetDword(kGreeting, 1));
+    RememberHome(3);
+    QVERIFY(Settings().SetDword(QStringLiteral("InitialGreetingShown_v1.2"), 1));
+    for (bool greets : {true, false}) {
+        CScriptedPrompt prompt;
+        if (greets) {
+            prompt.ExpectMessage(IDOK).Text(Welcome()).Icon(MessageIcon::Information);
+        }
+        CHomeApp app;
+        QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
+        QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), 3L);
+    }
+    QVERIFY(m_data->Database().Execute(QStringLiteral("DELETE FROM Homes WHERE HomeId=3;")));
     CScriptedPrompt prompt;
     CHomeApp app;
-    QVERIFY(app.InitInstance());
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
     QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), -1L);
     QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
     // The device link is up for the run, with no device there, and released at exit.
     QVERIFY(IsDeviceLinkUp());
     app.ExitInstance();
     QVERIFY(!IsDeviceLinkUp());
-}
-
-void TestStartup::newVersionGreetsOnceThenSecondStartAsksNothing()
-{
-    RememberHome(3);
-    QVERIFY(Settings().SetDword(QStringLiteral("InitialGreetingShown_v1.2"), 1));
-    {
-        CScriptedPrompt prompt;
-        prompt.ExpectMessage(IDOK).Text(Welcome()).Icon(MessageIcon::Information);
-        CHomeApp app;
-        QVERIFY(app.InitInstance());
-        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-    }
-    CScriptedPrompt prompt;
-    CHomeApp app;
-    QVERIFY(app.InitInstance());
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-    QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), 3L);
 }
 
 void TestStartup::windowPlacementRestoredOrCentred()
@@ -279,32 +269,27 @@ void TestStartup::windowPlacementRestoredOrCentred()
     {
         CScriptedPrompt prompt;
         CHomeApp app;
-        QVERIFY(app.InitInstance());
+        QVERIFY(Started(app, prompt));
         QCOMPARE(app.GetMainFrame()->geometry(), QRect(60, 40, 600, 500));
-        QVERIFY(prompt.Verify());
     }
 
     QVERIFY(key.SetString(QStringLiteral("WindowPlacement"), QStringLiteral("60,40,660,540")));
     CScriptedPrompt prompt;
     CHomeApp app;
-    QVERIFY(app.InitInstance());
+    QVERIFY(Started(app, prompt));
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     const QPoint frameCentre = app.GetMainFrame()->frameGeometry().center();
     // The frame's own border is known only once the window shows: a few pixels of slack.
     QVERIFY((frameCentre - centre).manhattanLength() <= 8);
-    QVERIFY(prompt.Verify());
 }
 
 void TestStartup::corruptSettingsAreKeptAsideAndStartUpGoesOn()
 {
     WriteAll(RegistryHivePath(RegistryRoot::CurrentUser), QByteArray("[broken\x01\x02"));
     CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDOK).Text(Welcome());
-    prompt.ExpectMessage(IDYES).TextId(IDS_FIRST_RUN_QUESTION);
-    prompt.ExpectMessage(IDOK).TextId(IDS_SYNC_FIRST);
+    ExpectFirstRun(prompt, true, IDYES);
     CHomeApp app;
-    QVERIFY(app.InitInstance());
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
     QCOMPARE(QDir(m_data->RegistryPath()).entryList({QStringLiteral("*.corrupt-*")}, QDir::Files).size(), 1);
     QString version;
     QVERIFY(Settings().GetString(QStringLiteral("CurrentVersion"), version));

@@ -1,6 +1,6 @@
 // Record ids and lookups.
 
-#include "CTestDataDir.h"
+#include "CSessionTest.h"
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
@@ -8,34 +8,18 @@
 
 #include <QtTest>
 
-class TestDataHelpers final : public QObject
+class TestDataHelpers final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void nextIds();
     void lookups();
     void helpersWithoutASessionFindNothing();
 
 private:
     QString NextIds();
-
-    std::unique_ptr<CTestDataDir> m_dir;
 };
-
-void TestDataHelpers::init()
-{
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-}
-
-void TestDataHelpers::cleanup()
-{
-    m_dir.reset();
-}
 
 QString TestDataHelpers::NextIds()
 {
@@ -80,7 +64,7 @@ void TestDataHelpers::lookups()
     QCOMPARE(LookupField(19, categories, key, QStringLiteral("NoSuchColumn")), QString());
 
     QCOMPARE(GetConnectionString(), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='") +
-                                        m_dir->Path() + QStringLiteral("HOMEDATA.DAT';"));
+                                        m_session->Dir().Path() + QStringLiteral("HOMEDATA.DAT';"));
 
     QCOMPARE(LoadResString(1), QString());
 }
@@ -92,7 +76,7 @@ void TestDataHelpers::helpersWithoutASessionFindNothing()
     QCOMPARE(LookupField(19, QStringLiteral("Categories"), QStringLiteral("CategoryId"),
                          QStringLiteral("Description")),
              QString());
-    SetAppDatabase(&m_dir->Database());
+    SetAppDatabase(&m_session->Dir().Database());
 }
 
 QTEST_GUILESS_MAIN(TestDataHelpers)

@@ -1,5 +1,5 @@
-// The asset record: its defaults and the summary the inventory shows for it. Its row's round trip
-// runs through the sheet's tests.
+// The asset record: what a new one holds, and the summary the inventory shows for it. Its row's
+// round trip runs through the sheet's tests.
 
 #include "data/Formatting.h"
 #include "records/CAsset.h"

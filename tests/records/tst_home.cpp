@@ -1,60 +1,22 @@
 // The home record: its row in Homes and the delete that takes everything tied to the home.
 
-#include "CTestDataDir.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "records/CHome.h"
 
 #include <QtTest>
 
-#include <memory>
-
-class TestHome final : public QObject
+class TestHome final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void textsRoundTripAndMissingRowsDoNotLoad();
+    void missingRowsDoNotLoad();
     void deleteTakesTheHomesRowsAndLeavesTasks();
-
-private:
-    std::unique_ptr<CTestDataDir> m_dir;
 };
 
-void TestHome::init()
+void TestHome::missingRowsDoNotLoad()
 {
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-}
-
-void TestHome::cleanup()
-{
-    m_dir.reset();
-}
-
-void TestHome::textsRoundTripAndMissingRowsDoNotLoad()
-{
-    for (const QString& text : HostileTexts()) {
-        CHome home;
-        home.SetDescription(text);
-        home.SetAddress(text);
-        home.SetPicture(text);
-        home.SetNotes(text);
-        home.SetCurrentValue(1234567.25f);
-        QVERIFY(home.Save());
-        CHome read;
-        read.SetId(home.GetId());
-        QVERIFY(read.Load());
-        QCOMPARE(read.GetDescription(), text);
-        QCOMPARE(read.GetAddress(), text);
-        QCOMPARE(read.GetPicture(), text);
-        QCOMPARE(read.GetNotes(), text);
-        QCOMPARE(read.GetCurrentValue(), 1234567.25f);
-    }
-    QCOMPARE(RowCount(QStringLiteral("Homes")), long(HostileTexts().size()));
-
     CHome missing;
     missing.SetId(StoredNextId(QStringLiteral("Homes")));
     missing.SetDescription(QStringLiteral("kept"));

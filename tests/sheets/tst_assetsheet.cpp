@@ -1,7 +1,7 @@
 // The "Asset Properties" sheet in its two shapes, driven through the real pages and the prompt
 // seam: a round trip of every field, the warranty that may be no date, and the video title's rules.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "records/CAsset.h"
 #include "records/sheets/AssetProperties.h"
@@ -45,13 +45,11 @@ QStringList TabTexts(QTabWidget* tabs)
 
 } // namespace
 
-class TestAssetSheet final : public QObject
+class TestAssetSheet final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void generalAssetRoundTrip();
     void warrantyNoneBothWays_data();
     void warrantyNoneBothWays();
@@ -59,26 +57,15 @@ private slots:
     void descriptionRequiredAndCancelStoresNothing();
 
 private:
+    void SetUp() override;
     bool RunSheet(CAsset& asset, const std::function<void(QDialog&, QTabWidget&)>& handler);
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     long m_chooserCalls = 0;
 };
 
-void TestAssetSheet::init()
+void TestAssetSheet::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_chooserCalls = 0;
-}
-
-void TestAssetSheet::cleanup()
-{
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 bool TestAssetSheet::RunSheet(CAsset& asset, const std::function<void(QDialog&, QTabWidget&)>& handler)

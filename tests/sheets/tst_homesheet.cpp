@@ -1,7 +1,7 @@
 // The "Home Profile" sheet: its page sets, what OK and Cancel store, the description check, and the
 // Loans page with its list, total and New / Edit / Remove, driven through the prompt seam.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/Formatting.h"
@@ -67,13 +67,11 @@ void AddLoan(long homeId, const QString& description, const QString& lender, flo
 
 } // namespace
 
-class TestHomeSheet final : public QObject
+class TestHomeSheet final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void pageSetsAndCancelStoresNothing();
     void okStoresEveryPage();
     void descriptionAndValueKeepThePage();
@@ -88,24 +86,8 @@ private:
     bool RunSheet(CHome& home, bool startOnLoans, const std::function<void(QDialog&)>& handler);
     void ExpectLoanSheet(const std::function<void(QDialog&)>& handler);
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     CHome m_home;
 };
-
-void TestHomeSheet::init()
-{
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
-}
-
-void TestHomeSheet::cleanup()
-{
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
 
 long TestHomeSheet::StoredHome(const QString& description)
 {

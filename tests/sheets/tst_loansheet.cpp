@@ -1,7 +1,7 @@
 // The "Loan Properties" sheet: its pages, the checks on leaving Details, and Auto Update with its
 // question, refusals and figures, driven through the real sheet and the prompt seam.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "records/CLoan.h"
 #include "records/sheets/CDlgLoan_Tab1.h"
@@ -69,13 +69,11 @@ CLoan Stored(long id)
 
 } // namespace
 
-class TestLoanSheet final : public QObject
+class TestLoanSheet final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void pagesShowAndStoreTheLoan();
     void checksKeepDetailsAndCancelStoresNothing();
     void autoUpdateFigures();
@@ -86,24 +84,7 @@ private:
     bool RunSheet(CLoan& loan, const std::function<void(const LoanSheet&)>& handler);
     // Runs Auto Update from the page's fields as they are; the refusal text or "" for success.
     void AutoUpdate(const LoanSheet& sheet, const QString& refusal = QString());
-
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
 };
-
-void TestLoanSheet::init()
-{
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
-}
-
-void TestLoanSheet::cleanup()
-{
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
 
 bool TestLoanSheet::RunSheet(CLoan& loan, const std::function<void(const LoanSheet&)>& handler)
 {

@@ -9,64 +9,37 @@
 
 namespace {
 
-QString KindName(CScriptedPrompt::Kind kind)
-{
-    switch (kind) {
-    case CScriptedPrompt::Kind::Message:
-        return QStringLiteral("message");
-    case CScriptedPrompt::Kind::File:
-        return QStringLiteral("file choice");
-    case CScriptedPrompt::Kind::ShellOpen:
-        return QStringLiteral("shell open");
-    case CScriptedPrompt::Kind::Modal:
-        return QStringLiteral("modal dialog");
-    }
-    return QString();
-}
+const QLatin1String kKindNames[] = {QLatin1String("message"), QLatin1String("file choice"),
+                                    QLatin1String("shell open"), QLatin1String("modal dialog")};
 
-QList<int> AnswersOf(MessageButtons buttons)
+bool Offers(MessageButtons buttons, int answer)
 {
     switch (buttons) {
     case MessageButtons::Ok:
-        return {IDOK};
+        return answer == IDOK;
     case MessageButtons::OkCancel:
-        return {IDOK, IDCANCEL};
+        return answer == IDOK || answer == IDCANCEL;
     case MessageButtons::YesNo:
-        return {IDYES, IDNO};
+        return answer == IDYES || answer == IDNO;
     case MessageButtons::YesNoCancel:
-        return {IDYES, IDNO, IDCANCEL};
+        return answer == IDYES || answer == IDNO || answer == IDCANCEL;
     case MessageButtons::RetryCancel:
-        return {IDRETRY, IDCANCEL};
+        return answer == IDRETRY || answer == IDCANCEL;
     }
-    return {IDOK};
+    return false;
 }
 
-// The answer of a box the person closed: Cancel where there is one, else No, else OK.
-int ClosedAnswer(MessageButtons buttons)
+QPushButton* BoxButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
 {
-    const QList<int> answers = AnswersOf(buttons);
-    if (answers.contains(IDCANCEL))
-        return IDCANCEL;
-    return answers.contains(IDNO) ? IDNO : IDOK;
-}
-
-QString Shortened(const QString& text)
-{
-    const QString flat = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return flat.size() > 70 ? flat.left(67) + QStringLiteral("...") : flat;
-}
-
-QString WithoutMnemonic(QString text)
-{
-    return text.remove(QLatin1Char('&'));
+    const auto* box = dialog.findChild<QDialogButtonBox*>();
+    return box ? box->button(which) : nullptr;
 }
 
 } // namespace
 
 CScriptedPrompt::Step& CScriptedPrompt::Step::TextId(int stringId)
 {
-    text = LoadResString(stringId);
-    return *this;
+    return Text(LoadResString(stringId));
 }
 
 CScriptedPrompt::CScriptedPrompt() : m_previous(InstallPrompt(this)) {}
@@ -74,15 +47,9 @@ CScriptedPrompt::CScriptedPrompt() : m_previous(InstallPrompt(this)) {}
 CScriptedPrompt::~CScriptedPrompt()
 {
     InstallPrompt(m_previous);
-    if (!m_verified && !Verify())
+    if (!m_verified && !Verify()) {
         qWarning().noquote() << "CScriptedPrompt was never verified and has problems:\n" << Problems();
-}
-
-CScriptedPrompt::Step& CScriptedPrompt::Add(Kind kind)
-{
-    m_script.emplace_back();
-    m_script.back().kind = kind;
-    return m_script.back();
+    }
 }
 
 CScriptedPrompt::Step& CScriptedPrompt::ExpectMessage(int answer)
@@ -113,37 +80,45 @@ CScriptedPrompt::Step& CScriptedPrompt::ExpectModal(std::function<void(QDialog&)
     return step;
 }
 
+CScriptedPrompt::Step& CScriptedPrompt::Add(Kind kind)
+{
+    m_script.emplace_back();
+    m_script.back().kind = kind;
+    return m_script.back();
+}
+
+CScriptedPrompt::Record& CScriptedPrompt::Show(Kind kind)
+{
+    m_shown.append(Record());
+    m_shown.last().kind = kind;
+    return m_shown.last();
+}
+
 bool CScriptedPrompt::PressOk(QDialog& dialog)
 {
-    const auto* box = dialog.findChild<QDialogButtonBox*>();
-    if (QPushButton* ok = box ? box->button(QDialogButtonBox::Ok) : nullptr) {
-        ok->click();
-        return true;
-    }
-    return PressButton(dialog, QStringLiteral("OK"));
+    QPushButton* ok = BoxButton(dialog, QDialogButtonBox::Ok);
+    return ok ? (ok->click(), true) : PressButton(dialog, QStringLiteral("OK"));
 }
 
 bool CScriptedPrompt::PressCancel(QDialog& dialog)
 {
-    const auto* box = dialog.findChild<QDialogButtonBox*>();
-    if (QPushButton* cancel = box ? box->button(QDialogButtonBox::Cancel) : nullptr) {
-        cancel->click();
-        return true;
-    }
-    return PressButton(dialog, QStringLiteral("Cancel"));
+    QPushButton* cancel = BoxButton(dialog, QDialogButtonBox::Cancel);
+    return cancel ? (cancel->click(), true) : PressButton(dialog, QStringLiteral("Cancel"));
 }
 
 bool CScriptedPrompt::PressButton(QWidget& window, const QString& text)
 {
+    const QString wanted = QString(text).remove(QLatin1Char('&'));
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (WithoutMnemonic(button->text()) == WithoutMnemonic(text) && button->isVisible()) {
-            if (!button->isEnabled()) {
-                AddProblem(QStringLiteral("button \"%1\" is disabled").arg(text));
-                return false;
-            }
-            button->click();
-            return true;
+        if (button->text().remove(QLatin1Char('&')) != wanted || !button->isVisible()) {
+            continue;
         }
+        if (!button->isEnabled()) {
+            AddProblem(QStringLiteral("button \"%1\" is disabled").arg(text));
+            return false;
+        }
+        button->click();
+        return true;
     }
     AddProblem(QStringLiteral("no button \"%1\" in %2").arg(text, window.windowTitle()));
     return false;
@@ -153,8 +128,9 @@ QStringList CScriptedPrompt::MessageTexts() const
 {
     QStringList texts;
     for (const Record& record : m_shown) {
-        if (record.kind == Kind::Message)
+        if (record.kind == Kind::Message) {
             texts += record.message.text;
+        }
     }
     return texts;
 }
@@ -169,180 +145,119 @@ QString CScriptedPrompt::Problems() const
 {
     QStringList all = m_problems;
     for (const Step& step : m_script) {
-        all += QStringLiteral("scripted %1 was never asked for%2")
-                   .arg(KindName(step.kind),
-                        step.text ? QStringLiteral(": \"%1\"").arg(Shortened(*step.text)) : QString());
+        all += QStringLiteral("scripted %1 was never asked for: %2")
+                   .arg(kKindNames[int(step.kind)], step.text.value_or(QString()));
     }
     return all.join(QLatin1Char('\n'));
 }
 
-void CScriptedPrompt::AddProblem(const QString& problem)
-{
-    m_problems += problem;
-}
-
 int CScriptedPrompt::Message(const MessageRequest& request)
 {
-    Record record;
-    record.kind = Kind::Message;
-    record.message = request;
-    m_shown += record;
-    const int index = int(m_shown.size()) - 1;
-    const std::optional<Step> step = Take(Kind::Message, index);
-    int answer = ClosedAnswer(request.buttons);
-    if (step) {
-        Check(*step, index);
-        if (AnswersOf(request.buttons).contains(step->answer))
-            answer = step->answer;
-        else
+    Show(Kind::Message).message = request;
+    const QString what = QStringLiteral("message \"%1\"").arg(request.text);
+    const std::optional<Step> step = Take(Kind::Message, what);
+    if (!step || !Offers(request.buttons, step->answer)) {
+        if (step) {
             AddProblem(QStringLiteral("%1: scripted answer %2 is not one of its buttons")
-                           .arg(Describe(index))
+                           .arg(what)
                            .arg(step->answer));
+        }
+        CPrompt* self = InstallPrompt(nullptr); // the answer of nobody there: the box closed
+        const int closed = Prompt().Message(request);
+        InstallPrompt(self);
+        return closed;
     }
-    m_shown[index].answer = answer;
-    return answer;
+    Check(what, "text", request.text, step->text);
+    if (step->textPart && !request.text.contains(*step->textPart)) {
+        AddProblem(QStringLiteral("%1: text lacks \"%2\"").arg(what, *step->textPart));
+    }
+    Check(what, "caption", request.caption, step->caption);
+    Check(what, "icon", request.icon, step->icon);
+    Check(what, "buttons", request.buttons, step->buttons);
+    Check(what, "default answer", request.defaultAnswer, step->defaultAnswer);
+    Check<const QWidget*>(what, "owner", request.owner, step->owner);
+    return step->answer;
 }
 
 QString CScriptedPrompt::ChooseFile(const FileRequest& request)
 {
-    Record record;
-    record.kind = Kind::File;
-    record.file = request;
-    m_shown += record;
-    const int index = int(m_shown.size()) - 1;
-    const std::optional<Step> step = Take(Kind::File, index);
-    if (step)
-        Check(*step, index);
-    const QString path = step ? step->path : QString();
-    m_shown[index].path = path;
-    return path;
+    Show(Kind::File).file = request;
+    const QString what = QStringLiteral("file choice \"%1\"").arg(request.title);
+    const std::optional<Step> step = Take(Kind::File, what);
+    if (!step) {
+        return QString();
+    }
+    Check(what, "title", request.title, step->caption);
+    Check(what, "filter", request.filter, step->filter);
+    Check(what, "default name", request.defaultName, step->defaultName);
+    Check(what, "default extension", request.defaultExtension, step->defaultExtension);
+    Check(what, "open or save", request.save, step->save);
+    Check(what, "overwrite prompt", request.promptOverwrite, step->promptOverwrite);
+    Check<const QWidget*>(what, "owner", request.owner, step->owner);
+    return step->path;
 }
 
 bool CScriptedPrompt::ShellOpen(const QString& path, const QStringList& arguments)
 {
-    Record record;
-    record.kind = Kind::ShellOpen;
+    Record& record = Show(Kind::ShellOpen);
     record.path = path;
     record.arguments = arguments;
-    m_shown += record;
-    const int index = int(m_shown.size()) - 1;
-    const std::optional<Step> step = Take(Kind::ShellOpen, index);
-    if (step)
-        Check(*step, index);
+    const QString what = QStringLiteral("shell open of %1").arg(path);
+    const std::optional<Step> step = Take(Kind::ShellOpen, what);
+    if (step) {
+        Check(what, "path", path, step->openedPath);
+    }
     return step && step->answer != 0;
 }
 
 int CScriptedPrompt::RunModal(QDialog& dialog)
 {
-    Record record;
-    record.kind = Kind::Modal;
-    record.dialogClass = QString::fromLatin1(dialog.metaObject()->className());
-    record.dialogOwner = dialog.parentWidget();
-    m_shown += record;
-    const int index = int(m_shown.size()) - 1;
-    const std::optional<Step> step = Take(Kind::Modal, index);
+    Show(Kind::Modal);
+    const QString what =
+        QStringLiteral("dialog %1 \"%2\"")
+            .arg(QString::fromLatin1(dialog.metaObject()->className()), dialog.windowTitle());
+    const std::optional<Step> step = Take(Kind::Modal, what);
     if (!step) {
-        m_shown[index].dialogTitle = dialog.windowTitle();
         return QDialog::Rejected;
     }
     dialog.setResult(QDialog::Rejected);
     dialog.show();
-    m_shown[index].dialogTitle = dialog.windowTitle();
-    Check(*step, index);
-    if (step->handler)
+    Check(what, "title", dialog.windowTitle(), step->caption);
+    Check(what, "class", QString::fromLatin1(dialog.metaObject()->className()), step->dialogClass);
+    Check<const QWidget*>(what, "owner", dialog.parentWidget(), step->owner);
+    if (step->handler) {
         step->handler(dialog);
+    }
     if (dialog.isVisible()) {
-        AddProblem(QStringLiteral("%1 was still open after its handler").arg(Describe(index)));
+        AddProblem(QStringLiteral("%1 was still open after its handler").arg(what));
         dialog.reject();
     }
-    m_shown[index].answer = dialog.result();
     return dialog.result();
 }
 
-std::optional<CScriptedPrompt::Step> CScriptedPrompt::Take(Kind kind, int recordIndex)
+std::optional<CScriptedPrompt::Step> CScriptedPrompt::Take(Kind kind, const QString& what)
 {
-    if (m_script.empty()) {
-        AddProblem(QStringLiteral("unexpected %1").arg(Describe(recordIndex)));
-        return std::nullopt;
-    }
-    if (m_script.front().kind != kind) {
-        AddProblem(QStringLiteral("unexpected %1 while a %2 was scripted")
-                       .arg(Describe(recordIndex), KindName(m_script.front().kind)));
+    if (m_script.empty() || m_script.front().kind != kind) {
+        AddProblem(QStringLiteral("unexpected %1 while %2 was scripted")
+                       .arg(what, m_script.empty() ? QLatin1String("nothing")
+                                                   : kKindNames[int(m_script.front().kind)]));
         return std::nullopt;
     }
     Step step = std::move(m_script.front());
     m_script.pop_front();
-    m_shown[recordIndex].expected = true;
     return step;
 }
 
-void CScriptedPrompt::Check(const Step& step, int recordIndex)
+template <typename T>
+void CScriptedPrompt::Check(const QString& what, const char* field, const T& actual,
+                            const std::optional<T>& wanted)
 {
-    const Record& record = m_shown[recordIndex];
-    const auto checkEqual = [this, recordIndex](const char* what, auto actual, auto expected) {
-        if (expected && *expected != actual)
-            AddProblem(QStringLiteral("%1: %2 differs from the script")
-                           .arg(Describe(recordIndex), QLatin1String(what)));
-    };
-    switch (step.kind) {
-    case Kind::Message:
-        CheckValue(recordIndex, "text", record.message.text, step.text);
-        if (step.textPart && !record.message.text.contains(*step.textPart))
-            AddProblem(QStringLiteral("%1: text lacks \"%2\"").arg(Describe(recordIndex), *step.textPart));
-        CheckValue(recordIndex, "caption", record.message.caption, step.caption);
-        checkEqual("icon", record.message.icon, step.icon);
-        checkEqual("buttons", record.message.buttons, step.buttons);
-        checkEqual("default answer", record.message.defaultAnswer, step.defaultAnswer);
-        checkEqual("owner", static_cast<const QWidget*>(record.message.owner), step.owner);
-        break;
-    case Kind::File:
-        CheckValue(recordIndex, "title", record.file.title, step.caption);
-        CheckValue(recordIndex, "filter", record.file.filter, step.filter);
-        CheckValue(recordIndex, "default name", record.file.defaultName, step.defaultName);
-        CheckValue(recordIndex, "default extension", record.file.defaultExtension, step.defaultExtension);
-        checkEqual("open or save", record.file.save, step.save);
-        checkEqual("overwrite prompt", record.file.promptOverwrite, step.promptOverwrite);
-        checkEqual("owner", static_cast<const QWidget*>(record.file.owner), step.owner);
-        break;
-    case Kind::ShellOpen:
-        CheckValue(recordIndex, "path", record.path, step.openedPath);
-        break;
-    case Kind::Modal:
-        CheckValue(recordIndex, "title", record.dialogTitle, step.caption);
-        CheckValue(recordIndex, "class", record.dialogClass, step.dialogClass);
-        checkEqual("owner", record.dialogOwner, step.owner);
-        break;
+    if (!wanted || *wanted == actual) {
+        return;
     }
-}
-
-void CScriptedPrompt::CheckValue(int recordIndex, const char* what, const QString& actual,
-                                 const std::optional<QString>& expected)
-{
-    if (expected && *expected != actual)
-        AddProblem(QStringLiteral("%1: %2 is \"%3\", the script expects \"%4\"")
-                       .arg(Describe(recordIndex), QLatin1String(what), actual, *expected));
-}
-
-QString CScriptedPrompt::Describe(int recordIndex) const
-{
-    const Record& record = m_shown[recordIndex];
-    QString detail;
-    switch (record.kind) {
-    case Kind::Message:
-        detail = record.message.text;
-        break;
-    case Kind::File:
-        detail = record.file.title;
-        break;
-    case Kind::ShellOpen:
-        detail = record.path;
-        break;
-    case Kind::Modal:
-        detail = record.dialogClass + QStringLiteral(" \"") + record.dialogTitle + QLatin1Char('"');
-        break;
+    QString detail = QStringLiteral(" differs from the script");
+    if constexpr (std::is_same_v<T, QString>) {
+        detail = QStringLiteral(" is \"%1\", the script expects \"%2\"").arg(actual, *wanted);
     }
-    return QStringLiteral("%1 #%2 (%3)")
-        .arg(KindName(record.kind))
-        .arg(recordIndex + 1)
-        .arg(Shortened(detail));
+    AddProblem(what + QStringLiteral(": ") + QLatin1String(field) + detail);
 }

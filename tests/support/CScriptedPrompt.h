@@ -13,11 +13,10 @@
 
 // The prompt a test installs for as long as it lives. It answers from a script, in order, records
 // every prompt the program shows, and collects problems: a prompt the script did not expect (answered
-// as if the person closed it: Cancel, No, OK where it is the only button, "" for a file, Rejected for
-// a dialog), a check that does not hold, an answer left over. Typical use:
+// as if the person closed it), a check that does not hold, an answer left over. Typical use:
 //
 //     CScriptedPrompt prompt;
-//     prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION).Icon(MessageIcon::Question).DefaultAnswer(IDNO);
+//     prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION).Icon(MessageIcon::Question);
 //     prompt.ExpectModal([&](QDialog& dialog) { ...fill fields...; prompt.PressOk(dialog); });
 //     ...run the code...
 //     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
@@ -40,90 +39,37 @@ public:
         QString path;                          // File: the chosen path ("" cancels)
         std::function<void(QDialog&)> handler; // Modal
 
-        std::optional<QString> text;             // Message
-        std::optional<QString> textPart;         // Message
-        std::optional<QString> caption;          // Message caption, file chooser or dialog title
-        std::optional<MessageIcon> icon;         // Message
-        std::optional<MessageButtons> buttons;   // Message
-        std::optional<int> defaultAnswer;        // Message
-        std::optional<const QWidget*> owner;     // Message, File, Modal (the dialog's parent)
-        std::optional<bool> save;                // File
-        std::optional<QString> filter;           // File, in the program's "a|*.x|" form
-        std::optional<QString> defaultName;      // File
-        std::optional<QString> defaultExtension; // File
-        std::optional<bool> promptOverwrite;     // File
-        std::optional<QString> openedPath;       // ShellOpen
-        std::optional<QString> dialogClass;      // Modal: the class name, e.g. "CAboutDlg"
+        std::optional<QString> text, textPart;     // Message
+        std::optional<QString> caption;            // Message caption, file chooser or dialog title
+        std::optional<MessageIcon> icon;           // Message
+        std::optional<MessageButtons> buttons;     // Message
+        std::optional<int> defaultAnswer;          // Message
+        std::optional<const QWidget*> owner;       // Message, File, Modal (the dialog's parent)
+        std::optional<bool> save, promptOverwrite; // File
+        std::optional<QString> filter, defaultName, defaultExtension; // File
+        std::optional<QString> openedPath;                            // ShellOpen
+        std::optional<QString> dialogClass; // Modal: the class name, e.g. "CAboutDlg"
 
-        Step& Text(const QString& value)
-        {
-            text = value;
-            return *this;
-        }
+        Step& Text(const QString& value) { return Set(text, value); }
         Step& TextId(int stringId);
-        Step& TextContains(const QString& part)
+        Step& TextContains(const QString& part) { return Set(textPart, part); }
+        Step& Caption(const QString& value) { return Set(caption, value); }
+        Step& Icon(MessageIcon value) { return Set(icon, value); }
+        Step& Buttons(MessageButtons value) { return Set(buttons, value); }
+        Step& DefaultAnswer(int value) { return Set(defaultAnswer, value); }
+        Step& Owner(const QWidget* value) { return Set(owner, value); }
+        Step& Save(bool value) { return Set(save, value); }
+        Step& Filter(const QString& value) { return Set(filter, value); }
+        Step& DefaultName(const QString& value) { return Set(defaultName, value); }
+        Step& DefaultExtension(const QString& value) { return Set(defaultExtension, value); }
+        Step& PromptOverwrite(bool value) { return Set(promptOverwrite, value); }
+        Step& Path(const QString& value) { return Set(openedPath, value); }
+        Step& DialogClass(const QString& value) { return Set(dialogClass, value); }
+
+    private:
+        template <typename T, typename V> Step& Set(std::optional<T>& field, const V& value)
         {
-            textPart = part;
-            return *this;
-        }
-        Step& Caption(const QString& value)
-        {
-            caption = value;
-            return *this;
-        }
-        Step& Icon(MessageIcon value)
-        {
-            icon = value;
-            return *this;
-        }
-        Step& Buttons(MessageButtons value)
-        {
-            buttons = value;
-            return *this;
-        }
-        Step& DefaultAnswer(int value)
-        {
-            defaultAnswer = value;
-            return *this;
-        }
-        Step& Owner(const QWidget* value)
-        {
-            owner = value;
-            return *this;
-        }
-        Step& Save(bool value)
-        {
-            save = value;
-            return *this;
-        }
-        Step& Filter(const QString& value)
-        {
-            filter = value;
-            return *this;
-        }
-        Step& DefaultName(const QString& value)
-        {
-            defaultName = value;
-            return *this;
-        }
-        Step& DefaultExtension(const QString& value)
-        {
-            defaultExtension = value;
-            return *this;
-        }
-        Step& PromptOverwrite(bool value)
-        {
-            promptOverwrite = value;
-            return *this;
-        }
-        Step& Path(const QString& value)
-        {
-            openedPath = value;
-            return *this;
-        }
-        Step& DialogClass(const QString& value)
-        {
-            dialogClass = value;
+            field = value;
             return *this;
         }
     };
@@ -132,15 +78,10 @@ public:
     struct Record
     {
         Kind kind = Kind::Message;
-        MessageRequest message;               // Message
-        FileRequest file;                     // File
-        QString path;                         // File: the path answered; ShellOpen: the path opened
-        QStringList arguments;                // ShellOpen: the program's arguments
-        QString dialogClass;                  // Modal
-        QString dialogTitle;                  // Modal
-        const QWidget* dialogOwner = nullptr; // Modal
-        int answer = 0;                       // Message: the answer given; Modal: the dialog's result
-        bool expected = false;                // a scripted answer was used
+        MessageRequest message; // Message
+        FileRequest file;       // File
+        QString path;           // ShellOpen: the path opened
+        QStringList arguments;  // ShellOpen: the program's arguments
     };
 
     CScriptedPrompt();
@@ -159,8 +100,7 @@ public:
     {
         return ExpectModal([this, handler](QDialog& dialog) {
             if (T* typed = dynamic_cast<T*>(&dialog)) {
-                handler(*typed);
-                return;
+                return handler(*typed);
             }
             AddProblem(QStringLiteral("dialog %1 is not of the expected class")
                            .arg(QString::fromLatin1(dialog.metaObject()->className())));
@@ -169,7 +109,7 @@ public:
     }
 
     // For handlers: click the dialog's OK or Cancel (in a QDialogButtonBox, or a push button showing
-    // that text) or a push button by its text without "&". False, and a problem, when there is none.
+    // that text) or a visible button by its text without "&". False, and a problem, when there is none.
     bool PressOk(QDialog& dialog);
     bool PressCancel(QDialog& dialog);
     bool PressButton(QWidget& window, const QString& text);
@@ -181,7 +121,7 @@ public:
     // True when every prompt was expected, every check held and every answer was used.
     bool Verify() const;
     QString Problems() const;
-    void AddProblem(const QString& problem);
+    void AddProblem(const QString& problem) { m_problems += problem; }
 
     int Message(const MessageRequest& request) override;
     QString ChooseFile(const FileRequest& request) override;
@@ -190,11 +130,11 @@ public:
 
 private:
     Step& Add(Kind kind);
-    std::optional<Step> Take(Kind kind, int recordIndex);
-    void Check(const Step& step, int recordIndex);
-    void CheckValue(int recordIndex, const char* what, const QString& actual,
-                    const std::optional<QString>& expected);
-    QString Describe(int recordIndex) const;
+    Record& Show(Kind kind);
+    // The next step when it is of this kind; records a problem about `what` otherwise.
+    std::optional<Step> Take(Kind kind, const QString& what);
+    template <typename T>
+    void Check(const QString& what, const char* field, const T& actual, const std::optional<T>& wanted);
 
     CPrompt* m_previous;
     std::deque<Step> m_script;

@@ -1,7 +1,7 @@
 // The homes view: its list of homes by description, choosing a home with a click, and editing and
 // deleting the selected home.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "controls/CAutoListCtrl.h"
 #include "records/CHome.h"
 #include "res/StringIds.h"
@@ -32,40 +32,32 @@ QStringList Rows(const CAutoListCtrl& list)
 
 } // namespace
 
-class TestHomesView final : public QObject
+class TestHomesView final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void listedByDescriptionAndChosenByClick();
     void deleteAsksFirst();
     void renamedHomeReordersAndTheRowIndexStaysSelected();
 
 private:
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
+    void SetUp() override;
+    void TearDown() override;
     std::unique_ptr<CHomeMgrView> m_view;
 };
 
-void TestHomesView::init()
+void TestHomesView::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_view = std::make_unique<CHomeMgrView>();
     m_view->resize(400, 300);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
 
-void TestHomesView::cleanup()
+void TestHomesView::TearDown()
 {
     m_view.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestHomesView::listedByDescriptionAndChosenByClick()

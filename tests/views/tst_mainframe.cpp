@@ -1,7 +1,7 @@
 // The main frame: which commands a current home enables, the window titles, the New button by view,
 // selecting homes (and failing to), the loan manager, and what the frame keeps in the settings key.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
@@ -40,13 +40,11 @@ long StoredHome(const QString& description)
 
 } // namespace
 
-class TestMainFrame final : public QObject
+class TestMainFrame final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void commandsFollowTheCurrentHome();
     void titleShowsTheDescriptionExactly_data();
     void titleShowsTheDescriptionExactly();
@@ -56,17 +54,14 @@ private slots:
     void toolbarShowsImagesAndTheTitleTakesTheBackground();
 
 private:
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
+    void SetUp() override;
+    void TearDown() override;
     std::unique_ptr<CRegistryKey> m_settings;
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-void TestMainFrame::init()
+void TestMainFrame::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_settings = std::make_unique<CRegistryKey>();
     QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, Settings::kKeyPath));
     m_frame = std::make_unique<CMainFrame>(m_settings.get());
@@ -75,13 +70,10 @@ void TestMainFrame::init()
     m_frame->FillHomesList(0);
 }
 
-void TestMainFrame::cleanup()
+void TestMainFrame::TearDown()
 {
     m_frame.reset();
-    const QString problems = m_session->Finish();
     m_settings.reset();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestMainFrame::commandsFollowTheCurrentHome()

@@ -1,7 +1,7 @@
 // Home Today: its four lines, the equity from the loans that count toward it, where the picture is
 // placed, the default picture, and where each line leads.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "controls/CLabel.h"
 #include "data/Formatting.h"
 #include "records/CHome.h"
@@ -16,13 +16,11 @@
 
 #include <memory>
 
-class TestTodayView final : public QObject
+class TestTodayView final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void linesFollowTheFigures();
     void equityCountsOnlyTheLoansThatAffectIt();
     void pictureIsPlacedByItsSize();
@@ -30,6 +28,8 @@ private slots:
     void linesLeadWhereTheyPromise();
 
 private:
+    void SetUp() override;
+    void TearDown() override;
     QString SavedImage(const QString& name, int width, int height);
     void AddLoan(long homeId, float principal, short equityFlag);
     QString Text(CTodayView::LineId id) { return m_view->GetLine(id)->text(); }
@@ -39,17 +39,12 @@ private:
         QTest::mouseClick(m_view->GetLine(id), Qt::LeftButton, {}, {490, 7});
     }
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     CHome m_home;
     std::unique_ptr<CTodayView> m_view;
 };
 
-void TestTodayView::init()
+void TestTodayView::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_home = CHome();
     m_home.SetDescription(QStringLiteral("Maple House"));
     QVERIFY(m_home.Save());
@@ -59,12 +54,9 @@ void TestTodayView::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
 
-void TestTodayView::cleanup()
+void TestTodayView::TearDown()
 {
     m_view.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 QString TestTodayView::SavedImage(const QString& name, int width, int height)
