@@ -3,9 +3,9 @@
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QObject>
 
 // The first column of the first row of a query as a number; -1 when it cannot be read.
 inline long QueryNumber(const QString& sql)
