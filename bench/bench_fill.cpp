@@ -1,6 +1,7 @@
 // FillListFromTable of 100,000 assets into a list, against stepping the same SELECT with SQLite
 // directly, and the memory the filled rows take above an empty list.
 
+#include "CBenchCopy.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/CADODataBase.h"
 #include "data/ui/ListFillers.h"
@@ -27,18 +28,6 @@ const QString extraColumns = QStringLiteral("Picture2, CurrentValue, CategoryId"
 const char* const rawSelect = "SELECT AssetId, Description,Picture2, CurrentValue, CategoryId FROM Assets "
                               "WHERE HomeId=1 ORDER BY Description;";
 
-QString PristineDatabase()
-{
-    const QString fromEnvironment = qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB");
-    return fromEnvironment.isEmpty() ? QStringLiteral(HS_PRISTINE_DB) : fromEnvironment;
-}
-
-void Fail(const char* why)
-{
-    std::fprintf(stderr, "bench_fill: %s\n", why);
-    std::exit(1);
-}
-
 // A copy of the delivered database holding one home's 100,000 assets, installed as the
 // application's session.
 class BenchDatabase final
@@ -46,13 +35,6 @@ class BenchDatabase final
 public:
     BenchDatabase()
     {
-        const QString path = m_dir.path() + QStringLiteral("/HOMEDATA.DAT");
-        if (!QFile::copy(PristineDatabase(), path))
-            Fail("cannot copy the delivered database");
-        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        if (!m_session.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='") + path +
-                            QStringLiteral("';")))
-            Fail(m_session.GetLastError().toUtf8().constData());
         AddAssets();
         SetAppDatabase(&m_session);
     }
@@ -90,8 +72,8 @@ private:
         m_session.CommitTrans();
     }
 
-    QTemporaryDir m_dir;
-    CADODataBase m_session;
+    CBenchCopy m_copy;
+    CADODataBase& m_session = m_copy.Session();
 };
 
 BenchDatabase& Database()

@@ -2,6 +2,7 @@
 // assets and for one category against the same SELECT stepped with SQLite directly, the category
 // menu with its counts, and the summary shown when a row is selected.
 
+#include "CBenchCopy.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/CADODataBase.h"
 #include "records/CHome.h"
@@ -27,18 +28,6 @@ constexpr int kBigHome = 100000;
 constexpr int kSmallHome = 1000;
 constexpr long kCategory = 4;
 
-QString PristineDatabase()
-{
-    const QString fromEnvironment = qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB");
-    return fromEnvironment.isEmpty() ? QStringLiteral(HS_PRISTINE_DB) : fromEnvironment;
-}
-
-void Fail(const char* why)
-{
-    std::fprintf(stderr, "bench_inventory: %s\n", why);
-    std::exit(1);
-}
-
 // A copy of the delivered database with home 1's 100,000 assets and home 2's 1,000, installed as
 // the application's session.
 class BenchDatabase final
@@ -46,13 +35,6 @@ class BenchDatabase final
 public:
     BenchDatabase()
     {
-        const QString path = m_dir.path() + QStringLiteral("/HOMEDATA.DAT");
-        if (!QFile::copy(PristineDatabase(), path))
-            Fail("cannot copy the delivered database");
-        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        if (!m_session.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source='") + path +
-                            QStringLiteral("';")))
-            Fail(m_session.GetLastError().toUtf8().constData());
         AddAssets();
         SetAppDatabase(&m_session);
     }
@@ -94,8 +76,8 @@ private:
         m_session.CommitTrans();
     }
 
-    QTemporaryDir m_dir;
-    CADODataBase m_session;
+    CBenchCopy m_copy;
+    CADODataBase& m_session = m_copy.Session();
 };
 
 struct Fixture
