@@ -12,27 +12,12 @@ namespace {
 const QLatin1String kKindNames[] = {QLatin1String("message"), QLatin1String("file choice"),
                                     QLatin1String("shell open"), QLatin1String("modal dialog")};
 
+// The answers each set of buttons can give.
 bool Offers(MessageButtons buttons, int answer)
 {
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return answer == IDOK;
-    case MessageButtons::OkCancel:
-        return answer == IDOK || answer == IDCANCEL;
-    case MessageButtons::YesNo:
-        return answer == IDYES || answer == IDNO;
-    case MessageButtons::YesNoCancel:
-        return answer == IDYES || answer == IDNO || answer == IDCANCEL;
-    case MessageButtons::RetryCancel:
-        return answer == IDRETRY || answer == IDCANCEL;
-    }
-    return false;
-}
-
-QPushButton* BoxButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    const auto* box = dialog.findChild<QDialogButtonBox*>();
-    return box ? box->button(which) : nullptr;
+    static const QList<QList<int>> offered = {
+        {IDOK}, {IDOK, IDCANCEL}, {IDYES, IDNO}, {IDYES, IDNO, IDCANCEL}, {IDRETRY, IDCANCEL}};
+    return offered.value(int(buttons)).contains(answer);
 }
 
 } // namespace
@@ -47,29 +32,22 @@ CScriptedPrompt::CScriptedPrompt() : m_previous(InstallPrompt(this)) {}
 CScriptedPrompt::~CScriptedPrompt()
 {
     InstallPrompt(m_previous);
-    if (!m_verified && !Verify()) {
+    if (!m_verified && !Verify())
         qWarning().noquote() << "CScriptedPrompt was never verified and has problems:\n" << Problems();
-    }
 }
 
-CScriptedPrompt::Step& CScriptedPrompt::ExpectMessage(int answer)
+CScriptedPrompt::Step& CScriptedPrompt::Add(Kind kind, int answer)
 {
-    Step& step = Add(Kind::Message);
-    step.answer = answer;
-    return step;
+    m_script.emplace_back();
+    m_script.back().kind = kind;
+    m_script.back().answer = answer;
+    return m_script.back();
 }
 
 CScriptedPrompt::Step& CScriptedPrompt::ExpectFile(const QString& path)
 {
     Step& step = Add(Kind::File);
     step.path = path;
-    return step;
-}
-
-CScriptedPrompt::Step& CScriptedPrompt::ExpectShellOpen(bool succeeds)
-{
-    Step& step = Add(Kind::ShellOpen);
-    step.answer = succeeds ? 1 : 0;
     return step;
 }
 
@@ -80,29 +58,17 @@ CScriptedPrompt::Step& CScriptedPrompt::ExpectModal(std::function<void(QDialog&)
     return step;
 }
 
-CScriptedPrompt::Step& CScriptedPrompt::Add(Kind kind)
-{
-    m_script.emplace_back();
-    m_script.back().kind = kind;
-    return m_script.back();
-}
-
-CScriptedPrompt::Record& CScriptedPrompt::Show(Kind kind)
-{
-    m_shown.append(Record());
-    m_shown.last().kind = kind;
-    return m_shown.last();
-}
-
 bool CScriptedPrompt::PressOk(QDialog& dialog)
 {
-    QPushButton* ok = BoxButton(dialog, QDialogButtonBox::Ok);
+    const auto* box = dialog.findChild<QDialogButtonBox*>();
+    QPushButton* ok = box ? box->button(QDialogButtonBox::Ok) : nullptr;
     return ok ? (ok->click(), true) : PressButton(dialog, QStringLiteral("OK"));
 }
 
 bool CScriptedPrompt::PressCancel(QDialog& dialog)
 {
-    QPushButton* cancel = BoxButton(dialog, QDialogButtonBox::Cancel);
+    const auto* box = dialog.findChild<QDialogButtonBox*>();
+    QPushButton* cancel = box ? box->button(QDialogButtonBox::Cancel) : nullptr;
     return cancel ? (cancel->click(), true) : PressButton(dialog, QStringLiteral("Cancel"));
 }
 
@@ -110,15 +76,13 @@ bool CScriptedPrompt::PressButton(QWidget& window, const QString& text)
 {
     const QString wanted = QString(text).remove(QLatin1Char('&'));
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->text().remove(QLatin1Char('&')) != wanted || !button->isVisible()) {
-            continue;
+        if (button->text().remove(QLatin1Char('&')) == wanted && button->isVisible()) {
+            if (button->isEnabled())
+                button->click();
+            else
+                AddProblem(QStringLiteral("button \"%1\" is disabled").arg(text));
+            return button->isEnabled();
         }
-        if (!button->isEnabled()) {
-            AddProblem(QStringLiteral("button \"%1\" is disabled").arg(text));
-            return false;
-        }
-        button->click();
-        return true;
     }
     AddProblem(QStringLiteral("no button \"%1\" in %2").arg(text, window.windowTitle()));
     return false;
@@ -128,9 +92,8 @@ QStringList CScriptedPrompt::MessageTexts() const
 {
     QStringList texts;
     for (const Record& record : m_shown) {
-        if (record.kind == Kind::Message) {
+        if (record.kind == Kind::Message)
             texts += record.message.text;
-        }
     }
     return texts;
 }
@@ -153,24 +116,21 @@ QString CScriptedPrompt::Problems() const
 
 int CScriptedPrompt::Message(const MessageRequest& request)
 {
-    Show(Kind::Message).message = request;
+    m_shown.append({Kind::Message, request, {}});
     const QString what = QStringLiteral("message \"%1\"").arg(request.text);
     const std::optional<Step> step = Take(Kind::Message, what);
+    if (step && !Offers(request.buttons, step->answer))
+        AddProblem(
+            QStringLiteral("%1: scripted answer %2 is not one of its buttons").arg(what).arg(step->answer));
     if (!step || !Offers(request.buttons, step->answer)) {
-        if (step) {
-            AddProblem(QStringLiteral("%1: scripted answer %2 is not one of its buttons")
-                           .arg(what)
-                           .arg(step->answer));
-        }
         CPrompt* self = InstallPrompt(nullptr); // the answer of nobody there: the box closed
         const int closed = Prompt().Message(request);
         InstallPrompt(self);
         return closed;
     }
     Check(what, "text", request.text, step->text);
-    if (step->textPart && !request.text.contains(*step->textPart)) {
+    if (step->textPart && !request.text.contains(*step->textPart))
         AddProblem(QStringLiteral("%1: text lacks \"%2\"").arg(what, *step->textPart));
-    }
     Check(what, "caption", request.caption, step->caption);
     Check(what, "icon", request.icon, step->icon);
     Check(what, "buttons", request.buttons, step->buttons);
@@ -181,12 +141,11 @@ int CScriptedPrompt::Message(const MessageRequest& request)
 
 QString CScriptedPrompt::ChooseFile(const FileRequest& request)
 {
-    Show(Kind::File).file = request;
+    m_shown.append({Kind::File, {}, {}});
     const QString what = QStringLiteral("file choice \"%1\"").arg(request.title);
     const std::optional<Step> step = Take(Kind::File, what);
-    if (!step) {
+    if (!step)
         return QString();
-    }
     Check(what, "title", request.title, step->caption);
     Check(what, "filter", request.filter, step->filter);
     Check(what, "default name", request.defaultName, step->defaultName);
@@ -199,35 +158,29 @@ QString CScriptedPrompt::ChooseFile(const FileRequest& request)
 
 bool CScriptedPrompt::ShellOpen(const QString& path, const QStringList& arguments)
 {
-    Record& record = Show(Kind::ShellOpen);
-    record.path = path;
-    record.arguments = arguments;
+    m_shown.append({Kind::ShellOpen, {}, arguments});
     const QString what = QStringLiteral("shell open of %1").arg(path);
     const std::optional<Step> step = Take(Kind::ShellOpen, what);
-    if (step) {
+    if (step)
         Check(what, "path", path, step->openedPath);
-    }
     return step && step->answer != 0;
 }
 
 int CScriptedPrompt::RunModal(QDialog& dialog)
 {
-    Show(Kind::Modal);
-    const QString what =
-        QStringLiteral("dialog %1 \"%2\"")
-            .arg(QString::fromLatin1(dialog.metaObject()->className()), dialog.windowTitle());
+    m_shown.append({Kind::Modal, {}, {}});
+    const QString className = QLatin1String(dialog.metaObject()->className());
+    const QString what = QStringLiteral("dialog %1 \"%2\"").arg(className, dialog.windowTitle());
     const std::optional<Step> step = Take(Kind::Modal, what);
-    if (!step) {
+    if (!step)
         return QDialog::Rejected;
-    }
     dialog.setResult(QDialog::Rejected);
     dialog.show();
     Check(what, "title", dialog.windowTitle(), step->caption);
-    Check(what, "class", QString::fromLatin1(dialog.metaObject()->className()), step->dialogClass);
+    Check(what, "class", className, step->dialogClass);
     Check<const QWidget*>(what, "owner", dialog.parentWidget(), step->owner);
-    if (step->handler) {
+    if (step->handler)
         step->handler(dialog);
-    }
     if (dialog.isVisible()) {
         AddProblem(QStringLiteral("%1 was still open after its handler").arg(what));
         dialog.reject();
@@ -252,12 +205,10 @@ template <typename T>
 void CScriptedPrompt::Check(const QString& what, const char* field, const T& actual,
                             const std::optional<T>& wanted)
 {
-    if (!wanted || *wanted == actual) {
+    if (!wanted || *wanted == actual)
         return;
-    }
     QString detail = QStringLiteral(" differs from the script");
-    if constexpr (std::is_same_v<T, QString>) {
+    if constexpr (std::is_same_v<T, QString>)
         detail = QStringLiteral(" is \"%1\", the script expects \"%2\"").arg(actual, *wanted);
-    }
     AddProblem(what + QStringLiteral(": ") + QLatin1String(field) + detail);
 }

@@ -11,15 +11,10 @@
 #include <functional>
 #include <optional>
 
-// The prompt a test installs for as long as it lives. It answers from a script, in order, records
-// every prompt the program shows, and collects problems: a prompt the script did not expect (answered
-// as if the person closed it), a check that does not hold, an answer left over. Typical use:
-//
-//     CScriptedPrompt prompt;
-//     prompt.ExpectMessage(IDNO).TextId(IDS_FIRST_RUN_QUESTION).Icon(MessageIcon::Question);
-//     prompt.ExpectModal([&](QDialog& dialog) { ...fill fields...; prompt.PressOk(dialog); });
-//     ...run the code...
-//     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+// The prompt a test installs for as long as it lives: it answers from a script, in order, records
+// what was shown, and collects problems (a prompt nobody scripted, a check that fails, an answer
+// left unused). A RunModal dialog is shown without a modal loop and handed to its handler, which
+// presses OK or Cancel itself.
 class CScriptedPrompt final : public CPrompt
 {
 public:
@@ -31,29 +26,25 @@ public:
         Modal
     };
 
-    // One scripted answer, with optional checks of what is asked; each check compares exactly.
+    // One scripted answer and the checks of what is asked; each check compares exactly.
     struct Step
     {
         Kind kind = Kind::Message;
         int answer = 0;                        // Message: the answer; ShellOpen: nonzero succeeds
         QString path;                          // File: the chosen path ("" cancels)
         std::function<void(QDialog&)> handler; // Modal
-
-        std::optional<QString> text, textPart;     // Message
-        std::optional<QString> caption;            // Message caption, file chooser or dialog title
-        std::optional<MessageIcon> icon;           // Message
-        std::optional<MessageButtons> buttons;     // Message
-        std::optional<int> defaultAnswer;          // Message
-        std::optional<const QWidget*> owner;       // Message, File, Modal (the dialog's parent)
-        std::optional<bool> save, promptOverwrite; // File
-        std::optional<QString> filter, defaultName, defaultExtension; // File
-        std::optional<QString> openedPath;                            // ShellOpen
-        std::optional<QString> dialogClass; // Modal: the class name, e.g. "CAboutDlg"
+        std::optional<QString> text, textPart, caption, filter, defaultName, defaultExtension, openedPath,
+            dialogClass; // dialogClass: the modal dialog's class name, e.g. "CAboutDlg"
+        std::optional<MessageIcon> icon;
+        std::optional<MessageButtons> buttons;
+        std::optional<int> defaultAnswer;
+        std::optional<const QWidget*> owner; // the message's or chooser's owner, the dialog's parent
+        std::optional<bool> save, promptOverwrite;
 
         Step& Text(const QString& value) { return Set(text, value); }
         Step& TextId(int stringId);
         Step& TextContains(const QString& part) { return Set(textPart, part); }
-        Step& Caption(const QString& value) { return Set(caption, value); }
+        Step& Caption(const QString& value) { return Set(caption, value); } // or the title
         Step& Icon(MessageIcon value) { return Set(icon, value); }
         Step& Buttons(MessageButtons value) { return Set(buttons, value); }
         Step& DefaultAnswer(int value) { return Set(defaultAnswer, value); }
@@ -74,14 +65,11 @@ public:
         }
     };
 
-    // What was shown, in order.
     struct Record
     {
         Kind kind = Kind::Message;
         MessageRequest message; // Message
-        FileRequest file;       // File
-        QString path;           // ShellOpen: the path opened
-        QStringList arguments;  // ShellOpen: the program's arguments
+        QStringList arguments;  // ShellOpen
     };
 
     CScriptedPrompt();
@@ -89,27 +77,23 @@ public:
     Q_DISABLE_COPY_MOVE(CScriptedPrompt)
 
     // The script. The returned step stays valid until the prompt it answers is shown.
-    Step& ExpectMessage(int answer);
+    Step& ExpectMessage(int answer) { return Add(Kind::Message, answer); }
     Step& ExpectFile(const QString& path);
-    Step& ExpectShellOpen(bool succeeds = true);
-    // RunModal shows the dialog without a modal loop, calls the handler, which presses OK or Cancel
-    // itself (its own prompts come from the same script), and returns the dialog's result. A dialog
-    // still open after the handler is a problem, and is rejected.
+    Step& ExpectShellOpen(bool succeeds = true) { return Add(Kind::ShellOpen, succeeds ? 1 : 0); }
     Step& ExpectModal(std::function<void(QDialog&)> handler);
     template <typename T> Step& ExpectModalOf(std::function<void(T&)> handler)
     {
         return ExpectModal([this, handler](QDialog& dialog) {
-            if (T* typed = dynamic_cast<T*>(&dialog)) {
+            if (T* typed = dynamic_cast<T*>(&dialog))
                 return handler(*typed);
-            }
             AddProblem(QStringLiteral("dialog %1 is not of the expected class")
-                           .arg(QString::fromLatin1(dialog.metaObject()->className())));
+                           .arg(QLatin1String(dialog.metaObject()->className())));
             dialog.reject();
         });
     }
 
-    // For handlers: click the dialog's OK or Cancel (in a QDialogButtonBox, or a push button showing
-    // that text) or a visible button by its text without "&". False, and a problem, when there is none.
+    // For handlers: click OK or Cancel (of a button box, or a button of that text), or a visible
+    // button by its text without "&". False, and a problem, when there is none or it is disabled.
     bool PressOk(QDialog& dialog);
     bool PressCancel(QDialog& dialog);
     bool PressButton(QWidget& window, const QString& text);
@@ -117,7 +101,6 @@ public:
     const QList<Record>& Shown() const { return m_shown; }
     QStringList MessageTexts() const;
     int Remaining() const { return int(m_script.size()); }
-
     // True when every prompt was expected, every check held and every answer was used.
     bool Verify() const;
     QString Problems() const;
@@ -129,8 +112,7 @@ public:
     int RunModal(QDialog& dialog) override;
 
 private:
-    Step& Add(Kind kind);
-    Record& Show(Kind kind);
+    Step& Add(Kind kind, int answer = 0);
     // The next step when it is of this kind; records a problem about `what` otherwise.
     std::optional<Step> Take(Kind kind, const QString& what);
     template <typename T>
