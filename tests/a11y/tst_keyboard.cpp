@@ -1,7 +1,8 @@
 // Without a mouse, with a screen reader, in a dark theme: list keys, Home Today links, the frame's
 // shortcuts, delete questions defaulting to No, readable fixed colours.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
+#include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
@@ -21,30 +22,11 @@
 
 #include <memory>
 
-class TestKeyboard final : public QObject
+class TestKeyboard final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_session = std::make_unique<CTestSession>();
-        QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-        m_settings = std::make_unique<CRegistryKey>();
-        QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, Settings::kKeyPath));
-        m_frame = std::make_unique<CMainFrame>(m_settings.get());
-        m_frame->show();
-        m_frame->CreateViews();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-    }
-    void cleanup()
-    {
-        m_frame.reset();
-        m_settings.reset();
-        const QString problems = m_session->Finish();
-        m_session.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
     void homeOpensByKey_data();
     void homeOpensByKey();
     void todayLinesAreLinks();
@@ -52,15 +34,15 @@ private slots:
     void fixedColoursReadInADarkTheme();
 
 private:
-    long NewHome(const QString& description)
+    void SetUp() override
     {
-        CHome home;
-        home.SetDescription(description);
-        return home.Save() ? home.GetId() : -1;
+        m_frame = std::make_unique<CMainFrame>(&m_session->Settings());
+        m_frame->show();
+        m_frame->CreateViews();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
+    void TearDown() override { m_frame.reset(); }
 
-    std::unique_ptr<CTestSession> m_session;
-    std::unique_ptr<CRegistryKey> m_settings;
     std::unique_ptr<CMainFrame> m_frame;
 };
 
@@ -78,8 +60,8 @@ void TestKeyboard::homeOpensByKey()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    NewHome(QStringLiteral("Alder"));
-    const long birch = NewHome(QStringLiteral("Birch"));
+    StoredHome(QStringLiteral("Alder"));
+    const long birch = StoredHome(QStringLiteral("Birch"));
     m_frame->FillHomesList(birch);
     CAutoListCtrl& list = *m_frame->GetHomesView()->GetList();
     QCOMPARE(list.currentIndex().row(), 1);
@@ -93,7 +75,7 @@ void TestKeyboard::homeOpensByKey()
 // Tab reaches each Home Today line; Enter, Space and the press action follow it; it reads as a link.
 void TestKeyboard::todayLinesAreLinks()
 {
-    m_frame->SelectHome(NewHome(QStringLiteral("Alder")));
+    m_frame->SelectHome(StoredHome(QStringLiteral("Alder")));
     CTodayView& today = *m_frame->GetTodayView();
     QSignalSpy tasks(&today, &CTodayView::newTasksRequested);
     for (int opened = 0; opened < 3; ++opened)
@@ -112,7 +94,7 @@ void TestKeyboard::todayLinesAreLinks()
 
 void TestKeyboard::viewShortcutsAndMenuKey()
 {
-    m_frame->SelectHome(NewHome(QStringLiteral("Alder")));
+    m_frame->SelectHome(StoredHome(QStringLiteral("Alder")));
     QTest::keyClick(m_frame.get(), Qt::Key_4, Qt::ControlModifier);
     QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(m_frame->GetRoomsView()));
     QTest::keyClick(m_frame.get(), Qt::Key_1, Qt::ControlModifier);

@@ -1,4 +1,3 @@
-#include "CScriptedPrompt.h"
 #include "app/CAboutDlg.h"
 #include "controls/CLabel.h"
 
@@ -30,12 +29,6 @@ void TestAboutDlg::showsProductAndContacts()
         QCOMPARE(link->GetTextColor(), QColor(0, 0, 128));
         QVERIFY(link->font().underline());
     }
-
-    CScriptedPrompt prompt;
-    prompt.ExpectModalOf<CAboutDlg>([&](CAboutDlg& shown) { prompt.PressOk(shown); })
-        .Caption(QStringLiteral("About Hearthstead"));
-    QCOMPARE(Prompt().RunModal(dialog), int(QDialog::Accepted));
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
 }
 
 QTEST_MAIN(TestAboutDlg)

@@ -1,6 +1,9 @@
+#include "CTestDataDir.h"
+#include "RecordTestSupport.h"
+
+#include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 // The program itself, as a person or a script starts it.
@@ -34,28 +37,27 @@ void TestHearthstead::versionAnswersWithoutAWindow()
     QCOMPARE(process.readAllStandardOutput(), QByteArray("Hearthstead v1.3 (Desktop Edition)\n"));
 }
 
+// Nothing is written, not the data file, not the settings; the cause is in the log.
 void TestHearthstead::badDatabaseEndsWithStatusOne()
 {
     const QList<std::pair<bool, QByteArray>> files = {
         {false, QByteArray()}, {true, QByteArray()}, {true, QByteArray(4096, '\x5a')}};
     for (const auto& [present, contents] : files) {
-        QTemporaryDir appDir;
-        QTemporaryDir registryDir;
-        const QString database = appDir.filePath(QStringLiteral("HOMEDATA.DAT"));
-        if (present) {
-            QFile file(database);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(contents);
-        }
-        qputenv("HEARTHSTEAD_APPDIR", (appDir.path() + QLatin1Char('/')).toUtf8());
-        qputenv("HEARTHSTEAD_REGISTRY_DIR", registryDir.path().toUtf8());
+        CTestDataDir appDir;
+        QVERIFY(present ? WriteBytes(appDir.DatabasePath(), contents) : QFile::remove(appDir.DatabasePath()));
         QProcess process;
         QVERIFY(Run(process, {}, QStringLiteral("offscreen")));
         QCOMPARE(process.exitCode(), 1);
         // Without a screen the message goes to standard error rather than waiting for a click.
         QVERIFY(process.readAllStandardError().contains(
             "There was an error opening the database used by Hearthstead."));
-        QCOMPARE(QFile::exists(database), present);
+        QCOMPARE(QFile::exists(appDir.DatabasePath()), present);
+        QCOMPARE(ReadBytes(appDir.DatabasePath()), contents);
+        QVERIFY(QDir(appDir.RegistryPath()).isEmpty());
+        const QByteArray log = ReadBytes(appDir.Path() + QStringLiteral("state/hearthstead/hearthstead.log"));
+        QVERIFY2(log.contains("The data file could not be opened: ") &&
+                     (contents.isEmpty() || log.contains("not a database")),
+                 log.constData());
     }
 }
 

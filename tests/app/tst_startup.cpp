@@ -1,5 +1,6 @@
 #include "CScriptedPrompt.h"
 #include "CTestDataDir.h"
+#include "RecordTestSupport.h"
 #include "app/CHomeApp.h"
 #include "app/CMainFrame.h"
 #include "data/AppPaths.h"
@@ -27,19 +28,6 @@ const QString kGreeting = QStringLiteral("InitialGreetingShown_v1.3");
 QString Welcome()
 {
     return LoadResString(IDS_WELCOME).replace(QStringLiteral("%s"), QStringLiteral("1.3"));
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
 // The start-up questions of a data folder where no home was ever chosen.
@@ -79,7 +67,6 @@ private slots:
     void init();
     void cleanup();
 
-    void databaseThatCannotOpenEndsStartUp();
     void firstRunYesLeavesTheQuestionForNextTime();
     void firstRunNoGoesOnToTheNewHome();
     void greetingOncePerVersionAndTheRememberedHome();
@@ -118,39 +105,6 @@ CRegistryKey TestStartup::Settings() const
     CRegistryKey key;
     key.Create(RegistryRoot::CurrentUser, kKey);
     return key;
-}
-
-// Missing and empty files are run through the program itself in tst_hearthstead.
-void TestStartup::databaseThatCannotOpenEndsStartUp()
-{
-    QByteArray random;
-    for (int i = 0; i < 8192; ++i) {
-        random += char((i * 2654435761u) >> 13);
-    }
-    WriteAll(m_data->DatabasePath(), random);
-
-    CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDOK)
-        .TextId(IDS_DATABASE_OPEN_FAILED)
-        .Caption(QString())
-        .Icon(MessageIcon::Exclamation)
-        .Buttons(MessageButtons::Ok)
-        .Owner(nullptr);
-    {
-        CHomeApp app;
-        QVERIFY(!app.InitInstance());
-        QVERIFY(!app.GetMainFrame());
-    }
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-    // The cause, in SQLite's own words, is in the log under the state folder.
-    const QString log =
-        QString::fromUtf8(ReadAll(m_data->Path() + QStringLiteral("state/hearthstead/hearthstead.log")));
-    QVERIFY2(log.contains(QStringLiteral("The data file could not be opened: ")) &&
-                 log.contains(QStringLiteral("not a database")),
-             qPrintable(log));
-    // Nothing was written: not the data file, not the settings.
-    QCOMPARE(ReadAll(m_data->DatabasePath()), random);
-    QVERIFY(QDir(m_data->RegistryPath()).isEmpty());
 }
 
 void TestStartup::firstRunYesLeavesTheQuestionForNextTime()
@@ -285,7 +239,7 @@ void TestStartup::windowPlacementRestoredOrCentred()
 
 void TestStartup::corruptSettingsAreKeptAsideAndStartUpGoesOn()
 {
-    WriteAll(RegistryHivePath(RegistryRoot::CurrentUser), QByteArray("[broken\x01\x02"));
+    QVERIFY(WriteBytes(RegistryHivePath(RegistryRoot::CurrentUser), QByteArray("[broken\x01\x02")));
     CScriptedPrompt prompt;
     ExpectFirstRun(prompt, true, IDYES);
     CHomeApp app;

@@ -1,6 +1,7 @@
 // The sortable list control: columns, rows and data words, selection, sorting by column type, and
 // how it paints rows by their data word.
 
+#include "ViewTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 
 #include <QAbstractItemModelTester>
@@ -23,15 +24,6 @@ void AddRows(CAutoListCtrl& list, int count)
     }
 }
 
-QStringList Texts(const CAutoListCtrl& list, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < list.GetItemCount(); ++row) {
-        texts.append(list.GetItemText(row, column));
-    }
-    return texts;
-}
-
 // A two-column list of names and values whose second column has the given type.
 void Fill(CAutoListCtrl& list, int type, const QStringList& names, const QStringList& values)
 {
@@ -51,13 +43,6 @@ void ClickHeader(CAutoListCtrl& list, int column)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
 }
 
-bool Near(const QColor& colour, const QColor& wanted, int tolerance)
-{
-    return qAbs(colour.red() - wanted.red()) <= tolerance &&
-           qAbs(colour.green() - wanted.green()) <= tolerance &&
-           qAbs(colour.blue() - wanted.blue()) <= tolerance;
-}
-
 struct Found
 {
     int count = 0;
@@ -72,18 +57,18 @@ Found Find(const QImage& image, const QRect& area, const QColor& wanted, int tol
     double sum = 0;
     const QRect clipped = area.intersected(image.rect());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        int run = 0;
-        for (int x = clipped.left(); x <= clipped.right(); ++x) {
-            const bool near = Near(image.pixelColor(x, y), wanted, tolerance);
+        for (int x = clipped.left(), run = 0; x <= clipped.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const bool near = qAbs(c.red() - wanted.red()) <= tolerance &&
+                              qAbs(c.green() - wanted.green()) <= tolerance &&
+                              qAbs(c.blue() - wanted.blue()) <= tolerance;
             run = near ? run + 1 : 0;
             found.longestRun = qMax(found.longestRun, run);
             found.count += near ? 1 : 0;
             sum += near ? x : 0;
         }
     }
-    if (found.count) {
-        found.meanX = sum / found.count;
-    }
+    found.meanX = found.count ? sum / found.count : -1;
     return found;
 }
 
@@ -315,15 +300,15 @@ void TestAutoList::headerClicks()
     QCOMPARE(list.GetSortColumn(), -1);
 
     ClickHeader(list, 0);
-    QCOMPARE(Texts(list, 0), QStringList({"a", "b", "c"}));
+    QCOMPARE(ListTexts(list, 0), QStringList({"a", "b", "c"}));
     QVERIFY(list.IsSortAscending());
     QCOMPARE(list.GetItemData(0), 102L);
     QCOMPARE(list.GetCurSel(), 2);
     ClickHeader(list, 0);
-    QCOMPARE(Texts(list, 0), QStringList({"c", "b", "a"}));
+    QCOMPARE(ListTexts(list, 0), QStringList({"c", "b", "a"}));
     QVERIFY(!list.IsSortAscending());
     ClickHeader(list, 0);
-    QCOMPARE(Texts(list, 0), QStringList({"a", "b", "c"}));
+    QCOMPARE(ListTexts(list, 0), QStringList({"a", "b", "c"}));
     QVERIFY(list.IsSortAscending());
 
     CAutoListCtrl plain;
@@ -331,7 +316,7 @@ void TestAutoList::headerClicks()
     plain.show();
     QVERIFY(QTest::qWaitForWindowExposed(&plain));
     ClickHeader(plain, 0);
-    QCOMPARE(Texts(plain, 0), QStringList({"b", "a"}));
+    QCOMPARE(ListTexts(plain, 0), QStringList({"b", "a"}));
     QCOMPARE(plain.GetSortColumn(), -1);
 }
 
@@ -382,10 +367,10 @@ void TestAutoList::sortOrders()
     CAutoListCtrl list;
     Fill(list, type, names, values);
     list.SortOnColumn(column);
-    QCOMPARE(Texts(list, 0), first);
+    QCOMPARE(ListTexts(list, 0), first);
     list.SortOnColumn(column);
     if (!again.isEmpty()) {
-        QCOMPARE(Texts(list, 0), again);
+        QCOMPARE(ListTexts(list, 0), again);
     }
 }
 

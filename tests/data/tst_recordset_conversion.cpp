@@ -1,6 +1,6 @@
 // Typed field access: every kind a field can carry against every getter the program uses.
 
-#include "CTestDataDir.h"
+#include "CSessionTest.h"
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 
@@ -39,13 +39,11 @@ void Refuses(CADORecordset& row, std::initializer_list<const char*> fields, T st
 
 } // namespace
 
-class TestRecordsetConversion final : public QObject
+class TestRecordsetConversion final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void integerGetters();
     void doubleAndFloatGetters();
     void textGetter();
@@ -55,29 +53,22 @@ private slots:
     void dayCountsConvertBothWays();
 
 private:
+    void SetUp() override;
+    void TearDown() override { m_row.reset(); }
     CADORecordset& Row(int id);
 
-    std::unique_ptr<CTestDataDir> m_dir;
     std::unique_ptr<CADORecordset> m_row;
 };
 
-void TestRecordsetConversion::init()
+void TestRecordsetConversion::SetUp()
 {
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    CADODataBase& db = m_dir->Database();
-    QVERIFY2(db.Execute(QString::fromLatin1(kindsTable)), qPrintable(db.GetLastError()));
-}
-
-void TestRecordsetConversion::cleanup()
-{
-    m_row.reset();
-    m_dir.reset();
+    QVERIFY2(AppDatabase()->Execute(QString::fromLatin1(kindsTable)),
+             qPrintable(AppDatabase()->GetLastError()));
 }
 
 CADORecordset& TestRecordsetConversion::Row(int id)
 {
-    m_row = std::make_unique<CADORecordset>(&m_dir->Database());
+    m_row = std::make_unique<CADORecordset>(AppDatabase());
     if (!m_row->Open(QStringLiteral("SELECT * FROM Kinds WHERE Id=%1;").arg(id)) || m_row->IsEof())
         qWarning().noquote() << "row" << id << "not read:" << m_row->GetLastError();
     return *m_row;
@@ -157,7 +148,7 @@ void TestRecordsetConversion::dateGetter()
 
 void TestRecordsetConversion::expressionsAndPositions()
 {
-    CADORecordset rows(&m_dir->Database());
+    CADORecordset rows(AppDatabase());
     QVERIFY(
         rows.Open(QStringLiteral("SELECT 5 AS I, 2.5 AS R, 5000000000 AS Big, COUNT(*) AS C, "
                                  "'Video Library' AS Description FROM Categories WHERE CategoryType=1;")));
@@ -194,7 +185,7 @@ void TestRecordsetConversion::failedReadsLeaveOutputAndErrorText()
     QVERIFY(!row.GetFieldValue(QStringLiteral("X"), text));
     QCOMPARE(text, QStringLiteral("kept"));
 
-    CADORecordset closed(&m_dir->Database());
+    CADORecordset closed(AppDatabase());
     QVERIFY(!closed.GetFieldValue(0, value));
     QVERIFY(closed.IsEof());
     QCOMPARE(value, 42L);

@@ -1,3 +1,4 @@
+#include "RecordTestSupport.h"
 #include "data/ui/CPicture.h"
 
 #include <QFile>
@@ -11,12 +12,6 @@ namespace {
 // A 1 x 1 GIF whose one pixel is black (Qt writes no GIF, so the bytes are spelled out).
 const char kBlackGif[] = "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
                          ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4c\x01\x00;";
-
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Draws the picture on a white 40 x 40 canvas.
 QImage DrawOnCanvas(const CPicture& picture, int left, int top, int right, int bottom)
@@ -50,8 +45,8 @@ void TestPicture::loading()
     const QStringList names = {QStringLiteral("p.png"), QStringLiteral("p.bmp"), QStringLiteral("p.jpg")};
     for (const QString& name : names)
         QVERIFY(wide.save(m_dir.filePath(name)));
-    QVERIFY(WriteFile(m_dir.filePath(QStringLiteral("p.gif")), QByteArray(kBlackGif, sizeof kBlackGif - 1)));
-    QVERIFY(WriteFile(m_dir.filePath(QStringLiteral("notes.jpg")), "plain words, not a picture"));
+    QVERIFY(WriteBytes(m_dir.filePath(QStringLiteral("p.gif")), QByteArray(kBlackGif, sizeof kBlackGif - 1)));
+    QVERIFY(WriteBytes(m_dir.filePath(QStringLiteral("notes.jpg")), "plain words, not a picture"));
 
     CPicture picture;
     for (const QString& name : names) {

@@ -2,7 +2,9 @@
 // the round trip, Cancel and No, a backup that fails, and the files refused, each refusal leaving the
 // data file byte for byte as it was.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
+#include "RecordTestSupport.h"
+#include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "exchange/CBackupRestoreDlg.h"
@@ -19,18 +21,6 @@
 
 namespace {
 
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // An SQLite file after one statement, made from the delivered database or from nothing.
 bool Sqlite(const QString& path, const char* statement, bool fromDelivered = true)
 {
@@ -46,13 +36,11 @@ bool Sqlite(const QString& path, const char* statement, bool fromDelivered = tru
 
 } // namespace
 
-class TestBackupRestore final : public QObject
+class TestBackupRestore final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void backupThenRestoreBringsTheDataBack();
     void cancelAndNoChangeNothing_data();
     void cancelAndNoChangeNothing();
@@ -61,6 +49,8 @@ private slots:
     void refusedFilesChangeNothing();
 
 private:
+    void SetUp() override;
+    void TearDown() override { m_frame.reset(); }
     // Scripts the dialog, opened from the menu, and that button pressed in it; the prompts the button
     // brings follow in the script, then RunCommand opens it.
     void ExpectPress(const QString& button, bool staysOpen = false);
@@ -71,34 +61,21 @@ private:
         return m_prompt->ExpectMessage(answer).Icon(icon).Caption(AppName()).TextContains(textPart);
     }
     QString FilePath(const QString& name) const { return m_session->Dir().Path() + name; }
-    QByteArray DataBytes() const { return Bytes(m_session->Dir().DatabasePath()); }
+    QByteArray DataBytes() const { return ReadBytes(m_session->Dir().DatabasePath()); }
     int SafetyCopies() const
     {
         return int(CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing().size());
     }
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-void TestBackupRestore::init()
+void TestBackupRestore::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_frame = std::make_unique<CMainFrame>();
     m_frame->show();
     m_frame->CreateViews();
     m_frame->FillHomesList(0);
-}
-
-void TestBackupRestore::cleanup()
-{
-    m_frame.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestBackupRestore::ExpectPress(const QString& button, bool staysOpen)
@@ -119,11 +96,9 @@ void TestBackupRestore::ExpectPress(const QString& button, bool staysOpen)
 
 void TestBackupRestore::backupThenRestoreBringsTheDataBack()
 {
-    CHome kept;
-    kept.SetDescription(QStringLiteral("Lakeside Cottage"));
-    QVERIFY(kept.Save());
+    const long kept = StoredHome(QStringLiteral("Lakeside Cottage"));
     const QString backup = FilePath(QStringLiteral("backup.dat"));
-    QVERIFY(Write(backup, "an older backup"));
+    QVERIFY(WriteBytes(backup, "an older backup"));
     ExpectPress(QStringLiteral("backupButton"));
     m_prompt->ExpectFile(backup)
         .Save(true)
@@ -134,13 +109,11 @@ void TestBackupRestore::backupThenRestoreBringsTheDataBack()
     ExpectMessage(IDOK, MessageIcon::Information,
                   QStringLiteral("Your data was successfully backed up to \"%1\".").arg(backup));
     RunCommand();
-    QCOMPARE(Bytes(backup), DataBytes());
+    QCOMPARE(ReadBytes(backup), DataBytes());
 
-    CHome added;
-    added.SetDescription(QStringLiteral("Added After The Backup"));
-    QVERIFY(added.Save());
+    QVERIFY(StoredHome(QStringLiteral("Added After The Backup")) > 0);
     const QByteArray beforeRestore = DataBytes();
-    m_frame->SelectHome(kept.GetId());
+    m_frame->SelectHome(kept);
     ExpectPress(QStringLiteral("restoreButton"));
     m_prompt->ExpectFile(backup).Save(false).DefaultName(QString());
     ExpectMessage(IDYES, MessageIcon::Question,
@@ -153,11 +126,11 @@ void TestBackupRestore::backupThenRestoreBringsTheDataBack()
     QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
     QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
     QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
-    m_frame->SelectHome(kept.GetId());
+    m_frame->SelectHome(kept);
     QCOMPARE(m_frame->GetCurrentHome().GetDescription(), QStringLiteral("Lakeside Cottage"));
     QCOMPARE(SafetyCopies(), 1);
     QCOMPARE(
-        Bytes(CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing().first()),
+        ReadBytes(CSafetyCopy(m_session->Dir().DatabasePath(), QStringLiteral("restore")).Existing().first()),
         beforeRestore);
 }
 
@@ -176,7 +149,7 @@ void TestBackupRestore::cancelAndNoChangeNothing()
     QFETCH(bool, chooses);
     const QByteArray before = DataBytes();
     const QString backup = FilePath(QStringLiteral("backup.dat"));
-    QVERIFY(Write(backup, before));
+    QVERIFY(WriteBytes(backup, before));
     ExpectPress(button, true);
     m_prompt->ExpectFile(chooses ? backup : QString());
     if (chooses) {
@@ -191,7 +164,7 @@ void TestBackupRestore::failedBackupClosesAndKeepsTheData()
 {
     const QByteArray before = DataBytes();
     const QString notAFolder = FilePath(QStringLiteral("notes.txt"));
-    QVERIFY(Write(notAFolder, "a file where a folder should be"));
+    QVERIFY(WriteBytes(notAFolder, "a file where a folder should be"));
     ExpectPress(QStringLiteral("backupButton"));
     m_prompt->ExpectFile(notAFolder + QStringLiteral("/backup.dat"));
     ExpectMessage(IDOK, MessageIcon::Exclamation,
@@ -229,8 +202,9 @@ void TestBackupRestore::refusedFilesChangeNothing()
     QFETCH(QString, button);
     QFETCH(QString, file);
     QFETCH(QString, reason);
-    QVERIFY(Write(FilePath(QStringLiteral("random.dat")), QByteArray::fromHex("5a17c3e0").repeated(2048)));
-    QVERIFY(Write(FilePath(QStringLiteral("empty.dat")), QByteArray()));
+    QVERIFY(
+        WriteBytes(FilePath(QStringLiteral("random.dat")), QByteArray::fromHex("5a17c3e0").repeated(2048)));
+    QVERIFY(WriteBytes(FilePath(QStringLiteral("empty.dat")), QByteArray()));
     QVERIFY(Sqlite(FilePath(QStringLiteral("other.dat")), "CREATE TABLE Recipes (Name TEXT);", false));
     QVERIFY(Sqlite(FilePath(QStringLiteral("noloans.dat")), "DROP TABLE Loans;"));
     QVERIFY(Sqlite(FilePath(QStringLiteral("older.dat")), "ALTER TABLE Assets DROP COLUMN SerialNumber;"));

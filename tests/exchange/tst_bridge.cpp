@@ -2,6 +2,7 @@
 // table leaving the desktop as it was, handheld paths kept inside the device, and the lock that
 // keeps the handheld's database to one user.
 
+#include "RecordTestSupport.h"
 #include "bridge/DeviceSetup.h"
 #include "bridge/TableCopy.h"
 #include "platform/CDeviceFile.h"
@@ -27,12 +28,6 @@ QString Query(const QString& path, const QString& sql)
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return value;
-}
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 const QStringList kTables = ParseTableList(DeviceSetup::kTableList);
@@ -105,11 +100,11 @@ void TestBridge::missingDeviceTableChangesNothing()
     const QString device = Path(QStringLiteral("device.cdb"));
     QVERIFY(CopyTablesToNewDatabase(m_desktop, kTables.mid(0, 6), device, true)); // no Tasks
     QVERIFY(Query(device, "DELETE FROM Categories RETURNING 1") == "1");
-    const QByteArray before = Bytes(m_desktop);
+    const QByteArray before = ReadBytes(m_desktop);
     QString error;
     QVERIFY(!ReplaceTableRows(m_desktop, kTables, device, &error));
     QVERIFY2(error.contains("Tasks"), qPrintable(error));
-    QCOMPARE(Bytes(m_desktop), before);
+    QCOMPARE(ReadBytes(m_desktop), before);
 }
 
 void TestBridge::devicePathsStayInside_data()
@@ -117,17 +112,12 @@ void TestBridge::devicePathsStayInside_data()
     QTest::addColumn<QString>("devicePath");
     QTest::addColumn<QString>("mapped"); // "" refused
     QTest::newRow("parts match without case") << "\\my documents\\HEARTHSTEAD\\homedata.cdb"
-                                              << "My Documents/Hearthstead/HOMEDATA.CDB";
-    QTest::newRow("new file") << "\\My Documents\\New.cdb"
-                              << "My Documents/New.cdb";
-    QTest::newRow("up and out") << "\\My Documents\\..\\..\\secret"
-                                << "";
-    QTest::newRow("a Linux path") << "/etc/passwd"
-                                  << "";
-    QTest::newRow("a link out") << "\\out\\passwd"
-                                << "";
-    QTest::newRow("empty") << "\\\\"
-                           << "";
+                                              << QStringLiteral("My Documents/Hearthstead/HOMEDATA.CDB");
+    QTest::newRow("new file") << "\\My Documents\\New.cdb" << QStringLiteral("My Documents/New.cdb");
+    QTest::newRow("up and out") << "\\My Documents\\..\\..\\secret" << QString();
+    QTest::newRow("a Linux path") << "/etc/passwd" << QString();
+    QTest::newRow("a link out") << "\\out\\passwd" << QString();
+    QTest::newRow("empty") << "\\\\" << QString();
 }
 
 void TestBridge::devicePathsStayInside()

@@ -2,6 +2,7 @@
 // limit, and a replaced data file that does not open being rolled back.
 
 #include "CTestDataDir.h"
+#include "RecordTestSupport.h"
 #include "exchange/CSafetyCopy.h"
 #include "exchange/DataFileReplace.h"
 #include "exchange/FileCopy.h"
@@ -9,18 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A source whose reading breaks after its first bytes, as a pulled disk would.
 class CBreakingSource final : public QIODevice
@@ -57,10 +46,10 @@ void TestExchangeFiles::brokenCopyLeavesTheTarget()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
-    QVERIFY(Write(target, "the data they had"));
+    QVERIFY(WriteBytes(target, "the data they had"));
     CBreakingSource source;
     QVERIFY(!CopyFileAtomically(source, target));
-    QCOMPARE(Bytes(target), QByteArray("the data they had"));
+    QCOMPARE(ReadBytes(target), QByteArray("the data they had"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HOMEDATA.DAT")});
 }
 
@@ -70,35 +59,35 @@ void TestExchangeFiles::safetyCopiesKeepTheNewestFive()
     const QString data = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
     CSafetyCopy safety(data, QStringLiteral("restore"));
     for (int round = 1; round <= 7; ++round) {
-        QVERIFY(Write(data, QByteArray::number(round)));
+        QVERIFY(WriteBytes(data, QByteArray::number(round)));
         safety = CSafetyCopy(data, QStringLiteral("restore"));
         QVERIFY2(safety.Make(), qPrintable(safety.GetLastError()));
         safety.RemoveOldest();
     }
     const QStringList kept = safety.Existing();
     QCOMPARE(kept.size(), CSafetyCopy::kKeep);
-    QCOMPARE(Bytes(kept.first()), QByteArray("3"));
+    QCOMPARE(ReadBytes(kept.first()), QByteArray("3"));
     QCOMPARE(kept.last(), safety.GetPath());
     QVERIFY(QFileInfo(kept.last()).fileName().startsWith(QStringLiteral("HOMEDATA.before-restore-")));
 
-    QVERIFY(Write(data, "regretted"));
+    QVERIFY(WriteBytes(data, "regretted"));
     QVERIFY(safety.PutBack());
-    QCOMPARE(Bytes(data), QByteArray("7"));
+    QCOMPARE(ReadBytes(data), QByteArray("7"));
 }
 
 void TestExchangeFiles::replacedFileThatDoesNotOpenIsRolledBack()
 {
     CTestDataDir dir;
     QVERIFY(dir.Database().IsOpen());
-    const QByteArray before = Bytes(dir.DatabasePath());
+    const QByteArray before = ReadBytes(dir.DatabasePath());
     const QString junk = dir.Path() + QStringLiteral("junk.dat");
-    QVERIFY(Write(junk, QByteArray(4096, 'j')));
+    QVERIFY(WriteBytes(junk, QByteArray(4096, 'j')));
 
     QString error;
     QVERIFY(!ReplaceDataFile(dir.Database(), junk, QStringLiteral("restore"), &error));
     QVERIFY(error.contains(QStringLiteral("does not open")));
     QVERIFY(dir.Database().IsOpen());
-    QCOMPARE(Bytes(dir.DatabasePath()), before);
+    QCOMPARE(ReadBytes(dir.DatabasePath()), before);
 }
 
 // With the limit reached, restoring the oldest copy must read it before the limit removes it.
@@ -106,14 +95,14 @@ void TestExchangeFiles::oldestSafetyCopyCanBeRestored()
 {
     CTestDataDir dir;
     QVERIFY(dir.Database().IsOpen());
-    const QByteArray oldest = Bytes(dir.DatabasePath());
+    const QByteArray oldest = ReadBytes(dir.DatabasePath());
     for (int round = 1; round <= CSafetyCopy::kKeep; ++round) {
         QVERIFY(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Make());
         QVERIFY(dir.Database().Execute(QStringLiteral("INSERT INTO Homes (HomeId) VALUES (%1);").arg(round)));
     }
     const QString source = CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().first();
     QVERIFY(ReplaceDataFile(dir.Database(), source, QStringLiteral("restore")));
-    QCOMPARE(Bytes(dir.DatabasePath()), oldest);
+    QCOMPARE(ReadBytes(dir.DatabasePath()), oldest);
     QCOMPARE(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().size(),
              CSafetyCopy::kKeep);
 }

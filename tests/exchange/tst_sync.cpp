@@ -2,7 +2,8 @@
 // bridge of the build: every refusal with its message, Retry and Cancel, the direction dialog, and
 // both directions end to end. After every test the filter library must be unloaded.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
+#include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "bridge/DeviceSetup.h"
 #include "data/AppPaths.h"
@@ -67,13 +68,11 @@ QString HomeNames(const QString& path)
 
 } // namespace
 
-class TestSync final : public QObject
+class TestSync final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void noManagerStops_data();
     void noManagerStops();
     void deviceRefused_data();
@@ -84,7 +83,11 @@ private slots:
     void deviceReplacesDesktop();
 
 private:
+    void SetUp() override;
+    void TearDown() override;
     void RegisterBridge(const QString& folder);
+    // The greeting seen, a stored home selected: its id.
+    long GreetedWithAHome();
     CScriptedPrompt::Step& Expect(int answer, MessageIcon icon, int textId)
     {
         return m_prompt->ExpectMessage(answer).Icon(icon).TextId(textId).Caption(AppName()).Owner(
@@ -99,17 +102,12 @@ private:
         return path;
     }
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     std::unique_ptr<CMainFrame> m_frame;
     QString m_device;
 };
 
-void TestSync::init()
+void TestSync::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_device = m_session->Dir().Path() + QStringLiteral("card");
     QVERIFY(QDir().mkpath(m_device));
     QVERIFY(DeviceSetup::MakeDevice(m_device, "1.1", DeviceSetup::kDefaultDbPath, nullptr));
@@ -122,14 +120,11 @@ void TestSync::init()
     m_frame->FillHomesList(0);
 }
 
-void TestSync::cleanup()
+void TestSync::TearDown()
 {
     m_frame.reset();
     ReleaseDeviceLink();
     qunsetenv("HEARTHSTEAD_DEVICE");
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
     QVERIFY(!LibraryMapped());
 }
 
@@ -196,12 +191,10 @@ void TestSync::deviceRefused_data()
     QTest::newRow("no key") << "1.3" << db << 2 << connect;
     QTest::newRow("no version") << "" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
     QTest::newRow("version 1.0") << "1.0" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
-    QTest::newRow("no database path") << "1.3"
-                                      << "" << 0 << connect;
-    QTest::newRow("a path out of the device") << "1.3"
-                                              << "\\..\\HOMEDATA.DAT" << 0 << connect;
-    QTest::newRow("no database file") << "1.3"
-                                      << "\\Missing.cdb" << 0 << connect;
+    QTest::newRow("no database path") << "1.3" << QString() << 0 << connect;
+    QTest::newRow("a path out of the device")
+        << "1.3" << QStringLiteral("\\..\\HOMEDATA.DAT") << 0 << connect;
+    QTest::newRow("no database file") << "1.3" << QStringLiteral("\\Missing.cdb") << 0 << connect;
     QTest::newRow("database held") << "1.3" << db << 3 << connect;
 }
 
@@ -257,13 +250,17 @@ void TestSync::cancelledDirectionChangesNothing()
     QCOMPARE(HomeNames(DeviceDatabase()), QString());
 }
 
-void TestSync::desktopReplacesDevice()
+long TestSync::GreetedWithAHome()
 {
     Settings::SyncGreeting.Set(m_session->Settings(), 1);
-    CHome home;
-    home.SetDescription("Lakeside Cottage");
-    QVERIFY(home.Save());
-    m_frame->SelectHome(home.GetId());
+    const long home = StoredHome("Lakeside Cottage");
+    m_frame->SelectHome(home);
+    return home;
+}
+
+void TestSync::desktopReplacesDevice()
+{
+    const long home = GreetedWithAHome();
     QVERIFY(Exec(DeviceDatabase(), "CREATE TABLE Stale (x);"));
     ExpectDirection(CSyncDirectionDlg::DesktopToDevice);
     m_prompt->ExpectShellOpen().Path(BridgeFolder() + "/wcesmgr");
@@ -273,16 +270,12 @@ void TestSync::desktopReplacesDevice()
     QCOMPARE(m_prompt->Shown().at(2).arguments, QStringList("/quit"));
     QCOMPARE(HomeNames(DeviceDatabase()), QString("Lakeside Cottage"));
     QVERIFY(!Exec(DeviceDatabase(), "SELECT * FROM Stale;")); // deleted and written anew
-    QCOMPARE(m_frame->GetCurrentHomeId(), home.GetId());
+    QCOMPARE(m_frame->GetCurrentHomeId(), home);
 }
 
 void TestSync::deviceReplacesDesktop()
 {
-    Settings::SyncGreeting.Set(m_session->Settings(), 1);
-    CHome home;
-    home.SetDescription("Lakeside Cottage");
-    QVERIFY(home.Save());
-    m_frame->SelectHome(home.GetId());
+    GreetedWithAHome();
     QVERIFY(Exec(DeviceDatabase(), "INSERT INTO Homes (HomeId, Description) VALUES (4, 'Beach House');"));
     ExpectDirection(CSyncDirectionDlg::DeviceToDesktop);
     m_prompt->ExpectShellOpen();

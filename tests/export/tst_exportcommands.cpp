@@ -1,12 +1,12 @@
 // The main frame's export, report and movie commands, each opening its own dialog or file chooser.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
+#include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
-#include "records/CHome.h"
 
 #include <QtTest>
 
-class TestExportCommands final : public QObject
+class TestExportCommands final : public CSessionTest
 {
     Q_OBJECT
 
@@ -28,21 +28,15 @@ void TestExportCommands::commandOpensItsDialog()
 {
     QFETCH(int, command);
     QFETCH(QString, dialogClass);
-    CTestSession session;
-    QVERIFY2(session.Problem().isEmpty(), qPrintable(session.Problem()));
-    CHome home;
-    home.SetDescription("Maple House");
-    QVERIFY(home.Save());
-    CMainFrame frame(&session.Settings());
+    CMainFrame frame(&m_session->Settings());
     frame.CreateViews();
-    frame.SelectHome(home.GetId());
+    frame.SelectHome(StoredHome("Maple House"));
     if (dialogClass.isEmpty()) {
-        session.Prompt().ExpectFile(QString()).DefaultName("Maple House Inventory Report");
+        m_prompt->ExpectFile(QString()).DefaultName("Maple House Inventory Report");
     } else {
-        session.Prompt().ExpectModal([](QDialog& dialog) { dialog.reject(); }).DialogClass(dialogClass);
+        m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); }).DialogClass(dialogClass);
     }
     frame.OnCommand(command);
-    QVERIFY2(session.Finish().isEmpty(), qPrintable(session.Finish()));
 }
 
 QTEST_MAIN(TestExportCommands)

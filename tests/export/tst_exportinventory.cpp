@@ -2,7 +2,8 @@
 // every kind of row and for an empty one, the category choices, a file that cannot be made, the
 // open-now answers.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
+#include "ViewTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "records/CArea.h"
 #include "records/CAsset.h"
@@ -65,37 +66,24 @@ void FillHome(long homeId)
 
 } // namespace
 
-class TestExportInventory final : public QObject
+class TestExportInventory final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void fileBytes_data();
     void fileBytes();
     void categoryChoices_data();
     void categoryChoices();
     void fileThatCannotBeMadeKeepsTheDialog();
-    void cleanupTestCase() { m_session.reset(); }
 
 private:
+    void SetUp() override { m_homeId = StoredHome("Maple House"); }
     // Exports into the file through the dialog, answering the open-now question (Yes opens it).
     QByteArray Export(CDlgExportInventory& dialog, int openAnswer = IDNO);
 
-    std::unique_ptr<CTestSession> m_session;
     long m_homeId = -1;
 };
-
-void TestExportInventory::init()
-{
-    m_session.reset();
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    CHome home;
-    home.SetDescription("Maple House");
-    QVERIFY(home.Save());
-    m_homeId = home.GetId();
-}
 
 QByteArray TestExportInventory::Export(CDlgExportInventory& dialog, int openAnswer)
 {
@@ -190,13 +178,12 @@ void TestExportInventory::categoryChoices()
 void TestExportInventory::fileThatCannotBeMadeKeepsTheDialog()
 {
     CDlgExportInventory dialog(m_homeId, "Maple House");
-    m_session->Prompt().ExpectFile(m_session->Dir().Path() + "no such folder/x.csv");
-    m_session->Prompt()
-        .ExpectMessage(IDOK)
+    m_prompt->ExpectFile(m_session->Dir().Path() + "no such folder/x.csv");
+    m_prompt->ExpectMessage(IDOK)
         .Text("I'm afraid there was an error creating that file. Please make sure the file is not in use and "
               "try again.")
         .Icon(MessageIcon::Exclamation);
-    m_session->Prompt().ExpectFile(QString()); // a cancelled chooser changes nothing either
+    m_prompt->ExpectFile(QString()); // a cancelled chooser changes nothing either
     dialog.OnExport();
     dialog.OnExport();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));

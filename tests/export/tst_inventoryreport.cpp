@@ -1,7 +1,7 @@
 // The insurance inventory report: its sections, order and totals as the document reads, then the
 // PDF written through the prompt seam with its page footers.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "records/CArea.h"
 #include "records/CAsset.h"
 #include "records/CHome.h"
@@ -12,7 +12,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
-class TestInventoryReport final : public QObject
+class TestInventoryReport final : public CSessionTest
 {
     Q_OBJECT
 
@@ -22,9 +22,7 @@ private slots:
 
 void TestInventoryReport::sectionsTotalsAndPdf()
 {
-    CTestSession session;
-    QVERIFY2(session.Problem().isEmpty(), qPrintable(session.Problem()));
-    const QString picture = session.Dir().Path() + "photo.png";
+    const QString picture = m_session->Dir().Path() + "photo.png";
     QImage image(800, 600, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     QVERIFY(image.save(picture));
@@ -82,12 +80,12 @@ void TestInventoryReport::sectionsTotalsAndPdf()
     }
     QCOMPARE(text.count("Casablanca"), 1);
 
-    const QString path = session.Dir().Path() + "report.pdf";
-    session.Prompt().ExpectFile(path).DefaultName("Maple House Inventory Report").DefaultExtension("pdf");
-    session.Prompt().ExpectMessage(IDYES).TextContains("has been created");
-    session.Prompt().ExpectShellOpen().Path(path);
+    const QString path = m_session->Dir().Path() + "report.pdf";
+    m_prompt->ExpectFile(path).DefaultName("Maple House Inventory Report").DefaultExtension("pdf");
+    m_prompt->ExpectMessage(IDYES).TextContains("has been created");
+    m_prompt->ExpectShellOpen().Path(path);
     PrintInventoryReport(nullptr, home);
-    QVERIFY2(session.Finish().isEmpty(), qPrintable(session.Finish()));
+    QCOMPARE(m_prompt->Remaining(), 0);
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) {
         QSKIP("pdftotext (poppler-utils) is not installed");

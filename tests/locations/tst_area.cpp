@@ -1,7 +1,7 @@
 // The location record: its row in Areas, the rooms view's summary text, and the delete that keeps
 // the location's assets with no location.
 
-#include "CTestDataDir.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "data/Formatting.h"
 #include "records/CArea.h"
@@ -10,24 +10,15 @@
 
 #include <memory>
 
-class TestArea final : public QObject
+class TestArea final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<CTestDataDir>();
-        QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-    }
-    void cleanup() { m_dir.reset(); }
     void fieldsRoundTripWithDefaults();
     void summaryText_data();
     void summaryText();
     void deleteKeepsTheAssetsWithNoLocation();
-
-private:
-    std::unique_ptr<CTestDataDir> m_dir;
 };
 
 void TestArea::fieldsRoundTripWithDefaults()

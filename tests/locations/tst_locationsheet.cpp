@@ -1,7 +1,7 @@
 // The "Location Properties" sheet and its "Select Color" dialog, driven through the prompt seam:
 // feet and inches to the record and back, the description refusal, and the colours page.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "controls/CLabel.h"
 #include "records/CArea.h"
@@ -16,13 +16,11 @@
 
 #include <memory>
 
-class TestLocationSheet final : public QObject
+class TestLocationSheet final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void feetAndInchesRoundTripAfterTheDescriptionRefusal();
     void colorsPageAndSelectColorKeepTheirControlsInStep();
 
@@ -32,24 +30,7 @@ private:
         m_prompt->ExpectModal(handler).Caption(QStringLiteral("Location Properties"));
         return EditProperties(area, nullptr);
     }
-
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
 };
-
-void TestLocationSheet::init()
-{
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
-}
-
-void TestLocationSheet::cleanup()
-{
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
 
 void TestLocationSheet::feetAndInchesRoundTripAfterTheDescriptionRefusal()
 {

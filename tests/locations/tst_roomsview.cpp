@@ -1,8 +1,9 @@
 // The rooms view in the main frame: a selected home's locations, the selected one's details with
 // what is kept there, New from the menu and the toolbar, Properties, and Delete with its question.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
+#include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/Formatting.h"
@@ -18,57 +19,31 @@
 
 #include <memory>
 
-class TestRoomsView final : public QObject
+class TestRoomsView final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void listsTheSelectedHomesLocationsWithDetails();
     void newPropertiesAndDeleteKeepTheListInStep();
 
 private:
-    QStringList Rows() const;
+    void SetUp() override;
+    void TearDown() override { m_frame.reset(); }
     void ExpectSheet(const QString& description);
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     std::unique_ptr<CMainFrame> m_frame;
     CAutoListCtrl* m_list = nullptr;
     long m_homeId = -1;
 };
 
-void TestRoomsView::init()
+void TestRoomsView::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_frame = std::make_unique<CMainFrame>();
     m_frame->show();
     m_frame->CreateViews();
     m_list = m_frame->GetRoomsView()->GetList();
-    CHome home;
-    home.SetDescription(QStringLiteral("Cottage"));
-    QVERIFY(home.Save());
-    m_homeId = home.GetId();
-}
-
-void TestRoomsView::cleanup()
-{
-    m_frame.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-QStringList TestRoomsView::Rows() const
-{
-    QStringList rows;
-    for (int row = 0; row < m_list->GetItemCount(); ++row) {
-        rows += m_list->GetItemText(row, 0);
-    }
-    return rows;
+    m_homeId = StoredHome(QStringLiteral("Cottage"));
 }
 
 void TestRoomsView::ExpectSheet(const QString& description)
@@ -97,7 +72,7 @@ void TestRoomsView::listsTheSelectedHomesLocationsWithDetails()
     m_frame->OnCommand(ID_VIEW_LOCATIONS);
     QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(m_frame->GetRoomsView()));
     QVERIFY(m_frame->GetCommand(ID_VIEW_LOCATIONS)->isChecked());
-    QCOMPARE(Rows(), QStringList({"Attic", "den"}));
+    QCOMPARE(ListTexts(*m_list), QStringList({"Attic", "den"}));
     QCOMPARE(m_list->GetCurSel(), -1);
     QVERIFY(m_frame->GetRoomsView()->GetDetails()->toPlainText().isEmpty());
     // Each row's chip shows the location's first colour.
@@ -124,7 +99,7 @@ void TestRoomsView::newPropertiesAndDeleteKeepTheListInStep()
     ExpectSheet(QStringLiteral("Study"));
     m_frame->OnCommand(ID_NEW_LOCATION);
     QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::LocationsIndex));
-    QCOMPARE(Rows(), QStringList({"Attic", "Study"}));
+    QCOMPARE(ListTexts(*m_list), QStringList({"Attic", "Study"}));
     QCOMPARE(m_list->GetCurSel(), 1);
     ExpectSheet(QStringLiteral("Den"));
     m_frame->GetNewButton()->click();
@@ -133,7 +108,7 @@ void TestRoomsView::newPropertiesAndDeleteKeepTheListInStep()
 
     ExpectSheet(QStringLiteral("Archive"));
     QTest::keyClick(m_list, Qt::Key_Return);
-    QCOMPARE(Rows(), QStringList({"Archive", "Attic", "Study"}));
+    QCOMPARE(ListTexts(*m_list), QStringList({"Archive", "Attic", "Study"}));
     QCOMPARE(m_list->GetCurSel(), 0);
 
     m_list->SetCurSel(1);
@@ -146,7 +121,7 @@ void TestRoomsView::newPropertiesAndDeleteKeepTheListInStep()
     QTest::keyClick(m_list, Qt::Key_Delete);
     m_prompt->ExpectMessage(IDYES).Text(question);
     QTest::keyClick(m_list, Qt::Key_Delete);
-    QCOMPARE(Rows(), QStringList({"Archive", "Study"}));
+    QCOMPARE(ListTexts(*m_list), QStringList({"Archive", "Study"}));
     QCOMPARE(RowCount(QStringLiteral("Assets"), QStringLiteral("WHERE AreaId=0")), 1L);
 }
 

@@ -2,6 +2,7 @@
 // settings, window placement and once-only messages on top of them.
 
 #include "CScriptedPrompt.h"
+#include "RecordTestSupport.h"
 #include "platform/CRegistryHive.h"
 #include "platform/RegistryHives.h"
 #include "platform/Settings.h"
@@ -22,18 +23,6 @@
 namespace {
 
 const QString kKey = QStringLiteral("Software\\Bright Water\\Hearthstead");
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 QByteArray SomeBytes(int size)
 {
@@ -212,7 +201,7 @@ void TestRegistry::namesCompareWithoutCase()
 void TestRegistry::corruptHiveIsKeptAsideBeforeAWrite()
 {
     const QByteArray garbage("\x00\x13garbage that is no registry file\xff", 36);
-    WriteAll(HivePath(), garbage);
+    QVERIFY(WriteBytes(HivePath(), garbage));
     CRegistryHive hive(RegistryRoot::CurrentUser, HivePath());
     QVERIFY(!hive.Load());
     QVERIFY(hive.IsCorrupt());
@@ -223,12 +212,12 @@ void TestRegistry::corruptHiveIsKeptAsideBeforeAWrite()
     const QStringList copies =
         QDir(m_dir->path()).entryList({QStringLiteral("HKEY_CURRENT_USER.reg.corrupt-*")}, QDir::Files);
     QCOMPARE(copies.size(), 1);
-    QCOMPARE(ReadAll(m_dir->filePath(copies.first())), garbage);
+    QCOMPARE(ReadBytes(m_dir->filePath(copies.first())), garbage);
 
-    QVERIFY(ReadAll(HivePath()).contains("\"A\"=dword:00000001"));
+    QVERIFY(ReadBytes(HivePath()).contains("\"A\"=dword:00000001"));
 
     // A second corrupt file in the same second gets its own copy.
-    WriteAll(HivePath(), "again not a hive");
+    QVERIFY(WriteBytes(HivePath(), "again not a hive"));
     QVERIFY(!hive.Load());
     QVERIFY(hive.Save());
     QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("*.corrupt-*")}, QDir::Files).size(), 2);
@@ -240,7 +229,7 @@ void TestRegistry::interruptedWriteLeavesTheOldHive()
     hive.SetValue(QStringLiteral("Software"), QStringLiteral("Kept"),
                   RegistryValue::FromString(QStringLiteral("old")));
     QVERIFY(hive.Save());
-    const QByteArray before = ReadAll(HivePath());
+    const QByteArray before = ReadBytes(HivePath());
 
     // The disk fills up halfway through the write: the file size limit cuts it off.
     rlimit previous{};
@@ -256,7 +245,7 @@ void TestRegistry::interruptedWriteLeavesTheOldHive()
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY(!saved);
-    QCOMPARE(ReadAll(HivePath()), before);
+    QCOMPARE(ReadBytes(HivePath()), before);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
              QStringList{QStringLiteral("HKEY_CURRENT_USER.reg")});
 }
@@ -266,15 +255,15 @@ void TestRegistry::unreadableHiveIsNeverReplaced()
     if (geteuid() == 0) {
         QSKIP("file permissions do not bind root");
     }
-    WriteAll(HivePath(),
-             "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"1\"\n");
+    QVERIFY(WriteBytes(
+        HivePath(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"1\"\n"));
     QFile::setPermissions(HivePath(), QFileDevice::WriteOwner);
     CRegistryHive hive(RegistryRoot::CurrentUser, HivePath());
     QVERIFY(!hive.Load());
     hive.SetValue(QStringLiteral("Software"), QStringLiteral("B"), RegistryValue::FromDword(1));
     QVERIFY(!hive.Save());
     QFile::setPermissions(HivePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QVERIFY(ReadAll(HivePath()).contains("\"A\"=\"1\""));
+    QVERIFY(ReadBytes(HivePath()).contains("\"A\"=\"1\""));
 }
 
 void TestRegistry::hiveFilesFollowTheEnvironment()
@@ -422,34 +411,20 @@ void TestRegistry::placementRoundTrips()
     QCOMPARE(maximised.geometry().size(), QSize(520, 480));
 }
 
+// Shown once and remembered runs through the new video's message (tst_inventoryframe). A zero or a
+// value of another type counts as not shown yet; without the program's settings key there is nowhere
+// to remember it, so it is not shown.
 void TestRegistry::messageShownOnce()
 {
     CRegistryKey key;
     QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
-    QWidget owner;
-    const QString videos = QStringLiteral("About videos");
-    {
-        CScriptedPrompt prompt;
-        prompt.ExpectMessage(IDOK)
-            .Text(videos)
-            .Caption(QStringLiteral("Hearthstead"))
-            .Icon(MessageIcon::Information)
-            .Buttons(MessageButtons::Ok)
-            .Owner(&owner);
-        QVERIFY(ShowMessageOnce(key, &owner, videos, Settings::MsgSpecialAssetVideos));
-        QVERIFY(!ShowMessageOnce(key, &owner, videos, Settings::MsgSpecialAssetVideos));
-        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-    }
-    QCOMPARE(Settings::MsgSpecialAssetVideos.Get(key), 1u);
-
-    // A zero or a value of another type counts as not shown yet; without the program's settings key
-    // there is nowhere to remember it.
     QVERIFY(key.SetDword(QStringLiteral("SyncGreeting"), 0));
     QVERIFY(key.SetString(QStringLiteral("IsFirstSync"), QStringLiteral("1")));
     CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDOK).Text(QStringLiteral("Sync intro"));
+    prompt.ExpectMessage(IDOK).Text(QStringLiteral("Sync intro")).Caption(QStringLiteral("Hearthstead"));
     prompt.ExpectMessage(IDOK).Text(QStringLiteral("First sync"));
     QVERIFY(ShowMessageOnce(key, nullptr, QStringLiteral("Sync intro"), Settings::SyncGreeting));
+    QVERIFY(!ShowMessageOnce(key, nullptr, QStringLiteral("Sync intro"), Settings::SyncGreeting));
     QVERIFY(!ShowMessageOnce(nullptr, QStringLiteral("Unseen"), Settings::JumpToShoppingTasks));
     SetAppSettings(&key);
     QVERIFY(ShowMessageOnce(nullptr, QStringLiteral("First sync"), Settings::IsFirstSync));

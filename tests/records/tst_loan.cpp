@@ -1,5 +1,5 @@
-// The loan record: its defaults, its amortization figures, and its row in Loans. How payments are
-// counted from the start date runs through the loan sheet's Auto Update.
+// The loan record: its amortization figures and its row in Loans (texts of any content: tests/reliability).
+// How payments are counted from the start date runs through the loan sheet's Auto Update.
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
@@ -12,19 +12,14 @@ class TestLoan final : public CSessionTest
     Q_OBJECT
 
 private slots:
-    void defaultsAndAmortizationFigures();
+    void amortizationFigures();
     void storedOnceAndReadBack();
     void failedSaveStoresNothing();
 };
 
-void TestLoan::defaultsAndAmortizationFigures()
+void TestLoan::amortizationFigures()
 {
     CLoan loan;
-    QVERIFY(loan.AffectsEquity());
-    QCOMPARE(loan.GetTermInMonths(), 360L);
-    QCOMPARE(loan.GetStartDate().ToDateTime(),
-             QDateTime(QDate(QDate::currentDate().year() - 1, 12, 31), QTime(0, 0)));
-
     loan.SetPrincipal(100000.0f);
     QCOMPARE(qRound(loan.GetMonthlyPayment() * 100), 59955);
     QCOMPARE(loan.GetPrincipalPaid(0), 0.0);
@@ -42,13 +37,7 @@ void TestLoan::defaultsAndAmortizationFigures()
 void TestLoan::storedOnceAndReadBack()
 {
     const long nextId = StoredNextId(QStringLiteral("Loans"));
-    const QStringList texts = HostileTexts();
     CLoan loan;
-    loan.SetDescription(texts[0]);
-    loan.SetNotes(texts[1]);
-    loan.SetLenderName(texts[2]);
-    loan.SetLenderAcctNo(texts[0]);
-    loan.SetLenderPhone(texts[1]);
     loan.SetStartDate(DateTimeValue::FromDateTime(QDateTime(QDate(2021, 3, 9), QTime(8, 30))));
     QVERIFY(loan.Save());
     QCOMPARE(loan.GetId(), nextId);
@@ -63,11 +52,6 @@ void TestLoan::storedOnceAndReadBack()
     QVERIFY(read.Load());
     QCOMPARE(read.GetStartDate().ToDateTime(), QDateTime(QDate(2021, 3, 9), QTime(8, 30)));
     QCOMPARE(read.GetTermInMonths(), 360L);
-    QCOMPARE(read.GetDescription(), texts[0]);
-    QCOMPARE(read.GetNotes(), texts[1]);
-    QCOMPARE(read.GetLenderName(), texts[2]);
-    QCOMPARE(read.GetLenderAcctNo(), texts[0]);
-    QCOMPARE(read.GetLenderPhone(), texts[1]);
 
     CLoan other;
     QVERIFY(other.Save());

@@ -3,6 +3,7 @@
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 
+#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,19 @@ inline long RowCount(const QString& table, const QString& condition = QString())
 inline long StoredNextId(const QString& table)
 {
     return QueryNumber(QStringLiteral("SELECT NextId FROM TableIds WHERE TableName='%1';").arg(table));
+}
+
+// A file's bytes ("" when it cannot be read), and writing them (false when that fails).
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 template <typename T> T* Child(QObject& parent, const char* name)

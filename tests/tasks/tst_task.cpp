@@ -1,6 +1,6 @@
 // The task record: its row in Tasks, the list text and the coupon mark.
 
-#include "CTestDataDir.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "records/CTask.h"
 
@@ -8,24 +8,15 @@
 
 #include <memory>
 
-class TestTask final : public QObject
+class TestTask final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<CTestDataDir>();
-        QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-    }
-    void cleanup() { m_dir.reset(); }
     void shoppingItemRoundTrips();
     void couponReadsBackAsOne();
     void displayText_data();
     void displayText();
-
-private:
-    std::unique_ptr<CTestDataDir> m_dir;
 };
 
 void TestTask::shoppingItemRoundTrips()
@@ -77,56 +68,30 @@ void TestTask::couponReadsBackAsOne()
 
 void TestTask::displayText_data()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<float>("quantity");
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("store");
-    QTest::addColumn<QString>("aisle");
+    // The type, then quantity, unit, store and aisle, separated by "|".
+    QTest::addColumn<QString>("fields");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("general task: the description") << 1 << 2.0f << "gal"
-                                                   << "Corner Market"
-                                                   << "5"
-                                                   << "Milk";
-    QTest::newRow("every part") << 2 << 2.0f << "gal"
-                                << "Corner Market"
-                                << "5"
-                                << "Buy 2 gal Milk @ Corner Market (#5)";
-    QTest::newRow("nothing but the description") << 2 << 0.0f << ""
-                                                 << ""
-                                                 << ""
-                                                 << "Buy Milk";
-    QTest::newRow("whole quantity") << 2 << 1.5f << ""
-                                    << ""
-                                    << ""
-                                    << "Buy 1 Milk";
-    QTest::newRow("user's number format") << 2 << 1200.0f << ""
-                                          << ""
-                                          << ""
-                                          << "Buy 1,200 Milk";
-    QTest::newRow("unit without quantity") << 2 << 0.0f << "gal"
-                                           << ""
-                                           << ""
-                                           << "Buy gal Milk";
-    QTest::newRow("aisle without store") << 2 << 0.0f << ""
-                                         << ""
-                                         << "B4"
-                                         << "Buy Milk (#B4)";
+    QTest::newRow("general task: the description") << "1|2|gal|Corner Market|5" << QStringLiteral("Milk");
+    QTest::newRow("every part") << "2|2|gal|Corner Market|5"
+                                << QStringLiteral("Buy 2 gal Milk @ Corner Market (#5)");
+    QTest::newRow("nothing but the description") << "2|0|||" << QStringLiteral("Buy Milk");
+    QTest::newRow("whole quantity") << "2|1.5|||" << QStringLiteral("Buy 1 Milk");
+    QTest::newRow("user's number format") << "2|1200|||" << QStringLiteral("Buy 1,200 Milk");
+    QTest::newRow("unit without quantity") << "2|0|gal||" << QStringLiteral("Buy gal Milk");
+    QTest::newRow("aisle without store") << "2|0|||B4" << QStringLiteral("Buy Milk (#B4)");
 }
 
 void TestTask::displayText()
 {
-    QFETCH(int, type);
-    QFETCH(float, quantity);
-    QFETCH(QString, unit);
-    QFETCH(QString, store);
-    QFETCH(QString, aisle);
+    QFETCH(QString, fields);
+    const QStringList field = fields.split(QLatin1Char('|'));
     CTask task;
-    task.SetType(type);
+    task.SetType(field[0].toInt());
     task.SetDescription(QStringLiteral("Milk"));
-    task.SetQuantity(quantity);
-    task.SetUnit(unit);
-    task.SetStore(store);
-    task.SetAisle(aisle);
+    task.SetQuantity(field[1].toFloat());
+    task.SetUnit(field[2]);
+    task.SetStore(field[3]);
+    task.SetAisle(field[4]);
     QTEST(task.GetDisplayText(), "expected");
 }
 

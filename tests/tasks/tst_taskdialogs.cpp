@@ -1,7 +1,7 @@
 // The dialogs of the tasks: "General Tasks" (picking by check box, the kind remembered)
 // and "Shopping List Item" (numbers refused, the stores offered, the store chosen from the list).
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "platform/Settings.h"
@@ -19,13 +19,11 @@
 
 #include <memory>
 
-class TestTaskDialogs final : public QObject
+class TestTaskDialogs final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void checksPickAndTheKindIsRemembered();
     void shoppingItemRefusesTextForNumbers();
     void storesOfferedOnceEachAndChosen();
@@ -36,22 +34,7 @@ private:
     {
         return int(QueryNumber(QStringLiteral("SELECT Status FROM Tasks WHERE TaskId=%1;").arg(id)));
     }
-
-    std::unique_ptr<CTestSession> m_session;
 };
-
-void TestTaskDialogs::init()
-{
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-}
-
-void TestTaskDialogs::cleanup()
-{
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
 
 long TestTaskDialogs::Add(const QString& name, int type, const QString& store)
 {

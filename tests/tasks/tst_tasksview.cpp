@@ -1,7 +1,7 @@
 // The tasks view: the picked entries per filter (kept for the next run), the click that marks them
 // done or active, the two clears, and the way from Home Today through the frame.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
@@ -21,13 +21,11 @@
 
 #include <memory>
 
-class TestTasksView final : public QObject
+class TestTasksView final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void fillFollowsTheFilter_data();
     void fillFollowsTheFilter();
     void clickTogglesDoneAndActive();
@@ -36,17 +34,16 @@ private slots:
     void todayLeadsToPickingThenToTheView();
 
 private:
+    void SetUp() override;
+    void TearDown() override { m_view.reset(); }
     long Add(const QString& name, int type, int status);
     QStringList Texts() const;
 
-    std::unique_ptr<CTestSession> m_session;
     std::unique_ptr<CTasksView> m_view;
 };
 
-void TestTasksView::init()
+void TestTasksView::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
     Add(QStringLiteral("Paint fence"), 1, CTask::Active);
     Add(QStringLiteral("Milk"), CTask::kShoppingType, CTask::Done);
     Add(QStringLiteral("bread"), CTask::kShoppingType, CTask::Active);
@@ -55,14 +52,6 @@ void TestTasksView::init()
     m_view = std::make_unique<CTasksView>();
     m_view->resize(400, 300);
     m_view->show();
-}
-
-void TestTasksView::cleanup()
-{
-    m_view.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 long TestTasksView::Add(const QString& name, int type, int status)

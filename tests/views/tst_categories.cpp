@@ -2,8 +2,9 @@
 // own rows, New and Rename with their name dialog, Delete with its question and the clean-up of the
 // assets that used the category, and the id handed back after either button.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
+#include "ViewTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/DataHelpers.h"
 #include "records/CAsset.h"
@@ -22,23 +23,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList Rows(const CAutoListCtrl& list)
-{
-    QStringList rows;
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        rows << list.GetItemText(row, 0);
-    return rows;
-}
-
 } // namespace
 
-class TestCategories final : public QObject
+class TestCategories final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void newStoreIsListedSelectedAndHandedBack();
     void renameThenCancelHandsBackTheRenamedId();
     void deleteUncategorisesAssetsOfEveryHome();
@@ -48,24 +39,7 @@ private slots:
 private:
     long Run(int type, long id, const std::function<void(CDlgCategories&)>& handler);
     void ExpectName(const QString& shown, const QString& typed, bool save);
-
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
 };
-
-void TestCategories::init()
-{
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
-}
-
-void TestCategories::cleanup()
-{
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
 
 long TestCategories::Run(int type, long id, const std::function<void(CDlgCategories&)>& handler)
 {
@@ -93,7 +67,7 @@ void TestCategories::newStoreIsListedSelectedAndHandedBack()
     const long newId = StoredNextId(QStringLiteral("Categories"));
     const long chosen = Run(3, 0, [this](CDlgCategories& dialog) {
         CAutoListCtrl& list = *dialog.GetList();
-        QCOMPARE(Rows(list),
+        QCOMPARE(ListTexts(list),
                  QStringList({u"Grocery Store"_s, u"Hardware Store"_s, u"Pharmacy"_s, u"Warehouse Club"_s}));
         QCOMPARE(list.GetCurSel(), -1);
         // An empty name is kept, and the new row comes first and selected.
@@ -155,7 +129,7 @@ void TestCategories::deleteUncategorisesAssetsOfEveryHome()
             .Buttons(MessageButtons::YesNo);
         dialog.OnDelete();
         QCOMPARE(list.GetItemCount(), 19);
-        QVERIFY(!Rows(list).contains(QStringLiteral("Video Library")));
+        QVERIFY(!ListTexts(list).contains(QStringLiteral("Video Library")));
         m_prompt->PressCancel(dialog);
     });
     QCOMPARE(chosen, CAsset::kVideoCategory);

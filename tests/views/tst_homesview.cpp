@@ -2,6 +2,7 @@
 // deleting the selected home.
 
 #include "CSessionTest.h"
+#include "ViewTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "records/CHome.h"
 #include "res/StringIds.h"
@@ -14,21 +15,6 @@
 #include <memory>
 
 namespace {
-
-long StoredHome(const QString& description)
-{
-    CHome home;
-    home.SetDescription(description);
-    return home.Save() ? home.GetId() : -1;
-}
-
-QStringList Rows(const CAutoListCtrl& list)
-{
-    QStringList rows;
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        rows += list.GetItemText(row, 0);
-    return rows;
-}
 
 } // namespace
 
@@ -43,7 +29,7 @@ private slots:
 
 private:
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { m_view.reset(); }
     std::unique_ptr<CHomeMgrView> m_view;
 };
 
@@ -55,11 +41,6 @@ void TestHomesView::SetUp()
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
 
-void TestHomesView::TearDown()
-{
-    m_view.reset();
-}
-
 void TestHomesView::listedByDescriptionAndChosenByClick()
 {
     StoredHome(QStringLiteral("Cottage"));
@@ -67,7 +48,7 @@ void TestHomesView::listedByDescriptionAndChosenByClick()
     StoredHome(QStringLiteral("Apartment"));
     m_view->FillList(beach);
     CAutoListCtrl& list = *m_view->GetList();
-    QCOMPARE(Rows(list), QStringList({"Apartment", "beach house", "Cottage"}));
+    QCOMPARE(ListTexts(list), QStringList({"Apartment", "beach house", "Cottage"}));
     QCOMPARE(list.GetCurSel(), 1);
     QCOMPARE(list.geometry(), QRect(0, 25, m_view->width(), m_view->height() - 27));
 
@@ -92,10 +73,10 @@ void TestHomesView::deleteAsksFirst()
         .Icon(MessageIcon::Exclamation)
         .Buttons(MessageButtons::YesNo);
     QTest::keyClick(&list, Qt::Key_Delete);
-    QCOMPARE(Rows(list), QStringList({"Drop", "Keep"}));
+    QCOMPARE(ListTexts(list), QStringList({"Drop", "Keep"}));
     m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_HOME_QUESTION);
     m_view->OnDelete();
-    QCOMPARE(Rows(list), QStringList({"Keep"}));
+    QCOMPARE(ListTexts(list), QStringList({"Keep"}));
     CHome gone;
     gone.SetId(drop);
     QVERIFY(!gone.Load());
@@ -125,7 +106,7 @@ void TestHomesView::renamedHomeReordersAndTheRowIndexStaysSelected()
         m_prompt->PressOk(sheet);
     });
     m_view->OnProperties();
-    QCOMPARE(Rows(list), QStringList({"Aaron's Cedar", "Alder", "Birch"}));
+    QCOMPARE(ListTexts(list), QStringList({"Aaron's Cedar", "Alder", "Birch"}));
     QCOMPARE(list.GetCurSel(), 2);
 }
 

@@ -2,8 +2,9 @@
 // message, the Today line that leads to a first asset or to the view, and the category filter kept
 // across a restart.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
+#include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
@@ -22,41 +23,31 @@
 
 #include <memory>
 
-class TestInventoryFrame final : public QObject
+class TestInventoryFrame final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void todayLineLeadsToAFirstAssetThenToTheView();
     void newVideoExplainsTheLibraryOnce();
     void filterKeptAcrossARestart();
 
 private:
+    void SetUp() override
+    {
+        m_homeId = StoredHome(QStringLiteral("Maple House"));
+        MakeFrame();
+    }
+    void TearDown() override { m_frame.reset(); }
     void MakeFrame();
     QString InventoryLine() const
     {
         return m_frame->GetTodayView()->GetLine(CTodayView::InventoryLine)->text();
     }
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     std::unique_ptr<CMainFrame> m_frame;
     long m_homeId = -1;
 };
-
-void TestInventoryFrame::init()
-{
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
-    CHome home;
-    home.SetDescription(QStringLiteral("Maple House"));
-    QVERIFY(home.Save());
-    m_homeId = home.GetId();
-    MakeFrame();
-}
 
 void TestInventoryFrame::MakeFrame()
 {
@@ -64,14 +55,6 @@ void TestInventoryFrame::MakeFrame()
     m_frame->show();
     m_frame->CreateViews();
     m_frame->SelectHome(m_homeId);
-}
-
-void TestInventoryFrame::cleanup()
-{
-    m_frame.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestInventoryFrame::todayLineLeadsToAFirstAssetThenToTheView()

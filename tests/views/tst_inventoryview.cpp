@@ -1,7 +1,7 @@
 // The "Home Inventory" view: the list and its total for all assets or one category, the category
 // menu and its counts, the summary pane, and the delete flow with its question.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/Formatting.h"
@@ -20,34 +20,29 @@ using namespace Qt::StringLiterals;
 
 #include <memory>
 
-class TestInventoryView final : public QObject
+class TestInventoryView final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void listAndTotalFollowTheFilter();
     void categoryMenuCountsAndChoice();
     void selectedAssetShowsItsSummary();
     void deleteAsksAndAdjustsTheTotal();
 
 private:
+    void SetUp() override;
+    void TearDown() override { m_view.reset(); }
     long AddAsset(long homeId, const QString& name, long category, float value,
                   const QString& picture = QString());
     QStringList MenuTexts();
 
-    std::unique_ptr<CTestSession> m_session;
-    CScriptedPrompt* m_prompt = nullptr;
     CHome m_home;
     std::unique_ptr<CInventoryView> m_view;
 };
 
-void TestInventoryView::init()
+void TestInventoryView::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-    m_prompt = &m_session->Prompt();
     m_home = CHome();
     QVERIFY(m_home.Save());
     AddAsset(m_home.GetId(), QStringLiteral("Camera B"), 4, 100.0f, QStringLiteral("/p/b.jpg"));
@@ -60,14 +55,6 @@ void TestInventoryView::init()
     m_view->resize(500, 400);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-}
-
-void TestInventoryView::cleanup()
-{
-    m_view.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 long TestInventoryView::AddAsset(long homeId, const QString& name, long category, float value,

@@ -1,7 +1,7 @@
 // The "Loan Schedule" dialog: the chosen loan's payments with those made drawn as done, the
 // extra-payment question, the CSV file and the printed schedule.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "records/CHome.h"
 #include "records/CLoan.h"
 #include "records/EquitySeries.h"
@@ -19,27 +19,24 @@
 
 #include <memory>
 
-class TestLoanScheduleDialog final : public QObject
+class TestLoanScheduleDialog final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void tableShowsTheChosenLoan();
     void extraPaymentRecomputes();
     void exportsAndPrints();
 
 private:
-    std::unique_ptr<CTestSession> m_session;
+    void SetUp() override;
+    void TearDown() override { m_dialog.reset(); }
     CHome m_home;
     std::unique_ptr<CDlgLoanSchedule> m_dialog;
 };
 
-void TestLoanScheduleDialog::init()
+void TestLoanScheduleDialog::SetUp()
 {
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
     m_home = CHome();
     m_home.SetDescription(QStringLiteral("Maple House"));
     m_home.SetCurrentValue(350000.0f);
@@ -54,14 +51,6 @@ void TestLoanScheduleDialog::init()
         QVERIFY(loan.Save());
     }
     m_dialog = std::make_unique<CDlgLoanSchedule>(m_home, nullptr, QDate(2021, 1, 20));
-}
-
-void TestLoanScheduleDialog::cleanup()
-{
-    m_dialog.reset();
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestLoanScheduleDialog::tableShowsTheChosenLoan()

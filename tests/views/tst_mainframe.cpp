@@ -2,6 +2,7 @@
 // selecting homes (and failing to), the loan manager, and what the frame keeps in the settings key.
 
 #include "CSessionTest.h"
+#include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
@@ -31,13 +32,6 @@ const QList<int> kHomeCommands = {ID_VIEW_TODAY,      ID_VIEW_INVENTORY,  ID_VIE
 const QList<int> kAlwaysCommands = {ID_VIEW_TASKS, ID_SELECT_HOME, ID_NEW_TASKS, ID_NEW_HOME, ID_SYNC,
                                     ID_NEW,        ID_BACKUP,      ID_APP_ABOUT, ID_APP_EXIT};
 
-long StoredHome(const QString& description)
-{
-    CHome home;
-    home.SetDescription(description);
-    return home.Save() ? home.GetId() : -1;
-}
-
 } // namespace
 
 class TestMainFrame final : public CSessionTest
@@ -55,25 +49,16 @@ private slots:
 
 private:
     void SetUp() override;
-    void TearDown() override;
-    std::unique_ptr<CRegistryKey> m_settings;
+    void TearDown() override { m_frame.reset(); }
     std::unique_ptr<CMainFrame> m_frame;
 };
 
 void TestMainFrame::SetUp()
 {
-    m_settings = std::make_unique<CRegistryKey>();
-    QVERIFY(m_settings->Create(RegistryRoot::CurrentUser, Settings::kKeyPath));
-    m_frame = std::make_unique<CMainFrame>(m_settings.get());
+    m_frame = std::make_unique<CMainFrame>(&m_session->Settings());
     m_frame->show();
     m_frame->CreateViews();
     m_frame->FillHomesList(0);
-}
-
-void TestMainFrame::TearDown()
-{
-    m_frame.reset();
-    m_settings.reset();
 }
 
 void TestMainFrame::commandsFollowTheCurrentHome()
@@ -94,7 +79,7 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     for (int command : kHomeCommands + kAlwaysCommands)
         QVERIFY2(enabled(command), qPrintable(QString::number(command)));
     quint32 last = 0;
-    QVERIFY(m_settings->GetDword(QStringLiteral("LastHomeId"), last));
+    QVERIFY(m_session->Settings().GetDword(QStringLiteral("LastHomeId"), last));
     QCOMPARE(long(last), id);
 
     // A home that cannot load leaves none current; the registry keeps the last one that did.
@@ -104,7 +89,7 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
     for (int command : kHomeCommands)
         QVERIFY(!enabled(command));
-    QVERIFY(m_settings->GetDword(QStringLiteral("LastHomeId"), last));
+    QVERIFY(m_session->Settings().GetDword(QStringLiteral("LastHomeId"), last));
     QCOMPARE(long(last), id);
     // A disabled command does nothing even when run by id.
     m_frame->OnCommand(ID_VIEW_TODAY);
