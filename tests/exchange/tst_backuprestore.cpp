@@ -4,6 +4,7 @@
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
+#include "SqliteTestSupport.h"
 #include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
@@ -15,8 +16,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <sqlite3.h>
-
 #include <memory>
 
 namespace {
@@ -27,11 +26,7 @@ bool Sqlite(const QString& path, const char* statement, bool fromDelivered = tru
     if (fromDelivered && !QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), path)) {
         return false;
     }
-    sqlite3* db = nullptr;
-    const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
-                      sqlite3_exec(db, statement, nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return done;
+    return SqliteExec(path, QString::fromUtf8(statement));
 }
 
 } // namespace

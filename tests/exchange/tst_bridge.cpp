@@ -3,6 +3,7 @@
 // keeps the handheld's database to one user.
 
 #include "RecordTestSupport.h"
+#include "SqliteTestSupport.h"
 #include "bridge/DeviceSetup.h"
 #include "bridge/TableCopy.h"
 #include "platform/CDeviceFile.h"
@@ -10,25 +11,7 @@
 
 #include <QtTest>
 
-#include <sqlite3.h>
-
 namespace {
-
-// The first column of the first row, as text; "" when the statement fails.
-QString Query(const QString& path, const QString& sql)
-{
-    sqlite3* db = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    QString value;
-    if (sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return value;
-}
 
 const QStringList kTables = ParseTableList(DeviceSetup::kTableList);
 
@@ -78,7 +61,7 @@ void TestBridge::desktopTablesMakeANewDatabase()
     QVERIFY2(CopyTablesToNewDatabase(m_desktop, kTables, device, true, &error), qPrintable(error));
     for (const QString& table : kTables) {
         const QString count = QStringLiteral("SELECT COUNT(*) FROM ") + table;
-        QCOMPARE(Query(device, count), Query(m_desktop, count));
+        QCOMPARE(SqliteText(device, count), SqliteText(m_desktop, count));
     }
     QVERIFY(!CopyTablesToNewDatabase(m_desktop, kTables, device, false, &error));
 }
@@ -87,19 +70,19 @@ void TestBridge::deviceRowsReplaceDesktopRows()
 {
     const QString device = Path(QStringLiteral("device.cdb"));
     QVERIFY(CopyTablesToNewDatabase(m_desktop, kTables, device, true));
-    QVERIFY(
-        Query(device, "INSERT INTO Homes (HomeId, Description) VALUES (7, 'Beach House') RETURNING HomeId") ==
-        "7");
+    QVERIFY(SqliteText(
+                device,
+                "INSERT INTO Homes (HomeId, Description) VALUES (7, 'Beach House') RETURNING HomeId") == "7");
     QString error;
     QVERIFY2(ReplaceTableRows(m_desktop, kTables, device, &error), qPrintable(error));
-    QCOMPARE(Query(m_desktop, "SELECT Description FROM Homes WHERE HomeId = 7"), QString("Beach House"));
+    QCOMPARE(SqliteText(m_desktop, "SELECT Description FROM Homes WHERE HomeId = 7"), QString("Beach House"));
 }
 
 void TestBridge::missingDeviceTableChangesNothing()
 {
     const QString device = Path(QStringLiteral("device.cdb"));
     QVERIFY(CopyTablesToNewDatabase(m_desktop, kTables.mid(0, 6), device, true)); // no Tasks
-    QVERIFY(Query(device, "DELETE FROM Categories RETURNING 1") == "1");
+    QVERIFY(SqliteText(device, "DELETE FROM Categories RETURNING 1") == "1");
     const QByteArray before = ReadBytes(m_desktop);
     QString error;
     QVERIFY(!ReplaceTableRows(m_desktop, kTables, device, &error));

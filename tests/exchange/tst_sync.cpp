@@ -3,6 +3,7 @@
 // both directions end to end. After every test the filter library must be unloaded.
 
 #include "CSessionTest.h"
+#include "SqliteTestSupport.h"
 #include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
 #include "bridge/DeviceSetup.h"
@@ -22,8 +23,6 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <sqlite3.h>
-
 #include <memory>
 
 namespace {
@@ -40,30 +39,10 @@ QString BridgeFolder()
         .canonicalPath();
 }
 
-bool Exec(const QString& path, const char* sql)
-{
-    sqlite3* db = nullptr;
-    const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
-                      sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return done;
-}
-
 QString HomeNames(const QString& path)
 {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    QStringList names;
-    if (sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, "SELECT Description FROM Homes ORDER BY HomeId", -1, &statement, nullptr) ==
-            SQLITE_OK) {
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            names += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-        }
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return names.join(',');
+    return SqliteText(
+        path, "SELECT group_concat(Description) FROM (SELECT Description FROM Homes ORDER BY HomeId)");
 }
 
 } // namespace
@@ -261,7 +240,7 @@ long TestSync::GreetedWithAHome()
 void TestSync::desktopReplacesDevice()
 {
     const long home = GreetedWithAHome();
-    QVERIFY(Exec(DeviceDatabase(), "CREATE TABLE Stale (x);"));
+    QVERIFY(SqliteExec(DeviceDatabase(), "CREATE TABLE Stale (x);"));
     ExpectDirection(CSyncDirectionDlg::DesktopToDevice);
     m_prompt->ExpectShellOpen().Path(BridgeFolder() + "/wcesmgr");
     Expect(IDOK, MessageIcon::Information, IDS_SYNC_TO_DEVICE_DONE);
@@ -269,14 +248,15 @@ void TestSync::desktopReplacesDevice()
     QCOMPARE(m_prompt->Shown().at(2).kind, CScriptedPrompt::Kind::ShellOpen);
     QCOMPARE(m_prompt->Shown().at(2).arguments, QStringList("/quit"));
     QCOMPARE(HomeNames(DeviceDatabase()), QString("Lakeside Cottage"));
-    QVERIFY(!Exec(DeviceDatabase(), "SELECT * FROM Stale;")); // deleted and written anew
+    QVERIFY(!SqliteExec(DeviceDatabase(), "SELECT * FROM Stale;")); // deleted and written anew
     QCOMPARE(m_frame->GetCurrentHomeId(), home);
 }
 
 void TestSync::deviceReplacesDesktop()
 {
     GreetedWithAHome();
-    QVERIFY(Exec(DeviceDatabase(), "INSERT INTO Homes (HomeId, Description) VALUES (4, 'Beach House');"));
+    QVERIFY(
+        SqliteExec(DeviceDatabase(), "INSERT INTO Homes (HomeId, Description) VALUES (4, 'Beach House');"));
     ExpectDirection(CSyncDirectionDlg::DeviceToDesktop);
     m_prompt->ExpectShellOpen();
     Expect(IDOK, MessageIcon::Information, IDS_SYNC_FROM_DEVICE_DONE);

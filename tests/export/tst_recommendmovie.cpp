@@ -1,7 +1,7 @@
 // The movie search: the genres as the dialog opens, then one table of searches over the video
 // titles of every home, each run twice to show that a search replaces the one before.
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "controls/CAutoListCtrl.h"
 #include "records/CAsset.h"
 #include "res/StringIds.h"
@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QtTest>
 
-class TestRecommendMovie final : public QObject
+class TestRecommendMovie final : public CSessionTest
 {
     Q_OBJECT
 
@@ -38,8 +38,6 @@ void TestRecommendMovie::search()
     QFETCH(QString, genre);
     QFETCH(QStringList, rows);
     QFETCH(QString, message);
-    CTestSession session;
-    QVERIFY2(session.Problem().isEmpty(), qPrintable(session.Problem()));
     // Two homes' titles, a title left at the default year, a general asset whose make is a genre.
     const struct
     {
@@ -67,7 +65,7 @@ void TestRecommendMovie::search()
     QCOMPARE(dialog.GetList()->GetItemCount(), 0);
     combo.setEditText(genre);
     for (int run = 0; run < 2; ++run) {
-        auto& step = session.Prompt().ExpectMessage(IDOK).Icon(MessageIcon::Information);
+        auto& step = m_prompt->ExpectMessage(IDOK).Icon(MessageIcon::Information);
         message.isEmpty() ? step.TextId(IDS_NO_MATCHING_MOVIES) : step.Text(message);
         dialog.OnSearch();
         QStringList listed;
@@ -76,7 +74,6 @@ void TestRecommendMovie::search()
         }
         QCOMPARE(listed, rows);
     }
-    QVERIFY2(session.Finish().isEmpty(), qPrintable(session.Finish()));
 }
 
 QTEST_MAIN(TestRecommendMovie)

@@ -55,9 +55,7 @@ void TestLocationSheet::feetAndInchesRoundTripAfterTheDescriptionRefusal()
         Child<QLineEdit>(dialog, "heightInches")->setText(QStringLiteral("11"));
         m_prompt->PressOk(dialog);
     }));
-    CArea stored;
-    stored.SetId(area.GetId());
-    QVERIFY(stored.Load());
+    CArea stored = StoredRecord<CArea>(area.GetId());
     QCOMPARE(stored.GetDescription(), QStringLiteral("Living Room"));
     QCOMPARE(QList<long>({stored.GetLength(), stored.GetWidth(), stored.GetHeight()}),
              QList<long>({150, 120, 11}));

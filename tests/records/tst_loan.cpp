@@ -47,9 +47,7 @@ void TestLoan::storedOnceAndReadBack()
     QCOMPARE(loan.GetId(), nextId);
     QCOMPARE(StoredNextId(QStringLiteral("Loans")), nextId + 1);
 
-    CLoan read;
-    read.SetId(nextId);
-    QVERIFY(read.Load());
+    CLoan read = StoredRecord<CLoan>(nextId);
     QCOMPARE(read.GetStartDate().ToDateTime(), QDateTime(QDate(2021, 3, 9), QTime(8, 30)));
     QCOMPARE(read.GetTermInMonths(), 360L);
 

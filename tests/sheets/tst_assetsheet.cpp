@@ -26,15 +26,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Hearthstead");
 
-CAsset Stored(long id)
-{
-    CAsset stored;
-    stored.SetId(id);
-    if (!stored.Load())
-        stored.SetDescription(QStringLiteral("(not stored)"));
-    return stored;
-}
-
 QStringList TabTexts(QTabWidget* tabs)
 {
     QStringList texts;
@@ -121,7 +112,7 @@ void TestAssetSheet::generalAssetRoundTrip()
         m_prompt->PressOk(dialog);
     }));
     QCOMPARE(m_chooserCalls, 1L);
-    const CAsset stored = Stored(asset.GetId());
+    const CAsset stored = StoredRecord<CAsset>(asset.GetId());
     const QStringList storedTexts = {stored.GetDescription(),
                                      QString::number(stored.GetCurrentValue()),
                                      QString::number(stored.GetPurchasePrice()),
@@ -165,7 +156,7 @@ void TestAssetSheet::warrantyNoneBothWays()
         check->setChecked(false);
         m_prompt->PressOk(dialog);
     }));
-    QCOMPARE(Stored(asset.GetId()).GetWarrantyExpiration().ToDateTime(),
+    QCOMPARE(StoredRecord<CAsset>(asset.GetId()).GetWarrantyExpiration().ToDateTime(),
              QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
 }
 
@@ -200,7 +191,7 @@ void TestAssetSheet::videoTitleShapeAndRules()
         genre->setEditText(QStringLiteral("Noir"));
         m_prompt->PressOk(dialog);
     }));
-    const CAsset stored = Stored(video.GetId());
+    const CAsset stored = StoredRecord<CAsset>(video.GetId());
     QCOMPARE(stored.GetDescription(), QStringLiteral("New Video"));
     QCOMPARE(stored.GetCategoryId(), CAsset::kVideoCategory);
     QCOMPARE(stored.GetMakeModel(), QStringLiteral("Noir"));
@@ -209,12 +200,12 @@ void TestAssetSheet::videoTitleShapeAndRules()
     // Editing a title never touches its area or value, even when the row holds them.
     QVERIFY(AppDatabase()->Execute(
         QStringLiteral("UPDATE Assets SET AreaId=7, CurrentValue=12 WHERE AssetId=%1;").arg(video.GetId())));
-    CAsset again = Stored(video.GetId());
+    CAsset again = StoredRecord<CAsset>(video.GetId());
     QVERIFY(RunSheet(again, [this](QDialog& dialog, QTabWidget&) {
         Child<QLineEdit>(dialog, "assetDescription")->setText(QStringLiteral("Casablanca"));
         m_prompt->PressOk(dialog);
     }));
-    const CAsset edited = Stored(video.GetId());
+    const CAsset edited = StoredRecord<CAsset>(video.GetId());
     QCOMPARE(edited.GetDescription(), QStringLiteral("Casablanca"));
     QCOMPARE(edited.GetAreaId(), 7L);
     QCOMPARE(edited.GetCurrentValue(), 12.0f);

@@ -157,9 +157,7 @@ void TestHomeSheet::okStoresEveryPage()
         m_prompt->PressOk(dialog);
     }));
     QCOMPARE(home.GetId(), nextId);
-    CHome stored;
-    stored.SetId(nextId);
-    QVERIFY(stored.Load());
+    CHome stored = StoredRecord<CHome>(nextId);
     QCOMPARE(stored.GetDescription(), QStringLiteral("my summer home"));
     QCOMPARE(stored.GetCurrentValue(), 250000.5f);
     QCOMPARE(stored.GetAddress(), QStringLiteral("1 Lake Road\nPine Bay"));
@@ -239,9 +237,7 @@ void TestHomeSheet::failedSaveKeepsTheSheetAndWhatWasTyped()
         QVERIFY(AppDatabase()->Execute(QStringLiteral("DROP TRIGGER Refuse;")));
         m_prompt->PressOk(dialog);
     }));
-    CHome stored;
-    stored.SetId(home.GetId());
-    QVERIFY(stored.Load());
+    CHome stored = StoredRecord<CHome>(home.GetId());
     QCOMPARE(stored.GetDescription(), QStringLiteral("Mill House"));
     QCOMPARE(stored.GetNotes(), QStringLiteral("Typed once"));
 }

@@ -58,15 +58,6 @@ CLoan MortgageStarted(int daysAgo)
     return loan;
 }
 
-CLoan Stored(long id)
-{
-    CLoan stored;
-    stored.SetId(id);
-    if (!stored.Load())
-        stored.SetDescription(QStringLiteral("(not stored)"));
-    return stored;
-}
-
 } // namespace
 
 class TestLoanSheet final : public CSessionTest
@@ -157,7 +148,7 @@ void TestLoanSheet::pagesShowAndStoreTheLoan()
         m_prompt->PressOk(*sheet.dialog);
     }));
 
-    const CLoan stored = Stored(loan.GetId());
+    const CLoan stored = StoredRecord<CLoan>(loan.GetId());
     QCOMPARE(stored.GetDescription(), QStringLiteral("Car loan"));
     QCOMPARE(stored.GetHomeId(), 5L);
     QCOMPARE(stored.GetPrincipal(), 15000.5f);
@@ -176,7 +167,7 @@ void TestLoanSheet::pagesShowAndStoreTheLoan()
         QCOMPARE(sheet.rate->text(), QStringLiteral("3.875"));
         m_prompt->PressOk(*sheet.dialog);
     }));
-    QCOMPARE(Stored(fine.GetId()).GetInterestRate(), 3.875f);
+    QCOMPARE(StoredRecord<CLoan>(fine.GetId()).GetInterestRate(), 3.875f);
 }
 
 void TestLoanSheet::checksKeepDetailsAndCancelStoresNothing()
@@ -224,8 +215,8 @@ void TestLoanSheet::autoUpdateFigures()
         QCOMPARE(sheet.Term(), QStringLiteral("29 Years"));
         m_prompt->PressOk(*sheet.dialog);
     }));
-    QCOMPARE(qRound(Stored(loan.GetId()).GetPrincipal() * 100.0f), 9877198);
-    QCOMPARE(Stored(loan.GetId()).GetTermInMonths(), 348L);
+    QCOMPARE(qRound(StoredRecord<CLoan>(loan.GetId()).GetPrincipal() * 100.0f), 9877198);
+    QCOMPARE(StoredRecord<CLoan>(loan.GetId()).GetTermInMonths(), 348L);
 
     RunSheet(loan, [this](const LoanSheet& sheet) {
         const QList<QPair<int, QString>> cases = {{29, QStringLiteral("359 Months")},

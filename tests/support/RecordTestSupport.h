@@ -46,6 +46,16 @@ template <typename T> T* Child(QObject& parent, const char* name)
     return parent.findChild<T*>(QString::fromLatin1(name));
 }
 
+// The record of that id as stored; one that does not load says "(not stored)" in its description.
+template <class Record> Record StoredRecord(long id)
+{
+    Record record;
+    record.SetId(id);
+    if (!record.Load())
+        record.SetDescription(QStringLiteral("(not stored)"));
+    return record;
+}
+
 // Texts no field may mangle on its way to the database and back.
 inline QStringList HostileTexts()
 {

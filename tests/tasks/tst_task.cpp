@@ -55,14 +55,10 @@ void TestTask::couponReadsBackAsOne()
 {
     QVERIFY(AppDatabase()->Execute(QStringLiteral(
         "INSERT INTO Tasks (TaskId, TaskType, Status, Custom2) VALUES (1, 2, 0, 5), (2, 1, 0, 5);")));
-    CTask item;
-    item.SetId(1);
-    QVERIFY(item.Load());
+    CTask item = StoredRecord<CTask>(1);
     QCOMPARE(item.GetCategoryId(), 1L);
     // A general task's Custom2 is its category and stays as stored.
-    CTask task;
-    task.SetId(2);
-    QVERIFY(task.Load());
+    CTask task = StoredRecord<CTask>(2);
     QCOMPARE(task.GetCategoryId(), 5L);
 }
 

@@ -91,9 +91,7 @@ void TestTaskDialogs::shoppingItemRefusesTextForNumbers()
     CTask item;
     item.SetType(CTask::kShoppingType);
     QVERIFY(EditProperties(item, nullptr, {}));
-    CTask read;
-    read.SetId(item.GetId());
-    QVERIFY(read.Load());
+    CTask read = StoredRecord<CTask>(item.GetId());
     QCOMPARE(read.GetDisplayText(), QStringLiteral("Buy 2 gal Milk @ Corner Market (#5)"));
     QVERIFY(read.UsesCoupon());
 }

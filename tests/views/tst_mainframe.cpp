@@ -1,5 +1,6 @@
 // The main frame: which commands a current home enables, the window titles, the New button by view,
-// selecting homes (and failing to), the loan manager, and what the frame keeps in the settings key.
+// selecting homes (and failing to), the loan manager, what the frame keeps in the settings key, and
+// the commands that open a dialog of their own.
 
 #include "CSessionTest.h"
 #include "ViewTestSupport.h"
@@ -46,6 +47,8 @@ private slots:
     void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
     void toolbarShowsImagesAndTheTitleTakesTheBackground();
+    void commandOpensItsDialog_data();
+    void commandOpensItsDialog();
 
 private:
     void SetUp() override;
@@ -193,6 +196,28 @@ void TestMainFrame::toolbarShowsImagesAndTheTitleTakesTheBackground()
     auto* title = m_frame->findChild<CLabel*>(QStringLiteral("homesTitle"));
     QVERIFY(title);
     QCOMPARE(title->GetBkColor(), QColor(234, 239, 244));
+}
+
+void TestMainFrame::commandOpensItsDialog_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("dialogClass"); // "": the report's file chooser
+    QTest::newRow("export") << int(ID_EXPORT) << "CDlgExportInventory";
+    QTest::newRow("movie") << int(ID_RECOMMEND_MOVIE) << "CDlgRecommendMovie";
+    QTest::newRow("about") << int(ID_APP_ABOUT) << "CAboutDlg";
+    QTest::newRow("report") << int(ID_INVENTORY_REPORT) << QString();
+}
+
+void TestMainFrame::commandOpensItsDialog()
+{
+    QFETCH(int, command);
+    QFETCH(QString, dialogClass);
+    m_frame->SelectHome(StoredHome("Maple House"));
+    if (dialogClass.isEmpty())
+        m_prompt->ExpectFile(QString()).DefaultName("Maple House Inventory Report");
+    else
+        m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); }).DialogClass(dialogClass);
+    m_frame->OnCommand(command);
 }
 
 QTEST_MAIN(TestMainFrame)
