@@ -94,6 +94,13 @@ void TestAssetSheet::generalAssetRoundTrip()
         auto* category = Child<QComboBox>(dialog, "assetCategory");
         auto* location = Child<QComboBox>(dialog, "assetLocation");
         QCOMPARE(category->currentText(), QStringLiteral("Please select..."));
+        // A new asset: its name, no warranty, bought today.
+        QCOMPARE(Child<QLineEdit>(dialog, "assetDescription")->text(), QStringLiteral("New Asset"));
+        tabs.setCurrentIndex(2);
+        QVERIFY(!Child<QCheckBox>(dialog, "hasWarranty")->isChecked());
+        tabs.setCurrentIndex(1);
+        QCOMPARE(Child<QDateEdit>(dialog, "purchaseDate")->date(), QDate::currentDate());
+        tabs.setCurrentIndex(0);
         // Only this home's rooms, after "(optional)".
         QCOMPARE(location->count(), 2);
         location->setCurrentIndex(1);
