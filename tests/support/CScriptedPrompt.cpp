@@ -179,7 +179,7 @@ int CScriptedPrompt::Message(const MessageRequest& request)
     return step->answer;
 }
 
-QString CScriptedPrompt::ChooseFile(const FileRequest& request)
+QString CScriptedPrompt::AskForFile(const FileRequest& request)
 {
     Show(Kind::File).file = request;
     const QString what = QStringLiteral("file choice \"%1\"").arg(request.title);
