@@ -20,6 +20,7 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -277,6 +278,7 @@ bool CTasksView::PrintShoppingList()
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Shopping List"));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     if (Prompt().RunModal(dialog) != QDialog::Accepted) {
         return false;

@@ -44,6 +44,7 @@ QString Quantity(float quantity)
     return FormatNumber(quantity, quantity != std::trunc(quantity), false);
 }
 
+// The table's bottom margin keeps the next store's heading clear of it.
 QString TableStart()
 {
     const struct
@@ -57,8 +58,9 @@ QString TableStart()
                     {QT_TRANSLATE_NOOP("ShoppingListOutput", "Unit"), "left", 10},
                     {QT_TRANSLATE_NOOP("ShoppingListOutput", "Price"), "right", 15},
                     {QT_TRANSLATE_NOOP("ShoppingListOutput", "Coupon"), "center", 10}};
-    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\" border=\"1\" "
-                                  "style=\"border-collapse: collapse; border-color: #999999\"><thead><tr>");
+    QString html = QStringLiteral(
+        "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\" border=\"1\" "
+        "style=\"border-collapse: collapse; border-color: #999999; margin-bottom: 14px\"><thead><tr>");
     for (const auto& heading : headings) {
         html += QStringLiteral("<th align=\"%1\" width=\"%2%\" bgcolor=\"#e8e8e8\">")
                     .arg(QLatin1String(heading.align))
