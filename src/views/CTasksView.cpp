@@ -283,7 +283,7 @@ bool CTasksView::PrintShoppingList()
     if (Prompt().RunModal(dialog) != QDialog::Accepted) {
         return false;
     }
-    if (!::PrintShoppingList(printer, list)) {
+    if (!PaintShoppingList(printer, list)) {
         ShowMessage(this,
                     tr("I'm afraid the shopping list could not be printed. Please check the printer, or "
                        "the file to print to, and try again."),

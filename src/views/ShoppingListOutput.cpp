@@ -107,7 +107,7 @@ void BuildShoppingList(QTextDocument& document, const CShoppingList& list)
     document.setHtml(html);
 }
 
-bool PrintShoppingList(QPagedPaintDevice& device, const CShoppingList& list)
+bool PaintShoppingList(QPagedPaintDevice& device, const CShoppingList& list)
 {
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
@@ -122,13 +122,18 @@ bool PrintShoppingList(QPagedPaintDevice& device, const CShoppingList& list)
         return false;
     }
     const QFont footerFont(QStringLiteral("Sans Serif"), 8);
+    // Paper is white whatever the screen's theme: the text is black, not the palette's text colour.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
     for (int index = 0; index < pages; ++index) {
         if (index > 0) {
             device.newPage();
         }
         painter.save();
         painter.translate(0, -index * body.height());
-        document.drawContents(&painter, QRectF(QPointF(0, index * body.height()), body));
+        context.clip = QRectF(QPointF(0, index * body.height()), body);
+        painter.setClipRect(context.clip);
+        document.documentLayout()->draw(&painter, context);
         painter.restore();
         painter.setFont(footerFont);
         painter.drawText(QRectF(0, body.height(), body.width(), footer), Qt::AlignRight | Qt::AlignBottom,

@@ -12,4 +12,4 @@ void BuildShoppingList(QTextDocument& document, const CShoppingList& list);
 
 // The document on as many pages as it needs, each page numbered at its foot; false when the
 // device could not be painted on.
-bool PrintShoppingList(QPagedPaintDevice& device, const CShoppingList& list);
+bool PaintShoppingList(QPagedPaintDevice& device, const CShoppingList& list);
