@@ -256,13 +256,20 @@ void TestTasksView::printFollowsTheShoppingFilter()
                              "Bread;Corner Market;1;9;2"}) {
         AddShopping(QString::fromLatin1(item));
     }
-    const QString pdf = m_session->Dir().Path() + QStringLiteral("shopping.pdf");
-    m_prompt->ExpectModal([&pdf](QDialog& dialog) {
+    QString pdf = m_session->Dir().Path() + QStringLiteral("missing/shopping.pdf");
+    const auto printTo = [&pdf](QDialog& dialog) {
         QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
         dialog.done(QDialog::Accepted);
-    });
+    };
+    m_prompt->ExpectModal(printTo);
+    m_prompt->ExpectMessage(IDOK)
+        .TextContains(QStringLiteral("could not be printed"))
+        .Icon(MessageIcon::Exclamation);
+    frame.OnCommand(ID_PRINT_SHOPPING_LIST);
+    pdf = m_session->Dir().Path() + QStringLiteral("shopping.pdf");
+    m_prompt->ExpectModal(printTo);
     frame.OnCommand(ID_PRINT_SHOPPING_LIST);
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) {
