@@ -480,7 +480,10 @@ void CAutoListCtrl::keyPressEvent(QKeyEvent* event)
 bool CAutoListCtrl::ActivateCurrent(const QKeyEvent& event)
 {
     const int key = event.key();
-    const bool activating = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    // In a list of check boxes Space belongs to the box of the current row.
+    const bool spaceChecks = (m_extendedStyle & LVS_EX_CHECKBOXES) != 0;
+    const bool activating =
+        key == Qt::Key_Return || key == Qt::Key_Enter || (key == Qt::Key_Space && !spaceChecks);
     const QModelIndex current = currentIndex();
     if (!activating || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !current.isValid() ||
         !isSignalConnected(QMetaMethod::fromSignal(&CAutoListCtrl::itemActivated)))

@@ -120,8 +120,9 @@ public:
 signals:
     void itemClicked(int row);
     void itemDoubleClicked(int row);
-    // Enter, keypad Enter or Space on the current row: the list's default action. While something
-    // listens, the key stays in the list instead of reaching a dialog's default button.
+    // Enter, keypad Enter or Space on the current row: the list's default action (Space only in a
+    // list without check boxes; there it checks the row). While something listens, the key stays in
+    // the list instead of reaching a dialog's default button.
     void itemActivated(int row);
     void selectedRowsChanged();
     void itemCheckChanged(int row, bool checked);

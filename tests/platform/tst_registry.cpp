@@ -371,6 +371,14 @@ void TestRegistry::everyWriteIsSavedAtOnce()
         QVERIFY2(onDisk.GetValue(kKey, QString::fromLatin1(name), value), name);
     }
     QCOMPARE(value.dword, 3u);
+
+    // Writing what is already stored leaves the file alone; a change rewrites it.
+    const QByteArray marked = ReadAll(HivePath()) + "; untouched\n";
+    WriteAll(HivePath(), marked);
+    QVERIFY(other.SetDword(QStringLiteral("lasthomeid"), 3));
+    QCOMPARE(ReadAll(HivePath()), marked);
+    QVERIFY(other.SetDword(QStringLiteral("LastHomeId"), 4));
+    QVERIFY(!ReadAll(HivePath()).contains("untouched"));
 }
 
 void TestRegistry::placementRoundTrips()

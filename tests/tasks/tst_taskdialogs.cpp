@@ -1,7 +1,7 @@
 // The dialogs of the tasks: "General Tasks" (picking by check box, the kind remembered)
 // and "Shopping List Item" (numbers refused, the stores offered, the store chosen from the list).
 
-#include "CTestSession.h"
+#include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "controls/CAutoListCtrl.h"
 #include "platform/Settings.h"
@@ -19,14 +19,13 @@
 
 #include <memory>
 
-class TestTaskDialogs final : public QObject
+class TestTaskDialogs final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void checksPickAndTheKindIsRemembered();
+    void keysEditCheckAndRemove();
     void shoppingItemRefusesTextForNumbers();
     void storesOfferedOnceEachAndChosen();
 
@@ -36,22 +35,7 @@ private:
     {
         return int(QueryNumber(QStringLiteral("SELECT Status FROM Tasks WHERE TaskId=%1;").arg(id)));
     }
-
-    std::unique_ptr<CTestSession> m_session;
 };
-
-void TestTaskDialogs::init()
-{
-    m_session = std::make_unique<CTestSession>();
-    QVERIFY2(m_session->Problem().isEmpty(), qPrintable(m_session->Problem()));
-}
-
-void TestTaskDialogs::cleanup()
-{
-    const QString problems = m_session->Finish();
-    m_session.reset();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
 
 long TestTaskDialogs::Add(const QString& name, int type, const QString& store)
 {
@@ -88,9 +72,36 @@ void TestTaskDialogs::checksPickAndTheKindIsRemembered()
     QVERIFY(next.GetList()->GetCheck(0));
 }
 
+void TestTaskDialogs::keysEditCheckAndRemove()
+{
+    const long fence = Add(QStringLiteral("Paint fence"), 1);
+    CDlgGeneralTasks dialog;
+    dialog.show();
+    CAutoListCtrl* list = dialog.GetList();
+    list->setFocus();
+    list->SetCurSel(0);
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(CheckedStatus(fence), int(CTask::Active));
+    // Enter and keypad Enter edit the row; the dialog stays open.
+    m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+        .Caption("Task Properties");
+    QTest::keyClick(list, Qt::Key_Return);
+    m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+        .Caption("Task Properties");
+    QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(dialog.isVisible());
+    m_prompt->ExpectMessage(IDNO).DefaultAnswer(IDNO).TextContains(QStringLiteral("Paint fence"));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(RowCount(QStringLiteral("Tasks")), 1L);
+    m_prompt->ExpectMessage(IDYES);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(list->GetItemCount(), 0);
+    QCOMPARE(RowCount(QStringLiteral("Tasks")), 0L);
+}
+
 void TestTaskDialogs::shoppingItemRefusesTextForNumbers()
 {
-    CScriptedPrompt& prompt = m_session->Prompt();
+    CScriptedPrompt& prompt = *m_prompt;
     prompt.ExpectModal([&prompt](QDialog& dialog) {
         Child<QLineEdit>(dialog, "shoppingDescription")->setText(QStringLiteral("Milk"));
         auto* quantity = Child<QLineEdit>(dialog, "shoppingQuantity");
