@@ -1,5 +1,4 @@
 #include "views/CInventoryReport.h"
-#include "views/PagedDocument.h"
 
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
@@ -8,6 +7,7 @@
 #include "platform/CPrompt.h"
 #include "records/CAsset.h"
 #include "res/AppInfo.h"
+#include "views/PagedDocument.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
