@@ -3,11 +3,11 @@
 #include "data/DateTimeValue.h"
 #include "data/Formatting.h"
 #include "views/CShoppingList.h"
+#include "views/PagedDocument.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDate>
-#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
@@ -112,32 +112,11 @@ bool PaintShoppingList(QPagedPaintDevice& device, const CShoppingList& list)
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
     BuildShoppingList(document, list);
-    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const qreal footer = device.logicalDpiY() / 3.0;
-    const QSizeF body(page.width(), page.height() - footer);
-    document.setPageSize(body);
-    const int pages = document.pageCount();
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        return false;
-    }
     const QFont footerFont(QStringLiteral("Sans Serif"), 8);
-    // Paper is white whatever the screen's theme: the text is black, not the palette's text colour.
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0) {
-            device.newPage();
-        }
-        painter.save();
-        painter.translate(0, -index * body.height());
-        context.clip = QRectF(QPointF(0, index * body.height()), body);
-        painter.setClipRect(context.clip);
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
-        painter.setFont(footerFont);
-        painter.drawText(QRectF(0, body.height(), body.width(), footer), Qt::AlignRight | Qt::AlignBottom,
-                         Tr("Page %1 of %2").arg(index + 1).arg(pages));
-    }
-    return painter.end();
+    return PaintDocumentPages(device, document,
+                              [&](QPainter& painter, const QRectF& strip, int page, int pages) {
+                                  painter.setFont(footerFont);
+                                  painter.drawText(strip, Qt::AlignRight | Qt::AlignBottom,
+                                                   Tr("Page %1 of %2").arg(page).arg(pages));
+                              });
 }
