@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_hive fuzz_recordset)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_hive fuzz_recordset fuzz_devicepath)
 
 bin=${HEARTHSTEAD_FUZZ_BIN:-}
 if [ -z "$bin" ]; then

@@ -113,6 +113,8 @@ void CMainFrame::CreateMenus()
     AddCommand(file, ID_BACKUP, tr("&Backup && Restore..."), false);
     AddCommand(file, ID_EXPORT, tr("E&xport Inventory Data"), true);
     AddCommand(file, ID_INVENTORY_REPORT, tr("Print Inventory &Report..."), true);
+    AddCommand(file, ID_PRINT_SHOPPING_LIST, tr("&Print Shopping List..."), false)
+        ->setShortcut(QKeySequence::Print);
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, tr("E&xit"), false)->setShortcut(QKeySequence::Quit);
 
@@ -215,6 +217,15 @@ void CMainFrame::UpdateCommandStates()
     const bool hasHome = GetCurrentHomeId() >= 1;
     for (int id : m_homeCommands)
         m_commands.value(id)->setEnabled(hasHome);
+    UpdatePrintCommand();
+}
+
+// The shopping list prints from the tasks view while it shows the shopping items.
+void CMainFrame::UpdatePrintCommand()
+{
+    m_commands.value(ID_PRINT_SHOPPING_LIST)
+        ->setEnabled(m_currentViewIndex == TasksIndex && m_tasksView &&
+                     m_tasksView->GetFilter() == CTasksView::ShoppingOnly);
 }
 
 void CMainFrame::UpdateTitle()
@@ -267,6 +278,7 @@ void CMainFrame::CreateTasksView()
         }
     });
     connect(m_tasksView, &CTasksView::newTasksRequested, this, [this] { OnCommand(ID_NEW_TASKS); });
+    connect(m_tasksView, &CTasksView::filterChanged, this, &CMainFrame::UpdatePrintCommand);
     connect(m_tasksMenu, &QMenu::aboutToShow, m_tasksView,
             [this] { m_tasksView->FillViewMenu(m_tasksMenu); });
 }
@@ -328,6 +340,7 @@ void CMainFrame::ShowView(QWidget* view, int index, int commandId)
     m_currentViewIndex = index;
     m_checkedCommand = commandId;
     m_tasksMenu->menuAction()->setVisible(index == TasksIndex);
+    UpdatePrintCommand();
     SyncViewButtons();
 }
 
@@ -484,6 +497,9 @@ void CMainFrame::OnCommand(int id)
     }
     case ID_INVENTORY_REPORT:
         PrintInventoryReport(this, m_currentHome);
+        break;
+    case ID_PRINT_SHOPPING_LIST:
+        m_tasksView->PrintShoppingList();
         break;
     case ID_RECOMMEND_MOVIE: {
         CDlgRecommendMovie dialog(this);

@@ -77,6 +77,7 @@ private:
     void CreateToolBar();
     void AddKeyboardRoutes();
     void UpdateCommandStates();
+    void UpdatePrintCommand();
     void UpdateTitle();
     void SyncViewButtons();
     void OnNewButton();

@@ -4,12 +4,15 @@
 #include "controls/CAutoListModel.h"
 #include "controls/CAutoListOwnerDrawDelegate.h"
 #include "controls/CTextWidthCache.h"
+#include "controls/ColumnGiveWay.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
@@ -19,6 +22,8 @@ namespace {
 // Room around a cell's or a heading's text when a column is fitted.
 constexpr int kCellMargin = 12;
 constexpr int kHeadingMargin = 12;
+// A text column giving way to the figures beside it keeps room for this many average characters.
+constexpr int kYieldingCharacters = 8;
 
 } // namespace
 
@@ -50,6 +55,11 @@ CAutoListCtrl::CAutoListCtrl(QWidget* parent, unsigned style)
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { emit selectedRowsChanged(); });
     connect(m_model, &CAutoListModel::checkChanged, this, &CAutoListCtrl::itemCheckChanged);
+    // A column the user drags to a width keeps it until the list has to give way again.
+    connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (!m_fitting && column < m_wantedWidths.size())
+            m_wantedWidths[column] = width;
+    });
 }
 
 CAutoListCtrl::~CAutoListCtrl() = default;
@@ -74,7 +84,12 @@ int CAutoListCtrl::InsertColumn(int position, const QString& heading, int format
         position = m_columnCount;
     if (position < 0)
         return -1;
-    const int column = m_model->AddColumn(position, heading, format);
+    int column = -1;
+    {
+        const QScopedValueRollback<bool> own(m_fitting, true);
+        column = m_model->AddColumn(position, heading, format);
+    }
+    m_wantedWidths.insert(column, 0);
     m_contentWidths.insert(column, 0);
     m_headingWidths.insert(column, HeadingWidth(heading));
     if (width == -1)
@@ -104,8 +119,10 @@ int CAutoListCtrl::InsertColumn(int position, const AutoListColumn& column)
 
 bool CAutoListCtrl::DeleteColumn(int column)
 {
+    const QScopedValueRollback<bool> own(m_fitting, true);
     if (!m_model->RemoveColumn(column))
         return false;
+    m_wantedWidths.removeAt(column);
     m_contentWidths.removeAt(column);
     m_headingWidths.removeAt(column);
     if (m_columnCount > 0)
@@ -167,9 +184,14 @@ bool CAutoListCtrl::SetColumnWidth(int column, int width)
 {
     if (column < 0 || column >= header()->count() || width < 0)
         return false;
-    header()->setSectionHidden(column, width == 0);
-    if (width > 0)
-        header()->resizeSection(column, width);
+    {
+        const QScopedValueRollback<bool> own(m_fitting, true);
+        m_wantedWidths[column] = width;
+        header()->setSectionHidden(column, width == 0);
+        if (width > 0)
+            header()->resizeSection(column, width);
+    }
+    FitColumns();
     return true;
 }
 
@@ -401,6 +423,7 @@ void CAutoListCtrl::SetRedraw(bool on)
         return;
     }
     m_model->EndBatch();
+    FitColumns();
     setUpdatesEnabled(true);
     QList<int> rows = std::exchange(m_pendingSelection, {});
     rows.removeIf([this](int row) { return row >= GetItemCount(); });
@@ -457,7 +480,10 @@ void CAutoListCtrl::keyPressEvent(QKeyEvent* event)
 bool CAutoListCtrl::ActivateCurrent(const QKeyEvent& event)
 {
     const int key = event.key();
-    const bool activating = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    // In a list of check boxes Space belongs to the box of the current row.
+    const bool spaceChecks = (m_extendedStyle & LVS_EX_CHECKBOXES) != 0;
+    const bool activating =
+        key == Qt::Key_Return || key == Qt::Key_Enter || (key == Qt::Key_Space && !spaceChecks);
     const QModelIndex current = currentIndex();
     if (!activating || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !current.isValid() ||
         !isSignalConnected(QMetaMethod::fromSignal(&CAutoListCtrl::itemActivated)))
@@ -487,6 +513,14 @@ bool CAutoListCtrl::viewportEvent(QEvent* event)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         m_lastMouse = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        break;
+    case QEvent::ToolTip:
+        if (ShowFullText(*static_cast<QHelpEvent*>(event)))
+            return true;
+        break;
+    case QEvent::Show:
+    case QEvent::Resize:
+        FitColumns();
         break;
     default:
         break;
@@ -525,8 +559,48 @@ void CAutoListCtrl::NoteContent(int column, const QString& text)
 
 void CAutoListCtrl::WidenTo(int column, int width)
 {
-    if (GetColumnWidth(column) < width)
+    if (column >= 0 && column < m_wantedWidths.size() && m_wantedWidths.at(column) < width)
         SetColumnWidth(column, width);
+}
+
+// Text columns narrow until the figures and dates beside them are in view again.
+void CAutoListCtrl::FitColumns()
+{
+    if (!isVisible() || m_model->InBatch())
+        return;
+    QList<int> widths;
+    QList<int> floors;
+    const int least = fontMetrics().averageCharWidth() * kYieldingCharacters;
+    for (int column = 0; column < m_wantedWidths.size(); ++column) {
+        const bool hidden = header()->isSectionHidden(column);
+        widths.append(hidden ? 0 : m_wantedWidths.at(column));
+        floors.append(!hidden && Yields(column) ? qMax(least, m_headingWidths.value(column)) : -1);
+    }
+    widths = GiveWay(widths, floors, viewport()->width());
+    const QScopedValueRollback<bool> own(m_fitting, true);
+    for (int column = 0; column < widths.size(); ++column) {
+        if (!header()->isSectionHidden(column) && header()->sectionSize(column) != widths.at(column))
+            header()->resizeSection(column, widths.at(column));
+    }
+}
+
+bool CAutoListCtrl::Yields(int column) const
+{
+    const auto alignment =
+        m_model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+    return TypeOf(column) == LIST_COLUMN_TEXT && (alignment & Qt::AlignLeft);
+}
+
+// A cell too narrow for its text shows it elided; the tool tip shows it whole.
+bool CAutoListCtrl::ShowFullText(const QHelpEvent& help)
+{
+    const QModelIndex index = indexAt(help.pos());
+    const QString text = index.data().toString();
+    const QRect cell = visualRect(index);
+    if (!index.isValid() || CellWidth(text) + (index.column() == 0 ? m_imageWidth : 0) <= cell.width())
+        return false;
+    QToolTip::showText(help.globalPos(), text, viewport(), cell);
+    return true;
 }
 
 int CAutoListCtrl::CellCount() const

@@ -13,10 +13,14 @@
 class CAutoListModel;
 class CAutoListOwnerDrawDelegate;
 class CTextWidthCache;
+class QHelpEvent;
 
 // The report-style list every view and list dialog uses. Each row keeps its cells' texts and one
 // caller-owned data word; each column has a type (text, number, size, date) that decides how a
-// header click sorts it; columns grow to fit what is put in them and never narrow on their own.
+// header click sorts it; columns grow to fit what is put in them and never narrow on their own,
+// except that a shown list too narrow for all of them narrows its left-aligned text columns (the
+// widest first) so that figures and dates stay in view; a text cut short there shows an ellipsis
+// and, as its tool tip, the whole text.
 // Rows whose data word is 0 are drawn white on black, negative ones in grey.
 class HS_AUTOLIST_EXPORT CAutoListCtrl : public QTreeView
 {
@@ -55,6 +59,7 @@ public:
     int GetHeaderWidth(int column) const;
     // Widens the column to width (plus the image width for column 0); never narrows it.
     void SetMinColumnWidth(int column, int width);
+    // The width shown, which a text column giving way makes smaller than the one set.
     int GetColumnWidth(int column) const;
     bool SetColumnWidth(int column, int width);
 
@@ -115,8 +120,9 @@ public:
 signals:
     void itemClicked(int row);
     void itemDoubleClicked(int row);
-    // Enter, keypad Enter or Space on the current row: the list's default action. While something
-    // listens, the key stays in the list instead of reaching a dialog's default button.
+    // Enter, keypad Enter or Space on the current row: the list's default action (Space only in a
+    // list without check boxes; there it checks the row). While something listens, the key stays in
+    // the list instead of reaching a dialog's default button.
     void itemActivated(int row);
     void selectedRowsChanged();
     void itemCheckChanged(int row, bool checked);
@@ -138,6 +144,9 @@ private:
     int FitWidth(int column) const;
     void NoteContent(int column, const QString& text);
     void WidenTo(int column, int width);
+    void FitColumns();
+    bool Yields(int column) const;
+    bool ShowFullText(const QHelpEvent& help);
     int CellCount() const;
     int TypeOf(int column) const;
     void ApplyState(int row, unsigned state, unsigned stateMask);
@@ -150,6 +159,7 @@ private:
     QAbstractItemDelegate* m_plainDelegate;
     std::unique_ptr<CTextWidthCache> m_widths;
     QList<int> m_minWidths;
+    QList<int> m_wantedWidths; // each column's width before any gives way
     QList<int> m_types;
     QList<int> m_contentWidths; // widest cell put into each shown column
     QList<int> m_headingWidths; // each shown column's heading, measured when it is set
@@ -162,6 +172,7 @@ private:
     bool m_sortHeaders = false;
     bool m_ownerDraw = false;
     bool m_redraw = true;
+    bool m_fitting = false;        // the list itself is sizing its columns
     QList<int> m_pendingSelection; // rows to select when redrawing is back on
     QPoint m_lastMouse;            // screen position
 };

@@ -35,7 +35,10 @@ void CAutoListOwnerDrawDelegate::paint(QPainter* painter, const QStyleOptionView
             painter->drawPixmap(QRect(cell.left() + kInset, cell.top() + 1, kImageSide, kImageSide), image);
         QRect label(cell.left() + m_imageWidth, cell.top(), cell.width() - m_imageWidth - kShortening,
                     cell.height());
-        painter->drawText(label.adjusted(kInset, 0, -kInset, 0), Qt::AlignLeft | kTextFlags, text);
+        // A column giving way to the ones beside it cuts its text short with an ellipsis.
+        const QRect inset = label.adjusted(kInset, 0, -kInset, 0);
+        painter->drawText(inset, Qt::AlignLeft | kTextFlags,
+                          painter->fontMetrics().elidedText(text, Qt::ElideRight, inset.width()));
     } else if (!text.isEmpty()) {
         // Each further column starts where the shortened one before it ended.
         const QRect shifted = cell.translated(-kShortening, 0);

@@ -1,7 +1,11 @@
 #include "platform/CPrompt.h"
 
+#include "res/AppInfo.h"
+
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -25,7 +29,7 @@ public:
             return IDCANCEL;
         }
     }
-    QString ChooseFile(const FileRequest& request) override
+    QString AskForFile(const FileRequest& request) override
     {
         qWarning().noquote() << "No prompt installed; file chooser cancelled:" << request.title;
         return QString();
@@ -66,6 +70,28 @@ QString QtPatterns(const QString& patterns)
 }
 
 } // namespace
+
+QString CPrompt::ChooseFile(const FileRequest& request)
+{
+    FileRequest asked = request;
+    for (;;) {
+        const QString chosen = AskForFile(asked);
+        if (chosen.isEmpty() || !request.promptOverwrite || !QFileInfo::exists(chosen))
+            return chosen;
+        MessageRequest question;
+        question.owner = request.owner;
+        question.text =
+            QCoreApplication::translate("CPrompt", "%1 already exists.\nDo you want to replace it?")
+                .arg(QFileInfo(chosen).fileName());
+        question.caption = AppName();
+        question.icon = MessageIcon::Exclamation;
+        question.buttons = MessageButtons::YesNo;
+        question.defaultAnswer = IDNO;
+        if (Message(question) == IDYES)
+            return chosen;
+        asked.defaultName = chosen;
+    }
+}
 
 CPrompt& Prompt()
 {

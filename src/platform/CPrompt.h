@@ -54,8 +54,8 @@ struct FileRequest
     // The program's filter form: "Description|*.a;*.b|Other|*.c|"
     QString filter;
     QString defaultName;
-    QString defaultExtension; // without the dot, added when the name has none
-    bool promptOverwrite = false;
+    QString defaultExtension;     // without the dot, added when the name has none
+    bool promptOverwrite = false; // a chosen file that exists is replaced only after a question
 };
 
 class CPrompt
@@ -64,13 +64,19 @@ public:
     virtual ~CPrompt() = default;
     // Returns one of MessageAnswer.
     virtual int Message(const MessageRequest& request) = 0;
-    // The chosen file's full path, or "" when the person cancelled.
-    virtual QString ChooseFile(const FileRequest& request) = 0;
+    // The chosen file's full path, or "" when the person cancelled. With promptOverwrite, a file that
+    // exists is chosen only after "Do you want to replace it?" is answered Yes; No is the default
+    // answer and offers the chooser again.
+    QString ChooseFile(const FileRequest& request);
     // Opens the file with the program the desktop associates with it; with arguments, the path is a
     // program started with them.
     virtual bool ShellOpen(const QString& path, const QStringList& arguments = {}) = 0;
     // Runs the dialog modally; returns QDialog::Accepted or QDialog::Rejected.
     virtual int RunModal(QDialog& dialog) = 0;
+
+protected:
+    // The file chooser alone: it never asks about replacing a file; ChooseFile does.
+    virtual QString AskForFile(const FileRequest& request) = 0;
 };
 
 // The installed prompt. Until one is installed nobody can answer, so every question is declined: a

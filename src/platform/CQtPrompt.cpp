@@ -121,7 +121,7 @@ int CQtPrompt::Message(const MessageRequest& request)
     return answer != 0 ? answer : ClosedAnswer(request.buttons);
 }
 
-QString CQtPrompt::ChooseFile(const FileRequest& request)
+QString CQtPrompt::AskForFile(const FileRequest& request)
 {
     if (!m_interactive)
         return QString();
@@ -130,7 +130,8 @@ QString CQtPrompt::ChooseFile(const FileRequest& request)
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFilterFromWindows(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+    // ChooseFile asks about replacing a file itself, through the prompt.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!request.defaultName.isEmpty())
         dialog.selectFile(request.defaultName);
     if (dialog.exec() != QDialog::Accepted)

@@ -16,9 +16,11 @@ public:
     bool IsInteractive() const { return m_interactive; }
 
     int Message(const MessageRequest& request) override;
-    QString ChooseFile(const FileRequest& request) override;
     bool ShellOpen(const QString& path, const QStringList& arguments) override;
     int RunModal(QDialog& dialog) override;
+
+protected:
+    QString AskForFile(const FileRequest& request) override;
 
 private:
     bool m_interactive;

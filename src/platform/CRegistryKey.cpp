@@ -108,6 +108,11 @@ bool CRegistryKey::Write(const QString& name, const RegistryValue& value)
     if (!m_handle)
         return false;
     CRegistryHive& hive = LoadedHive(m_handle->root);
+    // Every start-up writes the same version, program path and home again; a value that is already
+    // stored costs no rewrite of the file.
+    RegistryValue stored;
+    if (hive.GetValue(m_handle->path, name, stored) && stored == value)
+        return true;
     return hive.SetValue(m_handle->path, name, value) && hive.Save();
 }
 

@@ -12,7 +12,7 @@ struct RegistryValue;
 
 // A key of the registry, read and written through the loaded hive of its root (LoadedHive). The
 // handle starts as the root key given at construction, holds the key after an open or create, and is
-// empty after Close. Every write changes the loaded hive and saves its file at once. Each operation
+// empty after Close. Every write that changes a value saves the hive's file at once. Each operation
 // returns true on success.
 class CRegistryKey final
 {

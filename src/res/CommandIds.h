@@ -25,6 +25,7 @@ enum CommandId : int
     ID_EXPORT = 32793,
     ID_INVENTORY_REPORT = 32797,
     ID_LOAN_SCHEDULE = 32840,
+    ID_PRINT_SHOPPING_LIST = 32841,
     // The tasks view's View menu.
     ID_TASKS_VIEW_ALL = 32821,
     ID_TASKS_VIEW_GENERAL = 32822,

@@ -79,6 +79,8 @@ CDlgGeneralTasks::CDlgGeneralTasks(QWidget* parent)
     connect(m_shopping, &QRadioButton::clicked, this, [this] { ShowShopping(true); });
     connect(m_list, &CAutoListCtrl::itemCheckChanged, this, &CDlgGeneralTasks::OnCheckChanged);
     connect(m_list, &CAutoListCtrl::itemDoubleClicked, this, &CDlgGeneralTasks::OnEdit);
+    // Enter edits the row rather than closing the dialog; Space still checks it.
+    connect(m_list, &CAutoListCtrl::itemActivated, this, &CDlgGeneralTasks::OnEdit);
     connect(m_list, &CAutoListCtrl::deleteKeyPressed, this, &CDlgGeneralTasks::OnRemove);
 
     m_showingShopping = Settings::JumpToShoppingTasks.Get() != 0;

@@ -12,14 +12,17 @@
 #include "res/StringIds.h"
 #include "views/ViewContextMenu.h"
 
+#include <QHeaderView>
 #include <QPainter>
 
 namespace {
 const QColor kListBackground(255, 254, 249);
+constexpr int kHintMargin = 8;
 } // namespace
 
 CHomeMgrView::CHomeMgrView(QWidget* parent)
-    : QWidget(parent), m_title(new CLabel(1000, QString(), this)), m_list(new CAutoListCtrl(this))
+    : QWidget(parent), m_title(new CLabel(1000, QString(), this)), m_list(new CAutoListCtrl(this)),
+      m_hint(new CLabel(this))
 {
     setObjectName(QStringLiteral("homesView"));
     setAutoFillBackground(false);
@@ -36,6 +39,18 @@ CHomeMgrView::CHomeMgrView(QWidget* parent)
     m_list->InsertColumn(0, tr("My Homes"), LVCFMT_LEFT, 300);
     m_list->SetExtendedStyle(0x20);
     Theme::SetFixedBackground(*m_list, kListBackground);
+
+    // Someone who cancelled the first home learns where homes are added; it lies over the empty list.
+    m_hint->setObjectName(QStringLiteral("homesHint"));
+    m_hint->setText(tr("No homes yet. Choose File, New, Home (Alt+F, N, H) to add one."));
+    m_hint->setWordWrap(true);
+    m_hint->SetBkColor(kListBackground);
+    m_hint->SetTextColor(Theme::HeadingColor());
+    QAbstractItemModel* rows = m_list->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, &CHomeMgrView::ShowHintWhenEmpty);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, &CHomeMgrView::ShowHintWhenEmpty);
+    connect(rows, &QAbstractItemModel::modelReset, this, &CHomeMgrView::ShowHintWhenEmpty);
+    ShowHintWhenEmpty();
 
     connect(m_list, &CAutoListCtrl::itemClicked, this, &CHomeMgrView::OnItemClicked);
     connect(m_list, &CAutoListCtrl::itemActivated, this, &CHomeMgrView::OnItemClicked);
@@ -116,4 +131,16 @@ void CHomeMgrView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_list->setGeometry(0, 25, width(), height() - 27);
+    const int hintWidth = qMax(0, width() - 2 * kHintMargin);
+    m_hint->setGeometry(kHintMargin, 25 + m_list->header()->sizeHint().height() + kHintMargin, hintWidth,
+                        m_hint->heightForWidth(hintWidth));
+}
+
+// The list's own description carries the hint too, for a screen reader on the empty list.
+void CHomeMgrView::ShowHintWhenEmpty()
+{
+    const bool empty = m_list->GetItemCount() == 0;
+    m_hint->setVisible(empty);
+    m_hint->raise();
+    m_list->setAccessibleDescription(empty ? m_hint->text() : QString());
 }

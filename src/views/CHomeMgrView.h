@@ -42,7 +42,9 @@ private:
     void EditOrDelete(Action action);
     void OnItemClicked();
     void OnContextMenu(const QPoint& globalPos);
+    void ShowHintWhenEmpty();
 
     CLabel* m_title;
     CAutoListCtrl* m_list;
+    CLabel* m_hint; // shown while there is no home
 };

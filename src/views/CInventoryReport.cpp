@@ -7,6 +7,7 @@
 #include "platform/CPrompt.h"
 #include "records/CAsset.h"
 #include "res/AppInfo.h"
+#include "views/PagedDocument.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -273,31 +274,14 @@ bool CInventoryReport::WritePdf(QIODevice& device) const
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&writer);
     Build(document);
-    const QRectF page = writer.pageLayout().paintRectPixels(kResolution);
-    const qreal footer = kResolution / 3.0;
-    const QSizeF body(page.width(), page.height() - footer);
-    document.setPageSize(body);
-    const int pages = document.pageCount();
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    QFont footerFont(QStringLiteral("Sans Serif"), 8);
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0) {
-            writer.newPage();
-        }
-        painter.save();
-        painter.translate(0, -index * body.height());
-        document.drawContents(&painter, QRectF(QPointF(0, index * body.height()), body));
-        painter.restore();
-        painter.setFont(footerFont);
-        const QRectF foot(0, body.height(), body.width(), footer);
-        painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, m_home.GetDescription());
-        painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
-                         Tr("Page %1 of %2").arg(index + 1).arg(pages));
-    }
-    return painter.end();
+    const QFont footerFont(QStringLiteral("Sans Serif"), 8);
+    return PaintDocumentPages(
+        writer, document, [&](QPainter& painter, const QRectF& strip, int page, int pages) {
+            painter.setFont(footerFont);
+            painter.drawText(strip, Qt::AlignLeft | Qt::AlignBottom, m_home.GetDescription());
+            painter.drawText(strip, Qt::AlignRight | Qt::AlignBottom,
+                             Tr("Page %1 of %2").arg(page).arg(pages));
+        });
 }
 
 void PrintInventoryReport(QWidget* parent, const CHome& home)

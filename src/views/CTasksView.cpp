@@ -6,17 +6,24 @@
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 #include "data/ui/ListFillers.h"
+#include "platform/CPrompt.h"
 #include "platform/Settings.h"
 #include "records/CTask.h"
 #include "records/sheets/TaskListItem.h"
 #include "records/sheets/TaskProperties.h"
+#include "res/AppInfo.h"
 #include "res/CommandIds.h"
 #include "views/CDlgCategories.h"
+#include "views/CShoppingList.h"
+#include "views/ShoppingListOutput.h"
 #include "views/ViewContextMenu.h"
 
 #include <QActionGroup>
 #include <QMenu>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 const QColor kListBackground(255, 254, 249);
@@ -120,6 +127,7 @@ void CTasksView::SetFilter(int filter)
     m_filter = filter;
     Settings::TasksFilter.Set(quint32(filter));
     FillTasks();
+    emit filterChanged(filter);
 }
 
 void CTasksView::ClearTasks(bool all)
@@ -213,6 +221,11 @@ void CTasksView::OnViewCommand(int id)
     case ID_TASKS_CLEAR_COMPLETED:
         ClearTasks(false);
         break;
+    case ID_PRINT_SHOPPING_LIST:
+        if (m_filter == ShoppingOnly) {
+            PrintShoppingList();
+        }
+        break;
     default:
         break;
     }
@@ -231,7 +244,10 @@ void CTasksView::FillViewMenu(QMenu* menu)
                     {ID_TASKS_VIEW_SHOPPING, tr("&Shopping Tasks Only")},
                     {0, QString()},
                     {ID_TASKS_CLEAR_ALL, tr("Clear All &Tasks")},
-                    {ID_TASKS_CLEAR_COMPLETED, tr("Clear &Completed Tasks")}};
+                    {ID_TASKS_CLEAR_COMPLETED, tr("Clear &Completed Tasks")},
+                    {0, QString()},
+                    // The frame's File menu holds the shortcut; here it is only shown.
+                    {ID_PRINT_SHOPPING_LIST, tr("&Print Shopping List...") + QStringLiteral("\tCtrl+P")}};
     for (const auto& command : commands) {
         if (command.id == 0) {
             menu->addSeparator();
@@ -245,8 +261,36 @@ void CTasksView::FillViewMenu(QMenu* menu)
             action->setChecked(command.id - ID_TASKS_VIEW_ALL == m_filter);
             group->addAction(action);
         }
+        action->setEnabled(command.id != ID_PRINT_SHOPPING_LIST || m_filter == ShoppingOnly);
         connect(action, &QAction::triggered, this, [this, id = command.id] { OnViewCommand(id); });
     }
+}
+
+bool CTasksView::PrintShoppingList()
+{
+    CShoppingList list;
+    if (!list.Load() || list.IsEmpty()) {
+        ShowMessage(this,
+                    tr("There is nothing to print: no shopping item is on the list. Pick items in "
+                       "\"General Tasks\" (File, New, Tasks) first."),
+                    AppName(), MessageIcon::Information);
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Shopping List"));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    if (Prompt().RunModal(dialog) != QDialog::Accepted) {
+        return false;
+    }
+    if (!PaintShoppingList(printer, list)) {
+        ShowMessage(this,
+                    tr("I'm afraid the shopping list could not be printed. Please check the printer, or "
+                       "the file to print to, and try again."),
+                    AppName(), MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void CTasksView::ShowViewMenu()

@@ -34,7 +34,10 @@ public:
     void ToggleSelected();
     // Runs the selected entry's editor and rewrites its line when saved.
     void EditSelected();
-    // Runs a command of the View menu (the filters and the two clears).
+    // Prints the active shopping items by store and aisle, after the print dialog; an empty list
+    // says so instead. False when nothing was printed.
+    bool PrintShoppingList();
+    // Runs a command of the View menu (the filters, the two clears and the print).
     void OnViewCommand(int id);
     // Puts the View menu's commands into the menu, the current filter checked.
     void FillViewMenu(QMenu* menu);
@@ -48,6 +51,8 @@ public:
 signals:
     // After every fill and toggle; Home Today's tasks line follows it.
     void activeCountChanged(int count);
+    // After the filter changed; printing the shopping list follows it.
+    void filterChanged(int filter);
     void newTasksRequested();
 
 protected:

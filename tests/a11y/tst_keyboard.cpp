@@ -1,5 +1,6 @@
 // Without a mouse, with a screen reader, in a dark theme: list keys, Home Today links, the frame's
-// shortcuts, delete questions defaulting to No, readable fixed colours.
+// shortcuts, delete and replace questions defaulting to No, readable fixed colours, long names giving
+// way to figures, the hint of the empty homes list.
 
 #include "CSessionTest.h"
 #include "ViewTestSupport.h"
@@ -9,15 +10,20 @@
 #include "controls/Theme.h"
 #include "platform/Settings.h"
 #include "records/CHome.h"
+#include "records/CLoan.h"
+#include "records/sheets/HomeProperties.h"
 #include "res/StringIds.h"
 #include "views/CHomeMgrView.h"
+#include "views/CInventoryReport.h"
 #include "views/CRoomsView.h"
 #include "views/CTodayView.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -32,6 +38,10 @@ private slots:
     void todayLinesAreLinks();
     void viewShortcutsAndMenuKey();
     void fixedColoursReadInADarkTheme();
+    void longNamesGiveWayToTheAmount();
+    void emptyHomesListSaysHowToAdd();
+    void replacingAFileDefaultsToNo_data();
+    void replacingAFileDefaultsToNo();
 
 private:
     void SetUp() override
@@ -42,7 +52,6 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     void TearDown() override { m_frame.reset(); }
-
     std::unique_ptr<CMainFrame> m_frame;
 };
 
@@ -65,7 +74,7 @@ void TestKeyboard::homeOpensByKey()
     m_frame->FillHomesList(birch);
     CAutoListCtrl& list = *m_frame->GetHomesView()->GetList();
     QCOMPARE(list.currentIndex().row(), 1);
-    m_session->Prompt().ExpectMessage(IDNO).TextId(IDS_DELETE_HOME_QUESTION).DefaultAnswer(IDNO);
+    m_prompt->ExpectMessage(IDNO).TextId(IDS_DELETE_HOME_QUESTION).DefaultAnswer(IDNO);
     QTest::keyClick(&list, Qt::Key_Delete);
     QTest::keyClick(&list, Qt::Key(key), modifiers);
     QCOMPARE(m_frame->GetCurrentHomeId(), birch);
@@ -79,7 +88,7 @@ void TestKeyboard::todayLinesAreLinks()
     CTodayView& today = *m_frame->GetTodayView();
     QSignalSpy tasks(&today, &CTodayView::newTasksRequested);
     for (int opened = 0; opened < 3; ++opened)
-        m_session->Prompt().ExpectModal([](QDialog& dialog) { dialog.reject(); });
+        m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     CLabel* line = today.GetLine(CTodayView::TasksLine);
     QCOMPARE(QApplication::focusWidget(), line);
@@ -124,6 +133,80 @@ void TestKeyboard::fixedColoursReadInADarkTheme()
     }
     QCOMPARE(Theme::ReadableOn(Theme::HeadingColor(), Qt::white), Theme::HeadingColor());
     QApplication::setPalette(saved);
+}
+
+// On the Home Profile's Loans page the amount stays in view; a name cut short is whole in its tool tip.
+void TestKeyboard::longNamesGiveWayToTheAmount()
+{
+    const QString name = QStringLiteral("Second mortgage for the barn roof ").repeated(6);
+    CHome home;
+    home.SetDescription(QStringLiteral("Alder"));
+    QVERIFY(home.Save());
+    CLoan loan;
+    loan.SetHomeId(home.GetId());
+    loan.SetDescription(name);
+    loan.SetPrincipal(250000.0f);
+    QVERIFY(loan.Save());
+    m_prompt->ExpectModal([this, name](QDialog& sheet) {
+        auto* list = sheet.findChild<CAutoListCtrl*>(QStringLiteral("loanList"));
+        const QHeaderView& header = *list->header();
+        QVERIFY(header.sectionViewportPosition(1) + header.sectionSize(1) <= list->viewport()->width());
+        QVERIFY(header.sectionSize(1) > list->fontMetrics().horizontalAdvance(list->GetItemText(0, 1)));
+        const QPoint cell = list->visualRect(list->model()->index(0, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, cell, list->viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(list->viewport(), &help);
+        QCOMPARE(QToolTip::text(), name);
+        m_prompt->PressCancel(sheet);
+    });
+    EditProperties(home, m_frame.get(), true);
+}
+
+// The empty homes list says where homes are added, to the eye and to a screen reader.
+void TestKeyboard::emptyHomesListSaysHowToAdd()
+{
+    m_frame->FillHomesList(0);
+    CHomeMgrView& homes = *m_frame->GetHomesView();
+    auto* hint = homes.findChild<CLabel*>(QStringLiteral("homesHint"));
+    CAutoListCtrl& list = *homes.GetList();
+    QVERIFY(hint->isVisible());
+    QVERIFY(hint->text().contains(QStringLiteral("File, New, Home")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&list)->text(QAccessible::Description), hint->text());
+    m_frame->FillHomesList(StoredHome(QStringLiteral("Alder")));
+    QVERIFY(!hint->isVisible());
+    m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_HOME_QUESTION);
+    QTest::keyClick(&list, Qt::Key_Delete);
+    QVERIFY(hint->isVisible());
+}
+
+void TestKeyboard::replacingAFileDefaultsToNo_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("No keeps the file") << int(IDNO);
+    QTest::newRow("Yes replaces it") << int(IDYES);
+}
+
+// A chosen file that exists is replaced only after a question whose default is No; No chooses again.
+void TestKeyboard::replacingAFileDefaultsToNo()
+{
+    QFETCH(int, answer);
+    CHome home;
+    home.SetDescription(QStringLiteral("Alder"));
+    QVERIFY(home.Save());
+    const QString path = m_session->Dir().Path() + QStringLiteral("report.pdf");
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("kept") == 4);
+    existing.close();
+    m_prompt->ExpectFile(path).PromptOverwrite(true);
+    m_prompt->ExpectMessage(answer)
+        .Text(QStringLiteral("report.pdf already exists.\nDo you want to replace it?"))
+        .DefaultAnswer(IDNO);
+    if (answer == IDNO)
+        m_prompt->ExpectFile(QString()).DefaultName(path);
+    else
+        m_prompt->ExpectMessage(IDNO).TextContains(QStringLiteral("has been created"));
+    PrintInventoryReport(m_frame.get(), home);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll() == "kept", answer == IDNO);
 }
 
 QTEST_MAIN(TestKeyboard)

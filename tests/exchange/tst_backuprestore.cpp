@@ -101,6 +101,7 @@ void TestBackupRestore::backupThenRestoreBringsTheDataBack()
         .DefaultExtension(QStringLiteral("dat"))
         .PromptOverwrite(true)
         .Filter(QStringLiteral("Hearthstead Data Files (*.dat)|*.dat|All Files (*.*)|*.*|"));
+    ExpectMessage(IDYES, MessageIcon::Exclamation, QStringLiteral("backup.dat already exists."));
     ExpectMessage(IDOK, MessageIcon::Information,
                   QStringLiteral("Your data was successfully backed up to \"%1\".").arg(backup));
     RunCommand();
@@ -207,6 +208,9 @@ void TestBackupRestore::refusedFilesChangeNothing()
     const QByteArray before = DataBytes();
     ExpectPress(button, true);
     m_prompt->ExpectFile(FilePath(file));
+    if (button == QLatin1String("backupButton")) {
+        ExpectMessage(IDYES, MessageIcon::Exclamation, QStringLiteral("Do you want to replace it?"));
+    }
     ExpectMessage(IDOK, MessageIcon::Exclamation, reason);
     RunCommand();
     QCOMPARE(DataBytes(), before);

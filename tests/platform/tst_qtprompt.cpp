@@ -118,7 +118,8 @@ void TestQtPrompt::fileDialogTakesTheRequest()
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("CSV Files (*.csv)")});
         QCOMPARE(dialog.defaultSuffix(), QStringLiteral("csv"));
-        QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        // The replace question comes from ChooseFile, through the prompt, not from the dialog.
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
     });
     QCOMPARE(prompt.ChooseFile(request), QString());
 

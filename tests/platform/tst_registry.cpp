@@ -360,6 +360,14 @@ void TestRegistry::everyWriteIsSavedAtOnce()
         QVERIFY2(onDisk.GetValue(kKey, QString::fromLatin1(name), value), name);
     }
     QCOMPARE(value.dword, 3u);
+
+    // Writing what is already stored leaves the file alone; a change rewrites it.
+    const QByteArray marked = ReadBytes(HivePath()) + "; untouched\n";
+    QVERIFY(WriteBytes(HivePath(), marked));
+    QVERIFY(other.SetDword(QStringLiteral("lasthomeid"), 3));
+    QCOMPARE(ReadBytes(HivePath()), marked);
+    QVERIFY(other.SetDword(QStringLiteral("LastHomeId"), 4));
+    QVERIFY(!ReadBytes(HivePath()).contains("untouched"));
 }
 
 void TestRegistry::placementRoundTrips()

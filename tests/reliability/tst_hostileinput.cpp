@@ -5,9 +5,11 @@
 
 #include "CTestDataDir.h"
 #include "RecordTestSupport.h"
+#include "records/CArea.h"
 #include "records/CAsset.h"
 #include "records/CHome.h"
 #include "records/CLoan.h"
+#include "records/CTask.h"
 
 #include <QtTest>
 
@@ -29,12 +31,12 @@ struct TextField
 
 template <class Record>
 TextField Field(const QString& table, const QString& key, const QString& column,
-                void (Record::*set)(const QString&), const QString& (Record::*get)() const)
+                std::function<void(Record&, const QString&)> set, std::function<QString(const Record&)> get)
 {
     auto save = [set](const QString& text) {
         Record record;
         record.SetDescription(QStringLiteral("hostile"));
-        (record.*set)(text);
+        set(record, text);
         return record.Save() ? record.GetId() : -1L;
     };
     auto load = [get](long id, QString& text) {
@@ -43,7 +45,7 @@ TextField Field(const QString& table, const QString& key, const QString& column,
         if (!record.Load()) {
             return false;
         }
-        text = (record.*get)();
+        text = get(record);
         return true;
     };
     return {table, key, column, save, load};
@@ -84,9 +86,34 @@ QList<TextField> AssetFields()
         Field<CAsset>(t, k, QStringLiteral("Notes"), &CAsset::SetNotes, &CAsset::GetNotes)};
 }
 
+QList<TextField> AreaFields()
+{
+    const QString t = QStringLiteral("Areas"), k = QStringLiteral("AreaId");
+    QList<TextField> fields{
+        Field<CArea>(t, k, QStringLiteral("Description"), &CArea::SetDescription, &CArea::GetDescription),
+        Field<CArea>(t, k, QStringLiteral("Notes"), &CArea::SetNotes, &CArea::GetNotes)};
+    for (int i = 0; i < CArea::kColorCount; ++i) {
+        fields += Field<CArea>(
+            t, k, QStringLiteral("Label%1").arg(i + 1),
+            [i](CArea& area, const QString& text) { area.SetLabel(i, text); },
+            [i](const CArea& area) { return area.GetLabel(i); });
+    }
+    return fields;
+}
+
+// A task's contact and store share Vendor, its phone and aisle Custom3, its unit Notes.
+QList<TextField> TaskFields()
+{
+    const QString t = QStringLiteral("Tasks"), k = QStringLiteral("TaskId");
+    return {Field<CTask>(t, k, QStringLiteral("Description"), &CTask::SetDescription, &CTask::GetDescription),
+            Field<CTask>(t, k, QStringLiteral("Vendor"), &CTask::SetContact, &CTask::GetContact),
+            Field<CTask>(t, k, QStringLiteral("Custom3"), &CTask::SetPhone, &CTask::GetPhone),
+            Field<CTask>(t, k, QStringLiteral("Notes"), &CTask::SetUnit, &CTask::GetUnit)};
+}
+
 QList<TextField> RecordClasses()
 {
-    return HomeFields() + LoanFields() + AssetFields();
+    return HomeFields() + LoanFields() + AssetFields() + AreaFields() + TaskFields();
 }
 
 QList<QPair<const char*, QString>> Hostile()

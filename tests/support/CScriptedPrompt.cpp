@@ -139,7 +139,7 @@ int CScriptedPrompt::Message(const MessageRequest& request)
     return step->answer;
 }
 
-QString CScriptedPrompt::ChooseFile(const FileRequest& request)
+QString CScriptedPrompt::AskForFile(const FileRequest& request)
 {
     m_shown.append({Kind::File, {}, {}});
     const QString what = QStringLiteral("file choice \"%1\"").arg(request.title);

@@ -107,9 +107,11 @@ public:
     void AddProblem(const QString& problem) { m_problems += problem; }
 
     int Message(const MessageRequest& request) override;
-    QString ChooseFile(const FileRequest& request) override;
     bool ShellOpen(const QString& path, const QStringList& arguments) override;
     int RunModal(QDialog& dialog) override;
+
+protected:
+    QString AskForFile(const FileRequest& request) override;
 
 private:
     Step& Add(Kind kind, int answer = 0);

@@ -25,6 +25,7 @@ class TestTaskDialogs final : public CSessionTest
 
 private slots:
     void checksPickAndTheKindIsRemembered();
+    void keysEditCheckAndRemove();
     void shoppingItemRefusesTextForNumbers();
     void storesOfferedOnceEachAndChosen();
 
@@ -71,9 +72,36 @@ void TestTaskDialogs::checksPickAndTheKindIsRemembered()
     QVERIFY(next.GetList()->GetCheck(0));
 }
 
+void TestTaskDialogs::keysEditCheckAndRemove()
+{
+    const long fence = Add(QStringLiteral("Paint fence"), 1);
+    CDlgGeneralTasks dialog;
+    dialog.show();
+    CAutoListCtrl* list = dialog.GetList();
+    list->setFocus();
+    list->SetCurSel(0);
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(CheckedStatus(fence), int(CTask::Active));
+    // Enter and keypad Enter edit the row; the dialog stays open.
+    m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+        .Caption("Task Properties");
+    QTest::keyClick(list, Qt::Key_Return);
+    m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+        .Caption("Task Properties");
+    QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(dialog.isVisible());
+    m_prompt->ExpectMessage(IDNO).DefaultAnswer(IDNO).TextContains(QStringLiteral("Paint fence"));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(RowCount(QStringLiteral("Tasks")), 1L);
+    m_prompt->ExpectMessage(IDYES);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(list->GetItemCount(), 0);
+    QCOMPARE(RowCount(QStringLiteral("Tasks")), 0L);
+}
+
 void TestTaskDialogs::shoppingItemRefusesTextForNumbers()
 {
-    CScriptedPrompt& prompt = m_session->Prompt();
+    CScriptedPrompt& prompt = *m_prompt;
     prompt.ExpectModal([&prompt](QDialog& dialog) {
         Child<QLineEdit>(dialog, "shoppingDescription")->setText(QStringLiteral("Milk"));
         auto* quantity = Child<QLineEdit>(dialog, "shoppingQuantity");

@@ -6,15 +6,21 @@
 #include "app/CMainFrame.h"
 #include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
+#include "data/Formatting.h"
 #include "records/CHome.h"
 #include "records/CTask.h"
 #include "res/CommandIds.h"
 #include "views/CDlgGeneralTasks.h"
+#include "views/CShoppingList.h"
 #include "views/CTasksView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -32,11 +38,16 @@ private slots:
     void clears_data();
     void clears();
     void todayLeadsToPickingThenToTheView();
+    void shoppingListByStoreAndAisle_data();
+    void shoppingListByStoreAndAisle();
+    void printFollowsTheShoppingFilter();
 
 private:
     void SetUp() override;
     void TearDown() override { m_view.reset(); }
     long Add(const QString& name, int type, int status);
+    // "description;store;aisle;price;status"
+    void AddShopping(const QString& fields);
     QStringList Texts() const;
 
     std::unique_ptr<CTasksView> m_view;
@@ -62,6 +73,19 @@ long TestTasksView::Add(const QString& name, int type, int status)
     task.SetStatus(status);
     task.Save();
     return task.GetId();
+}
+
+void TestTasksView::AddShopping(const QString& fields)
+{
+    const QStringList field = fields.split(QLatin1Char(';'));
+    CTask task;
+    task.SetType(CTask::kShoppingType);
+    task.SetDescription(field.at(0));
+    task.SetStore(field.at(1));
+    task.SetAisle(field.at(2));
+    task.SetPrice(field.at(3).toFloat());
+    task.SetStatus(field.at(4).toInt());
+    QVERIFY(task.Save());
 }
 
 QStringList TestTasksView::Texts() const
@@ -147,7 +171,7 @@ void TestTasksView::todayLeadsToPickingThenToTheView()
     frame.SelectHome(home.GetId());
     CLabel* line = frame.GetTodayView()->GetLine(CTodayView::TasksLine);
     QCOMPARE(line->text(), QStringLiteral("Pick tasks and shopping items"));
-    CScriptedPrompt& prompt = m_session->Prompt();
+    CScriptedPrompt& prompt = *m_prompt;
     // Escape leaves the dialog: the pick counts, the view stays.
     prompt.ExpectModalOf<CDlgGeneralTasks>([](CDlgGeneralTasks& dialog) {
         dialog.GetList()->SetCheck(0, true);
@@ -169,6 +193,99 @@ void TestTasksView::todayLeadsToPickingThenToTheView()
         [&prompt](CDlgGeneralTasks& dialog) { prompt.PressButton(dialog, QStringLiteral("Close")); });
     frame.OnCommand(ID_NEW);
     QVERIFY(frame.GetCommand(ID_VIEW_TASKS)->isChecked());
+}
+
+void TestTasksView::shoppingListByStoreAndAisle_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("stores"); // "store: items in order total"; the active "bread" has no store
+    QTest::newRow("stores by name, one store whatever its case")
+        << QStringList{"Nails;Pharmacy;;0;1", "Eggs;corner market;;0;1", "Soap; Corner Market ;;0;1"}
+        << QStringList{"corner market: Eggs, Soap $0.00", "Pharmacy: Nails $0.00", "Any store: bread $0.00"};
+    QTest::newRow("aisles numbered, named, none")
+        << QStringList{"Tea;Shop;Dairy;0;1", "Jam;Shop;10;0;1", "Rice;Shop;2;0;1", "Salt;Shop;;0;1",
+                       "Buns;Shop;bakery;0;1"}
+        << QStringList{"Shop: Rice, Jam, Buns, Tea, Salt $0.00", "Any store: bread $0.00"};
+    QTest::newRow("done and unpicked left out")
+        << QStringList{"Tea;Shop;1;2;2", "Jam;Shop;1;3;0", "Rice;Shop;1;4;1"}
+        << QStringList{"Shop: Rice $4.00", "Any store: bread $0.00"};
+    QTest::newRow("totals") << QStringList{"Tea;Shop;1;1.5;1", "Jam;Shop;2;2.25;1", "Oil;;;3;1"}
+                            << QStringList{"Shop: Tea, Jam $3.75", "Any store: bread, Oil $3.00"};
+}
+
+void TestTasksView::shoppingListByStoreAndAisle()
+{
+    QFETCH(QStringList, items);
+    for (const QString& item : items) {
+        AddShopping(item);
+    }
+    CShoppingList list;
+    QVERIFY(list.Load());
+    QStringList stores;
+    for (const CShoppingList::Store& store : list.Stores()) {
+        QStringList names;
+        for (const CShoppingList::Item& item : store.items) {
+            names += item.description;
+        }
+        stores += (store.name.isEmpty() ? QStringLiteral("Any store") : store.name) + QStringLiteral(": ") +
+                  names.join(QStringLiteral(", ")) + QLatin1Char(' ') + FormatMoney(store.total);
+    }
+    QTEST(stores, "stores");
+}
+
+void TestTasksView::printFollowsTheShoppingFilter()
+{
+    CMainFrame frame(&m_session->Settings());
+    frame.CreateViews();
+    frame.OnCommand(ID_VIEW_TASKS);
+    CTasksView* view = frame.GetTasksView();
+    QAction* print = frame.GetCommand(ID_PRINT_SHOPPING_LIST);
+    QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
+    view->OnViewCommand(ID_TASKS_VIEW_GENERAL);
+    QVERIFY(!print->isEnabled());
+    view->OnViewCommand(ID_TASKS_VIEW_SHOPPING);
+    QVERIFY(print->isEnabled());
+
+    view->OnViewCommand(ID_TASKS_CLEAR_ALL);
+    m_prompt->ExpectMessage(IDOK)
+        .TextContains(QStringLiteral("nothing to print"))
+        .Icon(MessageIcon::Information);
+    frame.OnCommand(ID_PRINT_SHOPPING_LIST);
+
+    for (const char* item : {"Milk;Corner Market;5;3.5;1", "Eggs;corner market;2;2.25;1", "Tape;;;4;1",
+                             "Bread;Corner Market;1;9;2"}) {
+        AddShopping(QString::fromLatin1(item));
+    }
+    QString pdf = m_session->Dir().Path() + QStringLiteral("missing/shopping.pdf");
+    const auto printTo = [&pdf](QDialog& dialog) {
+        QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        dialog.done(QDialog::Accepted);
+    };
+    m_prompt->ExpectModal(printTo);
+    m_prompt->ExpectMessage(IDOK)
+        .TextContains(QStringLiteral("could not be printed"))
+        .Icon(MessageIcon::Exclamation);
+    frame.OnCommand(ID_PRINT_SHOPPING_LIST);
+    pdf = m_session->Dir().Path() + QStringLiteral("shopping.pdf");
+    m_prompt->ExpectModal(printTo);
+    frame.OnCommand(ID_PRINT_SHOPPING_LIST);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished());
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    qsizetype at = 0;
+    for (const char* piece : {"Shopping List", "Corner Market", "Eggs", "$2.25", "Milk", "$3.50", "Total",
+                              "$5.75", "Any store", "Tape", "Total of all stores: $9.75", "Page 1 of 1"}) {
+        at = text.indexOf(QLatin1String(piece), at);
+        QVERIFY2(at >= 0, qPrintable(QLatin1String(piece) + QLatin1Char('\n') + text));
+    }
+    QVERIFY(!text.contains(QStringLiteral("Bread")));
 }
 
 QTEST_MAIN(TestTasksView)
