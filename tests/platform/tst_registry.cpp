@@ -200,6 +200,7 @@ void TestRegistry::namesCompareWithoutCase()
 
 void TestRegistry::corruptHiveIsKeptAsideBeforeAWrite()
 {
+    QVERIFY(CRegistryHive(RegistryRoot::CurrentUser, HivePath()).Load()); // no file yet: an empty hive
     const QByteArray garbage("\x00\x13garbage that is no registry file\xff", 36);
     QVERIFY(WriteBytes(HivePath(), garbage));
     CRegistryHive hive(RegistryRoot::CurrentUser, HivePath());
