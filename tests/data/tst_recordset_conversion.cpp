@@ -8,10 +8,12 @@
 
 namespace {
 
-// One row of every kind, one row of NULLs, and values at the edges of the 16-bit and decimal kinds.
+// One row of every kind (types spelt with sizes and two words too), one row of NULLs, and values at
+// the edges of the 16-bit and decimal kinds.
 const char* const kindsTable =
-    "CREATE TABLE Kinds (Id LONG PRIMARY KEY, S SHORT, L LONG, B BYTE, F SINGLE, D DOUBLE, M CURRENCY, "
-    "T DATETIME, X TEXT, Y BIT, N DECIMAL);"
+    "CREATE TABLE Kinds (Id LONG PRIMARY KEY, S SHORT, L LONG, B BYTE, F SINGLE, D DOUBLE PRECISION, M "
+    "CURRENCY, "
+    "T DATETIME, X TEXT(50), Y BIT, N DECIMAL(18, 4));"
     "INSERT INTO Kinds VALUES (1, -2, 70000, 200, 1.5, 100.0, 12.5, 45000.5, '12.5', 1, 12.345);"
     "INSERT INTO Kinds (Id) VALUES (2);"
     "INSERT INTO Kinds (Id, S, L, D, N) VALUES (3, 65535, -70000, 0.1, 5000000000);";
