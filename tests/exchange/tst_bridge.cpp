@@ -131,6 +131,8 @@ void TestBridge::heldDatabaseDoesNotOpen()
     QVERIFY(!desktop.OpenLocal(database));
     handheld.Close();
     QVERIFY(desktop.OpenLocal(database));
+    // A folder of that name is no database either.
+    QVERIFY(!CDeviceFile().OpenLocal(folder));
 }
 
 void TestBridge::toolExitCodes_data()
