@@ -3,6 +3,7 @@
 // both directions end to end. After every test the filter library must be unloaded.
 
 #include "CSessionTest.h"
+#include "RecordTestSupport.h"
 #include "SqliteTestSupport.h"
 #include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
@@ -162,12 +163,13 @@ void TestSync::deviceRefused_data()
 {
     QTest::addColumn<QString>("version"); // "" not written
     QTest::addColumn<QString>("dbPath");  // "" not written
-    QTest::addColumn<int>("change");      // 1 no device, 2 no key, 3 database held
+    QTest::addColumn<int>("change");      // 1 no device, 2 no registry, 3 database held, 4 other key
     QTest::addColumn<int>("textId");
     const QString db = DeviceSetup::kDefaultDbPath;
     const int connect = IDS_SYNC_CONNECT_FAILED;
     QTest::newRow("no device") << "1.3" << db << 1 << connect;
-    QTest::newRow("no key") << "1.3" << db << 2 << connect;
+    QTest::newRow("no registry") << "1.3" << db << 2 << connect;
+    QTest::newRow("no key") << "1.3" << db << 4 << connect;
     QTest::newRow("no version") << "" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
     QTest::newRow("version 1.0") << "1.0" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
     QTest::newRow("no database path") << "1.3" << QString() << 0 << connect;
@@ -197,6 +199,10 @@ void TestSync::deviceRefused()
     }
     if (change == 1) {
         qputenv("HEARTHSTEAD_DEVICE", QFile::encodeName(m_session->Dir().Path()));
+    }
+    if (change == 4) {
+        QVERIFY(WriteBytes(DeviceHivePath(m_device),
+                           "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Other]\n"));
     }
     CDeviceFile handheld;
     if (change == 3) {
