@@ -2,6 +2,7 @@
 // the same file in the same iterations, and the insurance report of a home of 1,000 assets that all
 // have a photo: its time and the size of the PDF.
 
+#include "OffscreenBenchMain.h"
 #include "data/AppPaths.h"
 #include "data/CADODataBase.h"
 #include "records/CHome.h"
@@ -194,10 +195,5 @@ BENCHMARK(BM_InventoryReport)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

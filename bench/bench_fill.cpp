@@ -2,6 +2,7 @@
 // directly, and the memory the filled rows take above an empty list.
 
 #include "CBenchCopy.h"
+#include "OffscreenBenchMain.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/CADODataBase.h"
 #include "data/ui/ListFillers.h"
@@ -214,12 +215,5 @@ BENCHMARK(BM_InsertItemsOneByOne)->Arg(10000)->Arg(100000)->Unit(benchmark::kMil
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // menu with its counts, and the summary shown when a row is selected.
 
 #include "CBenchCopy.h"
+#include "OffscreenBenchMain.h"
 #include "controls/CAutoListCtrl.h"
 #include "data/CADODataBase.h"
 #include "records/CHome.h"
@@ -207,10 +208,5 @@ BENCHMARK(BM_SelectRow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }
