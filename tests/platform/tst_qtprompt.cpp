@@ -41,8 +41,7 @@ class TestQtPrompt : public QObject
 
 private slots:
     void windowsFiltersBecomeQtFilters();
-    void messageBoxShowsTheRequest();
-    void closedMessageBoxAnswersItsWayOut();
+    void messageBoxAsksAndAnswers();
     void fileDialogTakesTheRequest();
     void withoutAScreenNothingWaits();
 };
@@ -56,7 +55,7 @@ void TestQtPrompt::windowsFiltersBecomeQtFilters()
     QCOMPARE(QtFilterFromWindows("|*.bmp;*.png|"), "*.bmp *.png");
 }
 
-void TestQtPrompt::messageBoxShowsTheRequest()
+void TestQtPrompt::messageBoxAsksAndAnswers()
 {
     CQtPrompt prompt(true);
     QWidget owner;
@@ -80,11 +79,8 @@ void TestQtPrompt::messageBoxShowsTheRequest()
     });
     QCOMPARE(prompt.Message(Request(MessageButtons::RetryCancel, 0)), int(IDCANCEL));
     QCOMPARE(defaultButton, QMessageBox::Retry);
-}
 
-void TestQtPrompt::closedMessageBoxAnswersItsWayOut()
-{
-    CQtPrompt prompt(true);
+    // Closed without a button, the box answers its way out.
     WhenModalShows<QMessageBox>(this, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
     QCOMPARE(prompt.Message(Request(MessageButtons::YesNoCancel, IDYES)), int(IDCANCEL));
     WhenModalShows<QMessageBox>(this, [](QMessageBox& box) { box.reject(); });

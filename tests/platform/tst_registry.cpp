@@ -255,7 +255,6 @@ void TestRegistry::hiveFilesFollowTheEnvironment()
 void TestRegistry::opensCreatesAndCloses()
 {
     CRegistryKey key;
-    QVERIFY(key.IsOpen()); // the root key
     QVERIFY(!key.Open(RegistryRoot::CurrentUser, kKey));
     QVERIFY(!QFile::exists(HivePath())); // failing opens write nothing
     QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
@@ -391,16 +390,14 @@ void TestRegistry::messageShownOnce()
 void TestRegistry::malformedValueKeptButNotRead()
 {
     const QByteArray malformed = "\"LastHomeId\"=hex(4):01,00,00\n\"Text\"=hex(1):41,00,42\n";
-    QFile file(RegistryHivePath(RegistryRoot::CurrentUser));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    file.write("Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n" + malformed);
+    QVERIFY(WriteBytes(HivePath(),
+                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n" + malformed));
     CRegistryKey key;
     quint32 home = 7;
     QVERIFY(key.Open(RegistryRoot::CurrentUser, "Software"));
     QVERIFY(!Settings::LastHomeId.Read(key, home) && home == 7);
-    QVERIFY(file.remove() && Settings::InventoryCategory.Set(key, 2));
-    QVERIFY(file.open(QIODevice::ReadOnly) &&
-            file.readAll().endsWith(QByteArray("dword:00000002\n" + malformed + '\n')));
+    QVERIFY(QFile::remove(HivePath()) && Settings::InventoryCategory.Set(key, 2));
+    QVERIFY(ReadBytes(HivePath()).endsWith(QByteArray("dword:00000002\n" + malformed + '\n')));
 }
 
 QTEST_MAIN(TestRegistry)
