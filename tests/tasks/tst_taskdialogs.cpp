@@ -1,6 +1,7 @@
-// The task record (its row in Tasks, the list text and the coupon mark) and its dialogs: "General
-// Tasks" (picking by check box, the kind remembered), "Task Properties" and "Shopping List Item"
-// (numbers refused, the stores offered, the store chosen from the list).
+// The task record (its row in Tasks, the list text and the coupon mark) and its
+// dialogs: "General Tasks" (picking by check box, the kind remembered), "Task
+// Properties" and "Shopping List Item" (numbers refused, the stores offered,
+// the store chosen from the list).
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
@@ -18,15 +19,12 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <memory>
-
 class TestTaskDialogs final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void shoppingItemRoundTrips();
-    void couponReadsBackAsOne();
+    void rowsReadBack();
     void displayText_data();
     void displayText();
     void checksPickAndTheKindIsRemembered();
@@ -42,36 +40,20 @@ private:
     }
 };
 
-// Texts of any content: tests/reliability. Here the price, the coupon and a new item's status.
-void TestTaskDialogs::shoppingItemRoundTrips()
+// Texts of any content: tests/reliability; a task's round trip runs through its
+// dialogs below.
+void TestTaskDialogs::rowsReadBack()
 {
     CTask fresh;
     QVERIFY(!fresh.Load());
     QVERIFY(!fresh.Delete());
     QVERIFY(!fresh.SetStatus(CTask::Active));
-    CTask item;
-    item.SetType(CTask::kShoppingType);
-    item.SetPrice(3.25f);
-    item.SetUsesCoupon(true);
-    QVERIFY(item.Save());
-    CTask read = StoredRecord<CTask>(item.GetId());
-    QVERIFY(read.IsShoppingItem());
-    QCOMPARE(read.GetPrice(), 3.25f);
-    QVERIFY(read.UsesCoupon());
-    QCOMPARE(read.GetStatus(), int(CTask::NotPicked));
-    QVERIFY(read.Delete());
-    QVERIFY(!read.Load());
-}
-
-void TestTaskDialogs::couponReadsBackAsOne()
-{
-    QVERIFY(AppDatabase()->Execute(QStringLiteral(
-        "INSERT INTO Tasks (TaskId, TaskType, Status, Custom2) VALUES (1, 2, 0, 5), (2, 1, 0, 5);")));
-    CTask item = StoredRecord<CTask>(1);
-    QCOMPARE(item.GetCategoryId(), 1L);
-    // A general task's Custom2 is its category and stays as stored.
-    CTask task = StoredRecord<CTask>(2);
-    QCOMPARE(task.GetCategoryId(), 5L);
+    QVERIFY(AppDatabase()->Execute(QStringLiteral("INSERT INTO Tasks (TaskId, TaskType, Status, Custom2) "
+                                                  "VALUES (1, 2, 0, 5), (2, 1, 0, 5);")));
+    // A shopping item's Custom2 is its coupon mark, read as 1; a general task's
+    // is its category.
+    QCOMPARE(StoredRecord<CTask>(1).GetCategoryId(), 1L);
+    QCOMPARE(StoredRecord<CTask>(2).GetCategoryId(), 5L);
 }
 
 void TestTaskDialogs::displayText_data()
@@ -148,7 +130,8 @@ void TestTaskDialogs::keysEditCheckAndRemove()
     list->SetCurSel(0);
     QTest::keyClick(list, Qt::Key_Space);
     QCOMPARE(CheckedStatus(fence), int(CTask::Active));
-    // Enter and keypad Enter edit the row in its sheet, which wants a description; the dialog stays open.
+    // Enter and keypad Enter edit the row in its sheet, which wants a
+    // description; the dialog stays open.
     m_prompt
         ->ExpectModal([this](QDialog& sheet) {
             auto* description = Child<QLineEdit>(sheet, "taskDescription");
