@@ -6,11 +6,9 @@
 #include "RecordTestSupport.h"
 #include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
-#include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
 #include "controls/Theme.h"
 #include "platform/Settings.h"
-#include "records/CHome.h"
 #include "records/CLoan.h"
 #include "records/sheets/HomeProperties.h"
 #include "res/StringIds.h"
@@ -19,13 +17,8 @@
 #include "views/CRoomsView.h"
 #include "views/CTodayView.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QHeaderView>
-#include <QMenuBar>
-#include <QSignalSpy>
-#include <QToolTip>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 

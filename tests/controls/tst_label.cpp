@@ -1,8 +1,7 @@
 #include "controls/CLabel.h"
 
-#include <QEnterEvent>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -8,14 +8,8 @@
 #include "controls/CPropertyPage.h"
 #include "controls/CPropertySheet.h"
 
-#include <QImage>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QVBoxLayout>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -5,9 +5,8 @@
 #include "data/ui/TermText.h"
 #include "res/StringIds.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QtTest>
+#include <QtWidgets>
 
 class TestComboFillers final : public QObject
 {

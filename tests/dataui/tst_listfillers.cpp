@@ -3,9 +3,8 @@
 #include "controls/CImageList.h"
 #include "data/ui/ListFillers.h"
 
-#include <QImage>
-#include <QPixmap>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 
 class TestListFillers : public QObject
 {

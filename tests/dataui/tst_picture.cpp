@@ -1,11 +1,8 @@
 #include "RecordTestSupport.h"
 #include "data/ui/CPicture.h"
 
-#include <QFile>
-#include <QImage>
-#include <QPainter>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 
 namespace {
 
