@@ -99,8 +99,7 @@ void TestInventoryView::listAndTotalFollowTheFilter()
     CAutoListCtrl& list = *m_view->GetList();
     m_view->FillItems(0);
     QCOMPARE(m_view->GetTitle(), QStringLiteral("Home Inventory (All)"));
-    QCOMPARE(list.GetItemCount(), 5);
-    QCOMPARE(list.GetItemText(0, 0), QStringLiteral("Camera A"));
+    QCOMPARE(ListTexts(list), QStringList({"Camera A", "Camera B", "Camera C", "Casablanca", "Loose"}));
     QCOMPARE(list.GetItemImage(1), 1);
     QCOMPARE(list.GetItemImage(3), 2);
     QCOMPARE(list.GetItemImage(4), 0);
@@ -145,7 +144,6 @@ void TestInventoryView::selectedAssetShowsItsSummary()
     m_view->FillItems(0);
     CAutoListCtrl& list = *m_view->GetList();
     list.SetCurSel(3);
-    QCOMPARE(list.GetItemText(3, 0), QStringLiteral("Casablanca"));
     QCOMPARE(m_view->GetNotesPane()->toPlainText(),
              QStringLiteral("Year: 2000; Genre: Drama\nNotes of Casablanca"));
     list.SetCurSel(0);

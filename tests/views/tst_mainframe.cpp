@@ -186,6 +186,7 @@ void TestMainFrame::commandOpensItsDialog_data()
     QTest::newRow("movie") << int(ID_RECOMMEND_MOVIE) << "CDlgRecommendMovie";
     QTest::newRow("about") << int(ID_APP_ABOUT) << "CAboutDlg";
     QTest::newRow("loan manager") << int(ID_LOAN_MANAGER) << "CPropertySheet";
+    QTest::newRow("loan schedule") << int(ID_LOAN_SCHEDULE) << "CDlgLoanSchedule";
     QTest::newRow("report") << int(ID_INVENTORY_REPORT) << QString();
 }
 

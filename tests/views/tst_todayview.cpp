@@ -225,15 +225,11 @@ void TestTodayView::warrantyLineCountsAndLeads()
     QCOMPARE(requested.count(), 1);
 
     CInventoryView inventory(m_home);
-    inventory.FillItems(0);
-    QCOMPARE(inventory.GetList()->GetItemCount(), int(endsInDays.size()));
     std::unique_ptr<QMenu> menu(inventory.CreateCategoryMenu());
     menu->actions().at(1)->trigger();
-    QVERIFY(inventory.IsShowingWarranties());
     QCOMPARE(inventory.GetList()->GetItemCount(), text.section(QLatin1Char(' '), 0, 0).toInt());
     QCOMPARE(inventory.GetTitle(), QStringLiteral("Home Inventory (Warranties Ending Soon)"));
     menu->actions().at(0)->trigger();
-    QVERIFY(!inventory.IsShowingWarranties());
     QCOMPARE(inventory.GetList()->GetItemCount(), int(endsInDays.size()));
 }
 
