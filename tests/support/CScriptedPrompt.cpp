@@ -1,7 +1,5 @@
 #include "CScriptedPrompt.h"
 
-#include "data/AppPaths.h"
-
 #include <QAbstractButton>
 #include <QDebug>
 #include <QDialogButtonBox>
@@ -21,11 +19,6 @@ bool Offers(MessageButtons buttons, int answer)
 }
 
 } // namespace
-
-CScriptedPrompt::Step& CScriptedPrompt::Step::TextId(int stringId)
-{
-    return Text(LoadResString(stringId));
-}
 
 CScriptedPrompt::CScriptedPrompt() : m_previous(InstallPrompt(this)) {}
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AppPaths.h"
 #include "platform/CPrompt.h"
 
 #include <QDialog>
@@ -42,7 +43,7 @@ public:
         std::optional<bool> save, promptOverwrite;
 
         Step& Text(const QString& value) { return Set(text, value); }
-        Step& TextId(int stringId);
+        Step& TextId(int stringId) { return Text(LoadResString(stringId)); }
         Step& TextContains(const QString& part) { return Set(textPart, part); }
         Step& Caption(const QString& value) { return Set(caption, value); } // or the title
         Step& Icon(MessageIcon value) { return Set(icon, value); }

@@ -3,6 +3,7 @@
 #include "CTestSession.h"
 
 #include <QObject>
+#include <QtTest>
 
 #include <memory>
 

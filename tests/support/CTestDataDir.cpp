@@ -38,21 +38,6 @@ CTestDataDir::~CTestDataDir()
     ReloadHives();
 }
 
-QString CTestDataDir::Path() const
-{
-    return m_dir.path() + QLatin1Char('/');
-}
-
-QString CTestDataDir::DatabasePath() const
-{
-    return Path() + QStringLiteral("HOMEDATA.DAT");
-}
-
-QString CTestDataDir::RegistryPath() const
-{
-    return Path() + QStringLiteral("registry");
-}
-
 CADODataBase& CTestDataDir::Database()
 {
     if (!m_installed) {

@@ -8,15 +8,9 @@
 
 #include <vector>
 
-// A temporary folder that stands in for the program's directory while it lives: it holds a fresh
-// copy of the delivered HOMEDATA.DAT (from HEARTHSTEAD_PRISTINE_DB), HEARTHSTEAD_APPDIR names it
-// HEARTHSTEAD_REGISTRY_DIR its sub-folder "registry" and XDG_STATE_HOME its sub-folder "state" (so
-// the error log is written there), whose hives are loaded afresh. Database()
-// opens a session on the copy and installs it as the application's one. All is put back on destruction.
-//
-//     CTestDataDir dir;
-//     QVERIFY(dir.IsValid());
-//     CADODataBase& db = dir.Database();
+// A temporary folder that stands in for the program's directory while it lives: a fresh copy of the
+// delivered HOMEDATA.DAT (from HEARTHSTEAD_PRISTINE_DB), its hives in "registry" and the error log in
+// "state". All is put back on destruction.
 class CTestDataDir final
 {
 public:
@@ -27,9 +21,9 @@ public:
     // True when the folder and the copy of the database were made.
     bool IsValid() const { return m_valid; }
     // The folder, with a trailing "/".
-    QString Path() const;
-    QString DatabasePath() const;
-    QString RegistryPath() const;
+    QString Path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString DatabasePath() const { return Path() + QStringLiteral("HOMEDATA.DAT"); }
+    QString RegistryPath() const { return Path() + QStringLiteral("registry"); }
 
     // The session on the copy, opened on first use (see its GetLastError when it is not open) and
     // installed with SetAppDatabase until this folder goes.

@@ -19,8 +19,3 @@ QString CTestSession::Problem()
         return QStringLiteral("the test data folder could not be made");
     return m_dir.Database().IsOpen() ? QString() : m_dir.Database().GetLastError();
 }
-
-QString CTestSession::Finish() const
-{
-    return m_prompt.Verify() ? QString() : m_prompt.Problems();
-}

@@ -22,7 +22,7 @@ public:
     CScriptedPrompt& Prompt() { return m_prompt; }
     CRegistryKey& Settings() { return m_settings; }
     // "" when every prompt shown was expected and every scripted answer was used.
-    QString Finish() const;
+    QString Finish() const { return m_prompt.Verify() ? QString() : m_prompt.Problems(); }
 
 private:
     CTestDataDir m_dir;

@@ -1,24 +1,28 @@
 // The "Home Inventory" view: the list and its total for all assets or one category, the category
-// menu and its counts, the summary pane, and the delete flow with its question.
+// menu and its counts, the summary pane, and the delete flow with its question. Then the
+// "Categories" dialog its sheets open: each type lists only its own rows, New and Rename with their
+// name dialog, Delete with the clean-up of the assets that used it, and the id handed back.
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
+#include "ViewTestSupport.h"
 #include "controls/CAutoListCtrl.h"
+#include "data/DataHelpers.h"
 #include "data/Formatting.h"
 #include "platform/Settings.h"
 #include "records/CAsset.h"
 #include "records/CHome.h"
 #include "res/StringIds.h"
+#include "views/CDlgCategories.h"
+#include "views/CDlgCategoryName.h"
 #include "views/CInventoryView.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QtTest>
 
 using namespace Qt::StringLiterals;
-
-#include <memory>
 
 class TestInventoryView final : public CSessionTest
 {
@@ -29,13 +33,20 @@ private slots:
     void categoryMenuCountsAndChoice();
     void selectedAssetShowsItsSummary();
     void deleteAsksAndAdjustsTheTotal();
+    void newStoreIsListedSelectedAndHandedBack();
+    void renameThenCancelHandsBackTheRenamedId();
+    void deleteUncategorisesAssetsOfEveryHome();
+    void okAndDoubleClickHandBackTheRow_data();
+    void okAndDoubleClickHandBackTheRow();
 
 private:
     void SetUp() override;
     void TearDown() override { m_view.reset(); }
-    long AddAsset(long homeId, const QString& name, long category, float value,
+    void AddAsset(long homeId, const QString& name, long category, float value,
                   const QString& picture = QString());
     QStringList MenuTexts();
+    long Run(int type, long id, const std::function<void(CDlgCategories&)>& handler);
+    void ExpectName(const QString& shown, const QString& typed, bool save);
 
     CHome m_home;
     std::unique_ptr<CInventoryView> m_view;
@@ -57,7 +68,7 @@ void TestInventoryView::SetUp()
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
 
-long TestInventoryView::AddAsset(long homeId, const QString& name, long category, float value,
+void TestInventoryView::AddAsset(long homeId, const QString& name, long category, float value,
                                  const QString& picture)
 {
     CAsset asset;
@@ -68,8 +79,7 @@ long TestInventoryView::AddAsset(long homeId, const QString& name, long category
     asset.SetPicture(picture);
     asset.SetMakeModel(category == CAsset::kVideoCategory ? QStringLiteral("Drama") : QString());
     asset.SetNotes(QStringLiteral("Notes of ") + name);
-    asset.Save();
-    return asset.GetId();
+    QVERIFY(asset.Save());
 }
 
 QStringList TestInventoryView::MenuTexts()
@@ -89,8 +99,7 @@ void TestInventoryView::listAndTotalFollowTheFilter()
     CAutoListCtrl& list = *m_view->GetList();
     m_view->FillItems(0);
     QCOMPARE(m_view->GetTitle(), QStringLiteral("Home Inventory (All)"));
-    QCOMPARE(list.GetItemCount(), 5);
-    QCOMPARE(list.GetItemText(0, 0), QStringLiteral("Camera A"));
+    QCOMPARE(ListTexts(list), QStringList({"Camera A", "Camera B", "Camera C", "Casablanca", "Loose"}));
     QCOMPARE(list.GetItemImage(1), 1);
     QCOMPARE(list.GetItemImage(3), 2);
     QCOMPARE(list.GetItemImage(4), 0);
@@ -135,7 +144,6 @@ void TestInventoryView::selectedAssetShowsItsSummary()
     m_view->FillItems(0);
     CAutoListCtrl& list = *m_view->GetList();
     list.SetCurSel(3);
-    QCOMPARE(list.GetItemText(3, 0), QStringLiteral("Casablanca"));
     QCOMPARE(m_view->GetNotesPane()->toPlainText(),
              QStringLiteral("Year: 2000; Genre: Drama\nNotes of Casablanca"));
     list.SetCurSel(0);
@@ -158,7 +166,6 @@ void TestInventoryView::deleteAsksAndAdjustsTheTotal()
         .Buttons(MessageButtons::YesNo);
     QTest::keyClick(&list, Qt::Key_Delete);
     QCOMPARE(list.GetItemCount(), 5);
-    QCOMPARE(m_prompt->Remaining(), 0);
     QSignalSpy totals(m_view.get(), &CInventoryView::totalChanged);
     m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_ASSET_QUESTION);
     m_view->DoItemAction(CInventoryView::Action::Delete);
@@ -166,6 +173,121 @@ void TestInventoryView::deleteAsksAndAdjustsTheTotal()
     QCOMPARE(m_view->GetTotal(), 130.0f);
     QCOMPARE(totals.count(), 1);
     QCOMPARE(RowCount(QStringLiteral("Assets"), QStringLiteral("WHERE Description='Camera A'")), 0L);
+}
+
+long TestInventoryView::Run(int type, long id, const std::function<void(CDlgCategories&)>& handler)
+{
+    m_prompt->ExpectModalOf<CDlgCategories>(handler).Caption(QStringLiteral("Select Store"));
+    return SelectCategoryDialog(nullptr, type, id, QStringLiteral("Select Store"));
+}
+
+void TestInventoryView::ExpectName(const QString& shown, const QString& typed, bool save)
+{
+    m_prompt
+        ->ExpectModalOf<CDlgCategoryName>([this, shown, typed, save](CDlgCategoryName& dialog) {
+            auto* edit = Child<QLineEdit>(dialog, "categoryName");
+            QCOMPARE(edit->text(), shown);
+            edit->setText(typed);
+            m_prompt->PressButton(dialog, save ? QStringLiteral("Save") : QStringLiteral("Cancel"));
+        })
+        .Caption(QStringLiteral("Category"));
+}
+
+void TestInventoryView::newStoreIsListedSelectedAndHandedBack()
+{
+    const long newId = StoredNextId(QStringLiteral("Categories"));
+    const long chosen = Run(3, 0, [this](CDlgCategories& dialog) {
+        CAutoListCtrl& list = *dialog.GetList();
+        QCOMPARE(ListTexts(list),
+                 QStringList({u"Grocery Store"_s, u"Hardware Store"_s, u"Pharmacy"_s, u"Warehouse Club"_s}));
+        QCOMPARE(list.GetCurSel(), -1);
+        // An empty name is kept, and the new row comes first and selected.
+        ExpectName(QString(), QString(), true);
+        dialog.OnNew();
+        QCOMPARE(list.GetItemCount(), 5);
+        QCOMPARE(list.GetCurSel(), 0);
+        QCOMPARE(list.GetItemText(0, 0), QString());
+        ExpectName(QString(), QStringLiteral("Bakery"), false);
+        dialog.OnNew();
+        QCOMPARE(list.GetItemCount(), 5);
+        m_prompt->PressCancel(dialog);
+    });
+    QCOMPARE(chosen, newId);
+    QCOMPARE(RowCount(QStringLiteral("Categories"), QStringLiteral("WHERE CategoryType=3")), 5L);
+}
+
+void TestInventoryView::renameThenCancelHandsBackTheRenamedId()
+{
+    const long chosen = Run(2, 21, [this](CDlgCategories& dialog) {
+        CAutoListCtrl& list = *dialog.GetList();
+        QCOMPARE(list.GetItemText(list.GetCurSel(), 0), QStringLiteral("Cleaning"));
+        list.SetCurSel(2);
+        ExpectName(QStringLiteral("Maintenance"), QStringLiteral("Upkeep"), true);
+        dialog.OnRename();
+        QCOMPARE(list.GetItemText(list.GetCurSel(), 0), QStringLiteral("Upkeep"));
+        m_prompt->PressCancel(dialog);
+    });
+    QCOMPARE(chosen, 23L);
+    QCOMPARE(LookupField(23, QStringLiteral("Categories"), QStringLiteral("CategoryId"),
+                         QStringLiteral("Description")),
+             QStringLiteral("Upkeep"));
+    // A plain Cancel hands back the id it was opened with.
+    QCOMPARE(Run(2, 24, [this](CDlgCategories& dialog) { m_prompt->PressCancel(dialog); }), 24L);
+}
+
+void TestInventoryView::deleteUncategorisesAssetsOfEveryHome()
+{
+    // Beside this home's Casablanca, a video of another home.
+    AddAsset(m_home.GetId() + 2, QStringLiteral("Film"), CAsset::kVideoCategory, 0.0f);
+    const long chosen = Run(1, CAsset::kVideoCategory, [this](CDlgCategories& dialog) {
+        CAutoListCtrl& list = *dialog.GetList();
+        QCOMPARE(list.GetItemText(list.GetCurSel(), 0), QStringLiteral("Video Library"));
+        m_prompt->ExpectMessage(IDNO).TextId(IDS_DELETE_CATEGORY_QUESTION);
+        dialog.OnDelete();
+        QCOMPARE(list.GetItemCount(), 20);
+        m_prompt->ExpectMessage(IDYES)
+            .TextId(IDS_DELETE_CATEGORY_QUESTION)
+            .Caption(QStringLiteral("Hearthstead"))
+            .Icon(MessageIcon::Exclamation)
+            .Buttons(MessageButtons::YesNo);
+        dialog.OnDelete();
+        QCOMPARE(list.GetItemCount(), 19);
+        QVERIFY(!ListTexts(list).contains(QStringLiteral("Video Library")));
+        m_prompt->PressCancel(dialog);
+    });
+    QCOMPARE(chosen, CAsset::kVideoCategory);
+    QCOMPARE(RowCount(QStringLiteral("Assets"), QStringLiteral("WHERE CategoryId=0")), 3L);
+    QCOMPARE(RowCount(QStringLiteral("Categories"), QStringLiteral("WHERE CategoryId=19")), 0L);
+}
+
+void TestInventoryView::okAndDoubleClickHandBackTheRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<long>("expected");
+    QTest::newRow("OK on a row") << 1 << false << 2L;
+    QTest::newRow("double-click on a row") << 2 << true << 3L;
+    QTest::newRow("OK with nothing selected") << -1 << false << 7L;
+}
+
+void TestInventoryView::okAndDoubleClickHandBackTheRow()
+{
+    QFETCH(int, row);
+    QFETCH(bool, doubleClick);
+    QFETCH(long, expected);
+    const long chosen = Run(1, 7, [&](CDlgCategories& dialog) {
+        CAutoListCtrl& list = *dialog.GetList();
+        if (row < 0)
+            list.clearSelection();
+        else
+            list.SetCurSel(row);
+        if (doubleClick)
+            emit list.itemDoubleClicked(row);
+        else
+            m_prompt->PressOk(dialog);
+        QVERIFY(!dialog.isVisible());
+    });
+    QCOMPARE(chosen, expected);
 }
 
 QTEST_MAIN(TestInventoryView)

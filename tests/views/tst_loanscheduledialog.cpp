@@ -2,6 +2,7 @@
 // extra-payment question, the CSV file and the printed schedule.
 
 #include "CSessionTest.h"
+#include "RecordTestSupport.h"
 #include "records/CHome.h"
 #include "records/CLoan.h"
 #include "records/EquitySeries.h"
@@ -10,14 +11,10 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTableWidget>
-#include <QtTest>
-
-#include <memory>
 
 class TestLoanScheduleDialog final : public CSessionTest
 {
@@ -85,14 +82,11 @@ void TestLoanScheduleDialog::extraPaymentRecomputes()
 
 void TestLoanScheduleDialog::exportsAndPrints()
 {
-    CScriptedPrompt& prompt = m_session->Prompt();
     const QString csv = m_session->Dir().Path() + QStringLiteral("schedule.csv");
-    prompt.ExpectFile(csv);
-    prompt.ExpectMessage(IDNO);
+    m_prompt->ExpectFile(csv);
+    m_prompt->ExpectMessage(IDNO);
     QVERIFY(m_dialog->ExportCsv());
-    QFile file(csv);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = ReadBytes(csv).split('\n');
     QCOMPARE(lines.size(), 360 + 5);
     QCOMPARE(lines.at(0), QByteArray("\"Loan Schedule for Mortgage \"\"A\"\"\"\r"));
     QCOMPARE(lines.at(2),
@@ -100,7 +94,7 @@ void TestLoanScheduleDialog::exportsAndPrints()
     QVERIFY(lines.last().startsWith("\"Created by Hearthstead on "));
 
     const QString pdf = m_session->Dir().Path() + QStringLiteral("schedule.pdf");
-    prompt.ExpectModal([&](QDialog& dialog) {
+    m_prompt->ExpectModal([&](QDialog& dialog) {
         auto& print = static_cast<QPrintDialog&>(dialog);
         print.printer()->setOutputFormat(QPrinter::PdfFormat);
         print.printer()->setOutputFileName(pdf);
@@ -108,9 +102,7 @@ void TestLoanScheduleDialog::exportsAndPrints()
         print.done(QDialog::Accepted);
     });
     QVERIFY(m_dialog->Print());
-    QFile printed(pdf);
-    QVERIFY(printed.open(QIODevice::ReadOnly));
-    QVERIFY(printed.read(4) == "%PDF");
+    QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
 }
 
 QTEST_MAIN(TestLoanScheduleDialog)

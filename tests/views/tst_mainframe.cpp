@@ -1,17 +1,19 @@
 // The main frame: which commands a current home enables, the window titles, the New button by view,
-// selecting homes (and failing to), the loan manager, what the frame keeps in the settings key, and
-// the commands that open a dialog of their own.
+// its placement, the commands that open a dialog of their own, the homes view (its order, choosing,
+// editing and deleting a home) and the inventory as the frame offers it.
 
 #include "CSessionTest.h"
+#include "RecordTestSupport.h"
 #include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
-#include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
 #include "data/AppPaths.h"
+#include "data/Formatting.h"
 #include "platform/Settings.h"
 #include "platform/WindowPlacement.h"
-#include "records/CHome.h"
+#include "res/StringIds.h"
 #include "views/CHomeMgrView.h"
+#include "views/CInventoryView.h"
 #include "views/CTodayView.h"
 
 #include <QAction>
@@ -21,9 +23,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -41,33 +40,43 @@ class TestMainFrame final : public CSessionTest
 
 private slots:
     void commandsFollowTheCurrentHome();
-    void titleShowsTheDescriptionExactly_data();
     void titleShowsTheDescriptionExactly();
     void newButtonDependsOnTheView();
-    void loanManagerOpensTheProfileOnLoans();
     void windowKeepsItsMinimumAndSavesItsPlacement();
     void toolbarShowsImagesAndTheTitleTakesTheBackground();
     void commandOpensItsDialog_data();
     void commandOpensItsDialog();
+    void todayLineLeadsToAFirstAssetThenToTheView();
+    void newVideoExplainsTheLibraryOnce();
+    void inventoryFilterKeptAcrossARestart();
+    void homesListedByDescriptionAndChosenByClick();
+    void homeDeleteAsksFirst();
+    void renamedHomeReordersAndTheRowIndexStaysSelected();
 
 private:
-    void SetUp() override;
+    void SetUp() override
+    {
+        MakeFrame();
+        m_frame->FillHomesList(0);
+    }
     void TearDown() override { m_frame.reset(); }
+    void MakeFrame();
+    CHomeMgrView& Homes() const { return *m_frame->GetHomesView(); }
+    CLabel* InventoryLine() const { return m_frame->GetTodayView()->GetLine(CTodayView::InventoryLine); }
+
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-void TestMainFrame::SetUp()
+void TestMainFrame::MakeFrame()
 {
     m_frame = std::make_unique<CMainFrame>(&m_session->Settings());
     m_frame->show();
     m_frame->CreateViews();
-    m_frame->FillHomesList(0);
 }
 
 void TestMainFrame::commandsFollowTheCurrentHome()
 {
     auto enabled = [this](int id) { return m_frame->GetCommand(id)->isEnabled(); };
-    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
     for (int id : kHomeCommands)
         QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
     for (int id : kAlwaysCommands)
@@ -76,14 +85,10 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     const long id = StoredHome(QStringLiteral("Willow Cottage"));
     m_frame->SelectHome(id);
     QCOMPARE(m_frame->GetCurrentHomeId(), id);
-    QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(m_frame->GetTodayView()));
     QVERIFY(m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Willow Cottage - Hearthstead"));
     for (int command : kHomeCommands + kAlwaysCommands)
         QVERIFY2(enabled(command), qPrintable(QString::number(command)));
-    quint32 last = 0;
-    QVERIFY(m_session->Settings().GetDword(QStringLiteral("LastHomeId"), last));
-    QCOMPARE(long(last), id);
 
     // A home that cannot load leaves none current; the registry keeps the last one that did.
     m_frame->SelectHome(id + 50);
@@ -92,6 +97,7 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Hearthstead"));
     for (int command : kHomeCommands)
         QVERIFY(!enabled(command));
+    quint32 last = 0;
     QVERIFY(m_session->Settings().GetDword(QStringLiteral("LastHomeId"), last));
     QCOMPARE(long(last), id);
     // A disabled command does nothing even when run by id.
@@ -106,21 +112,13 @@ void TestMainFrame::commandsFollowTheCurrentHome()
     QVERIFY(!m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
 }
 
-void TestMainFrame::titleShowsTheDescriptionExactly_data()
-{
-    QTest::addColumn<QString>("description");
-    QTest::newRow("marker") << QStringLiteral("Flat [*] & Co.");
-    QTest::newRow("doubled marker") << QStringLiteral("[*][*]");
-    QTest::newRow("two markers") << QStringLiteral("a [*] b [*]");
-}
-
 // The title the window system is given, not only the one the widget keeps.
 void TestMainFrame::titleShowsTheDescriptionExactly()
 {
-    QFETCH(QString, description);
-    m_frame->SelectHome(StoredHome(description));
-    QVERIFY(m_frame->windowHandle());
-    QCOMPARE(m_frame->windowHandle()->title(), description + QStringLiteral(" - Hearthstead"));
+    for (const QString& description : {QStringLiteral("Flat [*] & Co."), QStringLiteral("[*][*] b [*]")}) {
+        m_frame->SelectHome(StoredHome(description));
+        QCOMPARE(m_frame->windowHandle()->title(), description + QStringLiteral(" - Hearthstead"));
+    }
 }
 
 void TestMainFrame::newButtonDependsOnTheView()
@@ -133,8 +131,7 @@ void TestMainFrame::newButtonDependsOnTheView()
 
     // A saved new home becomes current and is listed.
     m_prompt->ExpectModal([this](QDialog& sheet) {
-        sheet.findChild<QLineEdit*>(QStringLiteral("homeDescription"))
-            ->setText(QStringLiteral("Harbour Flat"));
+        Child<QLineEdit>(sheet, "homeDescription")->setText(QStringLiteral("Harbour Flat"));
         m_prompt->PressOk(sheet);
     });
     m_frame->GetNewButton()->click();
@@ -145,20 +142,6 @@ void TestMainFrame::newButtonDependsOnTheView()
     m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); })
         .DialogClass(QStringLiteral("CDlgGeneralTasks"));
     m_frame->OnCommand(ID_NEW);
-    QCOMPARE(m_prompt->Shown().size(), 3);
-}
-
-void TestMainFrame::loanManagerOpensTheProfileOnLoans()
-{
-    m_frame->SelectHome(StoredHome(QStringLiteral("Pine Ridge")));
-    m_prompt->ExpectModal([this](QDialog& sheet) {
-        auto* tabs = sheet.findChild<QTabWidget*>(QStringLiteral("tabs"));
-        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Loans"));
-        m_prompt->PressCancel(sheet);
-    });
-    m_frame->OnCommand(ID_LOAN_MANAGER);
-    QVERIFY(!m_frame->GetCommand(ID_LOAN_MANAGER)->isChecked());
-    QVERIFY(m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
 }
 
 void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
@@ -172,15 +155,14 @@ void TestMainFrame::windowKeepsItsMinimumAndSavesItsPlacement()
     QVERIFY(m_frame->close());
     CRegistryKey reread;
     QVERIFY(reread.Open(RegistryRoot::CurrentUser, Settings::kKeyPath));
-    auto other = std::make_unique<QWidget>();
-    QVERIFY(WindowPlacement::Load(reread, *other));
-    QCOMPARE(other->size(), m_frame->size());
+    QWidget other;
+    QVERIFY(WindowPlacement::Load(reread, other));
+    QCOMPARE(other.size(), m_frame->size());
 }
 
 void TestMainFrame::toolbarShowsImagesAndTheTitleTakesTheBackground()
 {
-    auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"));
-    QVERIFY(bar);
+    auto* bar = Child<QToolBar>(*m_frame, "toolBar");
     QCOMPARE(bar->iconSize(), QSize(25, 23));
     for (int id : {ID_NEW, ID_VIEW_TODAY, ID_VIEW_TASKS, ID_VIEW_INVENTORY, ID_VIEW_LOCATIONS,
                    ID_LOAN_MANAGER, ID_SYNC}) {
@@ -193,9 +175,7 @@ void TestMainFrame::toolbarShowsImagesAndTheTitleTakesTheBackground()
         QCOMPARE(action->statusTip(), LoadResString(id));
     }
     // The homes view's title sits on the frame's background, set after the title was made.
-    auto* title = m_frame->findChild<CLabel*>(QStringLiteral("homesTitle"));
-    QVERIFY(title);
-    QCOMPARE(title->GetBkColor(), QColor(234, 239, 244));
+    QCOMPARE(Child<CLabel>(*m_frame, "homesTitle")->GetBkColor(), QColor(234, 239, 244));
 }
 
 void TestMainFrame::commandOpensItsDialog_data()
@@ -205,6 +185,8 @@ void TestMainFrame::commandOpensItsDialog_data()
     QTest::newRow("export") << int(ID_EXPORT) << "CDlgExportInventory";
     QTest::newRow("movie") << int(ID_RECOMMEND_MOVIE) << "CDlgRecommendMovie";
     QTest::newRow("about") << int(ID_APP_ABOUT) << "CAboutDlg";
+    QTest::newRow("loan manager") << int(ID_LOAN_MANAGER) << "CPropertySheet";
+    QTest::newRow("loan schedule") << int(ID_LOAN_SCHEDULE) << "CDlgLoanSchedule";
     QTest::newRow("report") << int(ID_INVENTORY_REPORT) << QString();
 }
 
@@ -218,6 +200,121 @@ void TestMainFrame::commandOpensItsDialog()
     else
         m_prompt->ExpectModal([](QDialog& dialog) { dialog.reject(); }).DialogClass(dialogClass);
     m_frame->OnCommand(command);
+    // Opening something leaves the shown view's button the only one down.
+    QVERIFY(!m_frame->GetCommand(ID_LOAN_MANAGER)->isChecked());
+    QVERIFY(m_frame->GetCommand(ID_VIEW_TODAY)->isChecked());
+}
+
+void TestMainFrame::todayLineLeadsToAFirstAssetThenToTheView()
+{
+    m_frame->SelectHome(StoredHome(QStringLiteral("Maple House")));
+    m_prompt
+        ->ExpectModal([this](QDialog& sheet) {
+            Child<QLineEdit>(sheet, "assetDescription")->setText(QStringLiteral("Piano"));
+            Child<QLineEdit>(sheet, "assetCurrentValue")->setText(QStringLiteral("2500"));
+            m_prompt->PressOk(sheet);
+        })
+        .Caption(QStringLiteral("Asset Properties"));
+    QTest::mouseClick(InventoryLine(), Qt::LeftButton);
+    CInventoryView* view = m_frame->GetInventoryView();
+    QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(view));
+    QVERIFY(m_frame->GetCommand(ID_VIEW_INVENTORY)->isChecked());
+    QCOMPARE(view->GetList()->GetItemText(view->GetList()->GetCurSel(), 0), QStringLiteral("Piano"));
+    QCOMPARE(InventoryLine()->text(), QStringLiteral("Home Inventory is worth ") + FormatMoney(2500.0f));
+
+    // With a worth, the line leads to the view, and New there makes an asset.
+    m_frame->OnCommand(ID_VIEW_TODAY);
+    QTest::mouseClick(InventoryLine(), Qt::LeftButton);
+    QCOMPARE(m_frame->GetActiveView(), static_cast<QWidget*>(view));
+    m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+        .Caption(QStringLiteral("Asset Properties"));
+    m_frame->OnCommand(ID_NEW);
+}
+
+void TestMainFrame::newVideoExplainsTheLibraryOnce()
+{
+    m_frame->SelectHome(StoredHome(QStringLiteral("Maple House")));
+    auto expectTitleSheet = [this] {
+        m_prompt->ExpectModal([this](QDialog& sheet) {
+            QCOMPARE(Child<QTabWidget>(sheet, "tabs")->tabText(1), QStringLiteral("Title Information"));
+            m_prompt->PressOk(sheet);
+        });
+    };
+    m_prompt->ExpectMessage(IDOK).TextId(IDS_VIDEO_LIBRARY_INTRO).Icon(MessageIcon::Information);
+    expectTitleSheet();
+    m_frame->OnCommand(ID_NEW_VIDEO);
+    expectTitleSheet();
+    m_frame->OnCommand(ID_NEW_VIDEO);
+    QCOMPARE(m_frame->GetInventoryView()->GetList()->GetItemCount(), 2);
+    QCOMPARE(RowCount(QStringLiteral("Assets"), QStringLiteral("WHERE CategoryId=19")), 2L);
+}
+
+void TestMainFrame::inventoryFilterKeptAcrossARestart()
+{
+    const long homeId = StoredHome(QStringLiteral("Maple House"));
+    m_frame->SelectHome(homeId);
+    m_frame->GetInventoryView()->SetCategoryFilter(CInventoryView::kFirstCategoryCommand + 9);
+    QCOMPARE(Settings::InventoryCategory.Get(m_session->Settings()), 9u);
+    MakeFrame();
+    m_frame->SelectHome(homeId);
+    QCOMPARE(m_frame->GetInventoryView()->GetCategoryFilter(), 9L);
+    QCOMPARE(m_frame->GetInventoryView()->GetTitle(), QStringLiteral("Home Inventory (Furniture)"));
+}
+
+void TestMainFrame::homesListedByDescriptionAndChosenByClick()
+{
+    const long cottage = StoredHome(QStringLiteral("Cottage"));
+    const long beach = StoredHome(QStringLiteral("beach house"));
+    StoredHome(QStringLiteral("Apartment"));
+    m_frame->FillHomesList(beach);
+    CAutoListCtrl& list = *Homes().GetList();
+    QCOMPARE(ListTexts(list), QStringList({"Apartment", "beach house", "Cottage"}));
+    QCOMPARE(list.GetCurSel(), 1);
+    QCOMPARE(list.geometry(), QRect(0, 25, Homes().width(), Homes().height() - 27));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualRect(list.model()->index(2, 0)).center());
+    QCOMPARE(m_frame->GetCurrentHomeId(), cottage);
+}
+
+void TestMainFrame::homeDeleteAsksFirst()
+{
+    const long keep = StoredHome(QStringLiteral("Keep"));
+    const long drop = StoredHome(QStringLiteral("Drop"));
+    m_frame->FillHomesList(drop);
+    // No by the key is in tst_keyboard.
+    m_prompt->ExpectMessage(IDYES)
+        .TextId(IDS_DELETE_HOME_QUESTION)
+        .Caption(QStringLiteral("Hearthstead"))
+        .Icon(MessageIcon::Exclamation)
+        .Buttons(MessageButtons::YesNo);
+    Homes().OnDelete();
+    QCOMPARE(ListTexts(*Homes().GetList()), QStringList({"Keep"}));
+    QCOMPARE(StoredRecord<CHome>(drop).GetDescription(), QStringLiteral("(not stored)"));
+    QCOMPARE(StoredRecord<CHome>(keep).GetDescription(), QStringLiteral("Keep"));
+
+    // Nothing selected: nothing asked.
+    Homes().GetList()->SetCurSel(-1);
+    Homes().GetList()->clearSelection();
+    Homes().OnDelete();
+    Homes().OnProperties();
+}
+
+void TestMainFrame::renamedHomeReordersAndTheRowIndexStaysSelected()
+{
+    StoredHome(QStringLiteral("Alder"));
+    StoredHome(QStringLiteral("Birch"));
+    m_frame->FillHomesList(StoredHome(QStringLiteral("Cedar")));
+    CAutoListCtrl& list = *Homes().GetList();
+    QCOMPARE(list.GetCurSel(), 2);
+    m_prompt->ExpectModal([this](QDialog& sheet) {
+        auto* description = Child<QLineEdit>(sheet, "homeDescription");
+        QCOMPARE(description->text(), QStringLiteral("Cedar"));
+        description->setText(QStringLiteral("Aaron's Cedar"));
+        m_prompt->PressOk(sheet);
+    });
+    Homes().OnProperties();
+    QCOMPARE(ListTexts(list), QStringList({"Aaron's Cedar", "Alder", "Birch"}));
+    QCOMPARE(list.GetCurSel(), 2);
 }
 
 QTEST_MAIN(TestMainFrame)

@@ -1,20 +1,21 @@
-// Home Today: its four lines, the equity from the loans that count toward it, where the picture is
-// placed, the default picture, and where each line leads.
+// Home Today: its lines, the equity from the loans that count toward it, where the picture is
+// placed, the default picture, the warranty line, and where each line leads.
 
 #include "CSessionTest.h"
+#include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
 #include "data/Formatting.h"
+#include "records/CAsset.h"
 #include "records/CHome.h"
 #include "records/CLoan.h"
+#include "views/CInventoryView.h"
 #include "views/CTodayView.h"
 
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QtTest>
-
-#include <memory>
 
 class TestTodayView final : public CSessionTest
 {
@@ -26,6 +27,8 @@ private slots:
     void pictureIsPlacedByItsSize();
     void defaultPictureStandsInAndThePreviousOneStays();
     void linesLeadWhereTheyPromise();
+    void warrantyLineCountsAndLeads_data();
+    void warrantyLineCountsAndLeads();
 
 private:
     void SetUp() override;
@@ -33,6 +36,11 @@ private:
     QString SavedImage(const QString& name, int width, int height);
     void AddLoan(long homeId, float principal, short equityFlag);
     QString Text(CTodayView::LineId id) { return m_view->GetLine(id)->text(); }
+    void Refresh()
+    {
+        m_view->ComputeEquity();
+        m_view->RefreshText();
+    }
     // Near the right end of the line, well past its text.
     void Click(CTodayView::LineId id)
     {
@@ -74,8 +82,7 @@ void TestTodayView::AddLoan(long homeId, float principal, short equityFlag)
 
 void TestTodayView::linesFollowTheFigures()
 {
-    m_view->ComputeEquity();
-    m_view->RefreshText();
+    Refresh();
     QCOMPARE(Text(CTodayView::DescriptionLine), QStringLiteral("Maple House"));
     QCOMPARE(Text(CTodayView::TasksLine), QStringLiteral("Pick tasks and shopping items"));
     QVERIFY(!m_view->GetLine(CTodayView::TasksLine)->font().bold());
@@ -93,10 +100,10 @@ void TestTodayView::linesFollowTheFigures()
     QCOMPARE(Text(CTodayView::TasksLine), QStringLiteral("7 Active tasks"));
 
     const int H = m_view->height();
-    QCOMPARE(m_view->GetLine(CTodayView::DescriptionLine)->geometry(), QRect(8, H - 100, 500, 15));
-    QCOMPARE(m_view->GetLine(CTodayView::TasksLine)->geometry(), QRect(8, H - 75, 500, 15));
-    QCOMPARE(m_view->GetLine(CTodayView::InventoryLine)->geometry(), QRect(8, H - 50, 500, 15));
-    QCOMPARE(m_view->GetLine(CTodayView::EquityLine)->geometry(), QRect(8, H - 25, 500, 15));
+    const CTodayView::LineId lines[] = {CTodayView::DescriptionLine, CTodayView::TasksLine,
+                                        CTodayView::InventoryLine, CTodayView::EquityLine};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(m_view->GetLine(lines[i])->geometry(), QRect(8, H - 100 + 25 * i, 500, 15));
 }
 
 void TestTodayView::equityCountsOnlyTheLoansThatAffectIt()
@@ -105,20 +112,17 @@ void TestTodayView::equityCountsOnlyTheLoansThatAffectIt()
     AddLoan(m_home.GetId(), 200000.0f, 1);
     AddLoan(m_home.GetId(), 9000.0f, 0);
     AddLoan(m_home.GetId() + 1000, 7000.0f, 1);
-    m_view->ComputeEquity();
-    m_view->RefreshText();
+    Refresh();
     QCOMPARE(m_view->GetEquity(), 50000.0f);
     QCOMPARE(Text(CTodayView::EquityLine), QStringLiteral("Home Equity is $50,000.00"));
 
     AddLoan(m_home.GetId(), 100000.0f, 1);
-    m_view->ComputeEquity();
-    m_view->RefreshText();
+    Refresh();
     QCOMPARE(Text(CTodayView::EquityLine), QStringLiteral("Home Equity is ") + FormatMoney(-50000.0f));
 
     // Exactly paid off reads as no equity to speak of.
     m_home.SetCurrentValue(300000.0f);
-    m_view->ComputeEquity();
-    m_view->RefreshText();
+    Refresh();
     QCOMPARE(Text(CTodayView::EquityLine), QStringLiteral("Manage Mortgages and Home Equity"));
 }
 
@@ -165,7 +169,7 @@ void TestTodayView::defaultPictureStandsInAndThePreviousOneStays()
 
 void TestTodayView::linesLeadWhereTheyPromise()
 {
-    // Where the tasks and inventory lines lead runs through the frame (tst_tasksview, tst_inventoryframe).
+    // Where the tasks and inventory lines lead runs through the frame (tst_tasksview, tst_mainframe).
     // The equity line opens the profile on Loans; after OK the lines show the saved home.
     QSignalSpy saved(m_view.get(), &CTodayView::profileSaved);
     m_prompt->ExpectModal([this](QDialog& sheet) {
@@ -184,6 +188,49 @@ void TestTodayView::linesLeadWhereTheyPromise()
     QCOMPARE(saved.count(), 1);
     QCOMPARE(Text(CTodayView::DescriptionLine), QStringLiteral("Oak Lodge"));
     QCOMPARE(Text(CTodayView::EquityLine), QStringLiteral("Home Equity is $1,000.00"));
+}
+
+void TestTodayView::warrantyLineCountsAndLeads_data()
+{
+    QTest::addColumn<QList<int>>("endsInDays");
+    QTest::addColumn<QString>("text"); // "": the line stays hidden
+    QTest::newRow("none soon") << QList<int>{90, -45} << QString();
+    QTest::newRow("one") << QList<int>{12, 90} << QStringLiteral("1 warranty ends soon");
+    QTest::newRow("three") << QList<int>{0, -30, 60} << QStringLiteral("3 warranties end soon");
+}
+
+// Shown only while a warranty ends soon, above the four lines, and leading to the inventory
+// filtered to those assets.
+void TestTodayView::warrantyLineCountsAndLeads()
+{
+    QFETCH(QList<int>, endsInDays);
+    QFETCH(QString, text);
+    for (int days : endsInDays) {
+        CAsset asset;
+        asset.SetHomeId(m_home.GetId());
+        asset.SetCategoryId(4);
+        asset.SetWarrantyExpiration(DateTimeValue::FromDate(QDate::currentDate().addDays(days)));
+        QVERIFY(asset.Save());
+    }
+    m_view->RefreshText();
+    CLabel* line = m_view->GetLine(CTodayView::WarrantyLine);
+    QCOMPARE(line->isVisible(), !text.isEmpty());
+    if (text.isEmpty()) {
+        return;
+    }
+    QCOMPARE(line->text(), text);
+    QCOMPARE(line->y(), m_view->height() - 125);
+    QSignalSpy requested(m_view.get(), &CTodayView::warrantiesRequested);
+    Click(CTodayView::WarrantyLine);
+    QCOMPARE(requested.count(), 1);
+
+    CInventoryView inventory(m_home);
+    std::unique_ptr<QMenu> menu(inventory.CreateCategoryMenu());
+    menu->actions().at(1)->trigger();
+    QCOMPARE(inventory.GetList()->GetItemCount(), text.section(QLatin1Char(' '), 0, 0).toInt());
+    QCOMPARE(inventory.GetTitle(), QStringLiteral("Home Inventory (Warranties Ending Soon)"));
+    menu->actions().at(0)->trigger();
+    QCOMPARE(inventory.GetList()->GetItemCount(), int(endsInDays.size()));
 }
 
 QTEST_MAIN(TestTodayView)
