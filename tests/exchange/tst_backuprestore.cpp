@@ -37,9 +37,6 @@ class TestBackupRestore final : public CSessionTest
 
 private slots:
     void backupThenRestoreBringsTheDataBack();
-    void cancelAndNoChangeNothing_data();
-    void cancelAndNoChangeNothing();
-    void failedBackupClosesAndKeepsTheData();
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
 
@@ -130,74 +127,41 @@ void TestBackupRestore::backupThenRestoreBringsTheDataBack()
         beforeRestore);
 }
 
-void TestBackupRestore::cancelAndNoChangeNothing_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("chooses");
-    QTest::newRow("backup chooser cancelled") << QStringLiteral("backupButton") << false;
-    QTest::newRow("restore chooser cancelled") << QStringLiteral("restoreButton") << false;
-    QTest::newRow("No to the restore question") << QStringLiteral("restoreButton") << true;
-}
-
-void TestBackupRestore::cancelAndNoChangeNothing()
-{
-    QFETCH(QString, button);
-    QFETCH(bool, chooses);
-    const QByteArray before = DataBytes();
-    const QString backup = FilePath(QStringLiteral("backup.dat"));
-    QVERIFY(WriteBytes(backup, before));
-    ExpectPress(button, true);
-    m_prompt->ExpectFile(chooses ? backup : QString());
-    if (chooses) {
-        ExpectMessage(IDNO, MessageIcon::Question, QStringLiteral("proceed with the Restore"));
-    }
-    RunCommand();
-    QCOMPARE(DataBytes(), before);
-    QCOMPARE(SafetyCopies(), 0);
-}
-
-void TestBackupRestore::failedBackupClosesAndKeepsTheData()
-{
-    const QByteArray before = DataBytes();
-    const QString notAFolder = FilePath(QStringLiteral("notes.txt"));
-    QVERIFY(WriteBytes(notAFolder, "a file where a folder should be"));
-    ExpectPress(QStringLiteral("backupButton"));
-    m_prompt->ExpectFile(notAFolder + QStringLiteral("/backup.dat"));
-    ExpectMessage(IDOK, MessageIcon::Exclamation,
-                  QStringLiteral("There was an error backing up to that file. Please try again."));
-    RunCommand();
-    QCOMPARE(DataBytes(), before);
-    QVERIFY(m_session->Dir().Database().IsOpen());
-}
-
 void TestBackupRestore::refusedFilesChangeNothing_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("reason");
-    const QString restore = QStringLiteral("restoreButton");
-    QTest::newRow("random bytes") << restore << QStringLiteral("random.dat")
-                                  << QStringLiteral("It is not a database.");
-    QTest::newRow("empty file") << restore << QStringLiteral("empty.dat")
-                                << QStringLiteral("The file is empty.");
-    QTest::newRow("other tables") << restore << QStringLiteral("other.dat")
-                                  << QStringLiteral("It has no Homes table.");
-    QTest::newRow("missing table") << restore << QStringLiteral("noloans.dat")
-                                   << QStringLiteral("It has no Loans table.");
-    QTest::newRow("older layout") << restore << QStringLiteral("older.dat")
-                                  << QStringLiteral("Its Assets table has no SerialNumber column");
+    QTest::addColumn<QString>("file"); // "" cancels the chooser
+    QTest::addColumn<int>("answer");   // IDNO to the restore question, IDOK to a warning
+    QTest::addColumn<QString>("text"); // a part of the message; "" none
+    const QString backup = QStringLiteral("backupButton"), restore = QStringLiteral("restoreButton");
+    QTest::newRow("backup chooser cancelled") << backup << QString() << 0 << QString();
+    QTest::newRow("restore chooser cancelled") << restore << QString() << 0 << QString();
+    QTest::newRow("No to the restore question")
+        << restore << "backup.dat" << int(IDNO) << "proceed with the Restore";
+    QTest::newRow("random bytes") << restore << "random.dat" << int(IDOK) << "It is not a database.";
+    QTest::newRow("empty file") << restore << "empty.dat" << int(IDOK) << "The file is empty.";
+    QTest::newRow("other tables") << restore << "other.dat" << int(IDOK) << "It has no Homes table.";
+    QTest::newRow("missing table") << restore << "noloans.dat" << int(IDOK) << "It has no Loans table.";
+    QTest::newRow("older layout") << restore << "older.dat" << int(IDOK)
+                                  << "Its Assets table has no SerialNumber column";
     QTest::newRow("restore the data file")
-        << restore << QStringLiteral("HOMEDATA.DAT") << QStringLiteral("Choose a backup copy to restore.");
+        << restore << "HOMEDATA.DAT" << int(IDOK) << "Choose a backup copy to restore.";
     QTest::newRow("back up onto the data file")
-        << QStringLiteral("backupButton") << QStringLiteral("HOMEDATA.DAT")
-        << QStringLiteral("Choose another name or folder");
+        << backup << "HOMEDATA.DAT" << int(IDOK) << "Choose another name or folder";
+    // A failed backup closes the dialog.
+    QTest::newRow("back up into a file") << backup << "notes.txt/backup.dat" << int(IDOK)
+                                         << "There was an error backing up to that file. Please try again.";
 }
 
 void TestBackupRestore::refusedFilesChangeNothing()
 {
     QFETCH(QString, button);
     QFETCH(QString, file);
-    QFETCH(QString, reason);
+    QFETCH(int, answer);
+    QFETCH(QString, text);
+    const QByteArray before = DataBytes();
+    QVERIFY(WriteBytes(FilePath(QStringLiteral("backup.dat")), before));
+    QVERIFY(WriteBytes(FilePath(QStringLiteral("notes.txt")), "a file where a folder should be"));
     QVERIFY(
         WriteBytes(FilePath(QStringLiteral("random.dat")), QByteArray::fromHex("5a17c3e0").repeated(2048)));
     QVERIFY(WriteBytes(FilePath(QStringLiteral("empty.dat")), QByteArray()));
@@ -205,13 +169,14 @@ void TestBackupRestore::refusedFilesChangeNothing()
     QVERIFY(Sqlite(FilePath(QStringLiteral("noloans.dat")), "DROP TABLE Loans;"));
     QVERIFY(Sqlite(FilePath(QStringLiteral("older.dat")), "ALTER TABLE Assets DROP COLUMN SerialNumber;"));
 
-    const QByteArray before = DataBytes();
-    ExpectPress(button, true);
-    m_prompt->ExpectFile(FilePath(file));
-    if (button == QLatin1String("backupButton")) {
+    ExpectPress(button, !file.startsWith(QLatin1String("notes.txt")));
+    m_prompt->ExpectFile(file.isEmpty() ? QString() : FilePath(file));
+    if (file == QLatin1String("HOMEDATA.DAT") && button == QLatin1String("backupButton")) {
         ExpectMessage(IDYES, MessageIcon::Exclamation, QStringLiteral("Do you want to replace it?"));
     }
-    ExpectMessage(IDOK, MessageIcon::Exclamation, reason);
+    if (answer != 0) {
+        ExpectMessage(answer, answer == IDNO ? MessageIcon::Question : MessageIcon::Exclamation, text);
+    }
     RunCommand();
     QCOMPARE(DataBytes(), before);
     QVERIFY(m_session->Dir().Database().IsOpen());

@@ -57,7 +57,6 @@ private slots:
     void noManagerStops();
     void deviceRefused_data();
     void deviceRefused();
-    void retryStartsAgainWithoutTheGreeting();
     void cancelledDirectionChangesNothing();
     void desktopReplacesDevice();
     void deviceReplacesDesktop();
@@ -208,18 +207,10 @@ void TestSync::deviceRefused()
     if (change == 3) {
         QVERIFY(handheld.OpenLocal(DeviceDatabase()));
     }
-    Settings::SyncGreeting.Set(m_session->Settings(), 1);
-    Expect(IDCANCEL, MessageIcon::Exclamation, textId).Buttons(MessageButtons::RetryCancel);
-    m_frame->OnCommand(ID_SYNC);
-}
-
-void TestSync::retryStartsAgainWithoutTheGreeting()
-{
-    CDeviceFile handheld;
-    QVERIFY(handheld.OpenLocal(DeviceDatabase()));
+    // Retry starts again without the greeting.
     Expect(IDOK, MessageIcon::Information, IDS_SYNC_INTRO);
-    Expect(IDRETRY, MessageIcon::Exclamation, IDS_SYNC_CONNECT_FAILED);
-    Expect(IDCANCEL, MessageIcon::Exclamation, IDS_SYNC_CONNECT_FAILED);
+    Expect(IDRETRY, MessageIcon::Exclamation, textId).Buttons(MessageButtons::RetryCancel);
+    Expect(IDCANCEL, MessageIcon::Exclamation, textId);
     m_frame->OnCommand(ID_SYNC);
 }
 

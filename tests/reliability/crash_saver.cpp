@@ -19,8 +19,7 @@ namespace {
 
 void Report(const QByteArray& line)
 {
-    std::fputs(line.constData(), stdout);
-    std::fputc('\n', stdout);
+    std::printf("%s\n", line.constData());
     std::fflush(stdout);
 }
 
@@ -69,14 +68,11 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        return 2;
-    }
-    const long first = args.at(2).toLong();
-    if (args.at(1) == QLatin1String("records")) {
+    const long first = args.value(2).toLong();
+    if (args.size() == 3 && args.at(1) == QLatin1String("records")) {
         return SaveRecords(first);
     }
-    if (args.at(1) == QLatin1String("settings")) {
+    if (args.size() == 3 && args.at(1) == QLatin1String("settings")) {
         return SaveSettings(first);
     }
     return 2;

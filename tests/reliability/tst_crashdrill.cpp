@@ -4,7 +4,8 @@
 
 #include "CTestDataDir.h"
 #include "CrashDrillRows.h"
-#include "data/CADORecordset.h"
+#include "RecordTestSupport.h"
+#include "SqliteTestSupport.h"
 #include "platform/CRegistryHive.h"
 #include "platform/CRegistryKey.h"
 #include "platform/RegistryHives.h"
@@ -14,10 +15,7 @@
 #include <QThread>
 #include <QtTest>
 
-#include <sqlite3.h>
-
 #include <map>
-#include <memory>
 
 namespace {
 
@@ -42,20 +40,6 @@ QList<QByteArray> RunAndKill(const QString& mode, long first)
     return lines;
 }
 
-// SQLite's own words on the file, asked directly: the recordset only opens SELECTs.
-QString IntegrityCheck()
-{
-    sqlite3_stmt* check = nullptr;
-    QString result = QStringLiteral("no answer");
-    if (sqlite3_prepare_v2(AppDatabase()->Handle(), "PRAGMA integrity_check;", -1, &check, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_step(check) == SQLITE_ROW) {
-        result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
-    }
-    sqlite3_finalize(check);
-    return result;
-}
-
 } // namespace
 
 class TestCrashDrill final : public QObject
@@ -63,86 +47,50 @@ class TestCrashDrill final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void killedSavesLoseNothingCommitted();
     void killedSettingsWritesLeaveOldOrNew();
-
-private:
-    // Every drill home is whole; returns the counter of each by id.
-    std::map<long, long> WholeRows();
-
-    std::unique_ptr<CTestDataDir> m_dir;
 };
-
-void TestCrashDrill::init()
-{
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-}
-
-void TestCrashDrill::cleanup()
-{
-    m_dir.reset();
-}
-
-std::map<long, long> TestCrashDrill::WholeRows()
-{
-    std::map<long, long> counters;
-    CADORecordset ids(AppDatabase());
-    if (!ids.Open(QStringLiteral("SELECT HomeId FROM Homes;"))) {
-        return counters;
-    }
-    for (; !ids.IsEof(); ids.MoveNext()) {
-        CHome home;
-        long id = 0;
-        ids.GetFieldValue(0, id);
-        home.SetId(id);
-        const long n = home.Load() ? CrashDrillRows::CounterOf(home) : -1;
-        if (n < 0) {
-            QTest::qFail(qPrintable(QStringLiteral("home %1 is not whole").arg(id)), __FILE__, __LINE__);
-        }
-        counters[id] = n;
-    }
-    return counters;
-}
 
 void TestCrashDrill::killedSavesLoseNothingCommitted()
 {
+    CTestDataDir dir;
+    QVERIFY2(dir.Database().IsOpen(), qPrintable(dir.Database().GetLastError()));
     int reports = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         const QList<QByteArray> lines = RunAndKill(QStringLiteral("records"), kill * 1000000L);
-        QCOMPARE(IntegrityCheck(), QStringLiteral("ok"));
-        const std::map<long, long> stored = WholeRows();
-        if (QTest::currentTestFailed()) {
-            return;
+        QCOMPARE(SqliteText(dir.DatabasePath(), "PRAGMA integrity_check;"), QStringLiteral("ok"));
+        std::map<long, long> stored; // the counter every drill home's fields agree on, by id
+        CADORecordset ids(AppDatabase());
+        QVERIFY(ids.Open(QStringLiteral("SELECT HomeId FROM Homes;")));
+        for (; !ids.IsEof(); ids.MoveNext()) {
+            long id = 0;
+            QVERIFY(ids.GetFieldValue(0, id));
+            stored[id] = CrashDrillRows::CounterOf(StoredRecord<CHome>(id));
+            QVERIFY2(stored[id] >= 0, qPrintable(QStringLiteral("home %1 is not whole").arg(id)));
         }
         for (const QByteArray& line : lines) {
+            // "i <n> <id>" or "u <id> <n>": a later update may have committed unreported, an earlier
+            // one never shows.
             const QList<QByteArray> word = line.split(' ');
             QCOMPARE(word.size(), 3);
-            ++reports;
-            if (word[0] == "i") {
-                const auto row = stored.find(word[2].toLong());
-                QVERIFY2(row != stored.end(), line.constData());
-                QVERIFY2(row->second >= word[1].toLong(), line.constData());
-            } else {
-                // A later update may have committed unreported; an earlier one never shows.
-                const auto row = stored.find(word[1].toLong());
-                QVERIFY2(row != stored.end() && row->second >= word[2].toLong(), line.constData());
-            }
+            const bool inserted = word[0] == "i";
+            const auto row = stored.find(word[inserted ? 2 : 1].toLong());
+            QVERIFY2(row != stored.end() && row->second >= word[inserted ? 1 : 2].toLong(), line.constData());
         }
+        reports += int(lines.size());
     }
     QVERIFY2(reports >= kKills, "the saver hardly saved before it was killed");
 }
 
 void TestCrashDrill::killedSettingsWritesLeaveOldOrNew()
 {
+    CTestDataDir dir;
+    QVERIFY(dir.IsValid());
     long lastReported = -1;
     for (int kill = 0; kill < kKills; ++kill) {
         const QList<QByteArray> lines = RunAndKill(QStringLiteral("settings"), kill * 1000000L);
-        for (const QByteArray& line : lines) {
-            lastReported = line.split(' ').value(1).toLong();
+        if (!lines.isEmpty()) {
+            lastReported = lines.last().split(' ').value(1).toLong();
         }
         ReloadHives();
         QVERIFY(!LoadedHive(RegistryRoot::CurrentUser).IsCorrupt());
