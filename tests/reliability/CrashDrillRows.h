@@ -10,11 +10,6 @@ namespace CrashDrillRows {
 
 inline const QString kSettingsKey = QStringLiteral("Software\\Bright Water\\Crash Drill");
 
-inline QString Description(long n)
-{
-    return QStringLiteral("Drill %1").arg(n);
-}
-
 // Long enough that a row spans pages and a settings file many blocks.
 inline QString Payload(long n)
 {
@@ -23,7 +18,7 @@ inline QString Payload(long n)
 
 inline void Fill(CHome& home, long n)
 {
-    home.SetDescription(Description(n));
+    home.SetDescription(QString::number(n));
     home.SetAddress(Payload(n));
     home.SetNotes(QString::number(n));
     home.SetCurrentValue(float(n % 100000));
@@ -32,8 +27,8 @@ inline void Fill(CHome& home, long n)
 // The counter a home's fields agree on, or -1 when they do not.
 inline long CounterOf(const CHome& home)
 {
-    const long n = home.GetNotes().toLong();
-    const bool whole = home.GetDescription() == Description(n) && home.GetAddress() == Payload(n) &&
+    const long n = home.GetDescription().toLong();
+    const bool whole = home.GetNotes() == QString::number(n) && home.GetAddress() == Payload(n) &&
                        home.GetCurrentValue() == float(n % 100000);
     return whole ? n : -1;
 }
