@@ -1,6 +1,7 @@
-// Backup and restore as a person does them, from File / "Backup & Restore..." of the real window:
-// the round trip, Cancel and No, a backup that fails, and the files refused, each refusal leaving the
-// data file byte for byte as it was.
+// Backup and restore as a person does them, from File / "Backup & Restore..."
+// of the real window: the round trip, Cancel and No, a backup that fails, and
+// the files refused, each refusal leaving the data file byte for byte as it
+// was.
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
@@ -18,19 +19,6 @@
 
 #include <memory>
 
-namespace {
-
-// An SQLite file after one statement, made from the delivered database or from nothing.
-bool Sqlite(const QString& path, const char* statement, bool fromDelivered = true)
-{
-    if (fromDelivered && !QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), path)) {
-        return false;
-    }
-    return SqliteExec(path, QString::fromUtf8(statement));
-}
-
-} // namespace
-
 class TestBackupRestore final : public CSessionTest
 {
     Q_OBJECT
@@ -43,11 +31,13 @@ private slots:
 private:
     void SetUp() override;
     void TearDown() override { m_frame.reset(); }
-    // Scripts the dialog, opened from the menu, and that button pressed in it; the prompts the button
-    // brings follow in the script, then RunCommand opens it.
+    // Scripts the dialog, opened from the menu, and that button pressed in it;
+    // the prompts the button brings follow in the script, then RunCommand opens
+    // it.
     void ExpectPress(const QString& button, bool staysOpen = false);
     void RunCommand() { m_frame->OnCommand(ID_BACKUP); }
-    // A message titled with the program's name, with that icon and its text holding that part.
+    // A message titled with the program's name, with that icon and its text
+    // holding that part.
     CScriptedPrompt::Step& ExpectMessage(int answer, MessageIcon icon, const QString& textPart)
     {
         return m_prompt->ExpectMessage(answer).Icon(icon).Caption(AppName()).TextContains(textPart);
@@ -89,7 +79,7 @@ void TestBackupRestore::ExpectPress(const QString& button, bool staysOpen)
 void TestBackupRestore::backupThenRestoreBringsTheDataBack()
 {
     const long kept = StoredHome(QStringLiteral("Lakeside Cottage"));
-    const QString backup = FilePath(QStringLiteral("backup.dat"));
+    const QString backup = FilePath("backup.dat");
     QVERIFY(WriteBytes(backup, "an older backup"));
     ExpectPress(QStringLiteral("backupButton"));
     m_prompt->ExpectFile(backup)
@@ -160,14 +150,14 @@ void TestBackupRestore::refusedFilesChangeNothing()
     QFETCH(int, answer);
     QFETCH(QString, text);
     const QByteArray before = DataBytes();
-    QVERIFY(WriteBytes(FilePath(QStringLiteral("backup.dat")), before));
-    QVERIFY(WriteBytes(FilePath(QStringLiteral("notes.txt")), "a file where a folder should be"));
-    QVERIFY(
-        WriteBytes(FilePath(QStringLiteral("random.dat")), QByteArray::fromHex("5a17c3e0").repeated(2048)));
-    QVERIFY(WriteBytes(FilePath(QStringLiteral("empty.dat")), QByteArray()));
-    QVERIFY(Sqlite(FilePath(QStringLiteral("other.dat")), "CREATE TABLE Recipes (Name TEXT);", false));
-    QVERIFY(Sqlite(FilePath(QStringLiteral("noloans.dat")), "DROP TABLE Loans;"));
-    QVERIFY(Sqlite(FilePath(QStringLiteral("older.dat")), "ALTER TABLE Assets DROP COLUMN SerialNumber;"));
+    QVERIFY(WriteBytes(FilePath("backup.dat"), before) && WriteBytes(FilePath("noloans.dat"), before) &&
+            WriteBytes(FilePath("older.dat"), before));
+    QVERIFY(WriteBytes(FilePath("notes.txt"), "a file where a folder should be"));
+    QVERIFY(WriteBytes(FilePath("random.dat"), QByteArray::fromHex("5a17c3e0").repeated(2048)));
+    QVERIFY(WriteBytes(FilePath("empty.dat"), QByteArray()));
+    QVERIFY(SqliteExec(FilePath("other.dat"), "CREATE TABLE Recipes (Name TEXT);"));
+    QVERIFY(SqliteExec(FilePath("noloans.dat"), "DROP TABLE Loans;"));
+    QVERIFY(SqliteExec(FilePath("older.dat"), "ALTER TABLE Assets DROP COLUMN SerialNumber;"));
 
     ExpectPress(button, !file.startsWith(QLatin1String("notes.txt")));
     m_prompt->ExpectFile(file.isEmpty() ? QString() : FilePath(file));

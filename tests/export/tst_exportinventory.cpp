@@ -106,19 +106,18 @@ private:
 QByteArray TestExportInventory::Export(CDlgExportInventory& dialog, int openAnswer)
 {
     const QString path = m_session->Dir().Path() + "inventory.csv";
-    CScriptedPrompt& prompt = m_session->Prompt();
-    prompt.ExpectFile(path)
+    m_prompt->ExpectFile(path)
         .Save(true)
         .DefaultName("Maple House Inventory")
         .DefaultExtension("csv")
         .Filter("CSV Files (*.csv)|*.csv|")
         .PromptOverwrite(true);
-    prompt.ExpectMessage(openAnswer)
+    m_prompt->ExpectMessage(openAnswer)
         .Text('"' + path + "\" has been created.\n\nWould you like to open it now?")
         .Icon(MessageIcon::Question)
         .Buttons(MessageButtons::YesNo);
     if (openAnswer == IDYES) {
-        prompt.ExpectShellOpen().Path(path);
+        m_prompt->ExpectShellOpen().Path(path);
     }
     dialog.OnExport();
     const QByteArray bytes = ReadBytes(path);

@@ -1,25 +1,102 @@
-// The saver (crash_saver) is killed with SIGKILL at random moments, 30 times for records and 30 for
-// settings. After each kill the data file passes SQLite's integrity check, every drill row is whole,
-// no save reported committed is missing; the settings file is always the old one or the new one.
+// The test starts itself as the saver and kills it with SIGKILL at random moments, 30 times for
+// records and 30 for settings. After each kill the data file passes SQLite's integrity check, every
+// drill row is whole, no save reported committed is missing; the settings file is always the old one
+// or the new one. As the saver (arguments "records <first>" or "settings <first>", on the data file
+// and settings folder the environment names) it prints a line for every save reported committed:
+// "i <n> <id>" for a new home whose fields derive from the counter n, "u <id> <n>" for the run's
+// first home saved again with the fields of n, "s <n>" for the settings value written as Payload(n).
 
 #include "CTestDataDir.h"
-#include "CrashDrillRows.h"
 #include "RecordTestSupport.h"
 #include "SqliteTestSupport.h"
+#include "data/AppPaths.h"
 #include "platform/CRegistryHive.h"
 #include "platform/CRegistryKey.h"
 #include "platform/RegistryHives.h"
+#include "records/CHome.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
 #include <QtTest>
 
+#include <cstdio>
 #include <map>
 
 namespace {
 
 constexpr int kKills = 30;
+const QString kSettingsKey = QStringLiteral("Software\\Bright Water\\Crash Drill");
+
+// Long enough that a row spans pages and a settings file many blocks.
+QString Payload(long n)
+{
+    return QStringLiteral("%1;").arg(n).repeated(2000);
+}
+
+// Every field of a drill row comes from one counter, so a row written in part shows as a row whose
+// fields disagree.
+void Fill(CHome& home, long n)
+{
+    home.SetDescription(QString::number(n));
+    home.SetAddress(Payload(n));
+    home.SetNotes(QString::number(n));
+    home.SetCurrentValue(float(n % 100000));
+}
+
+// The counter a home's fields agree on, or -1 when they do not.
+long CounterOf(const CHome& home)
+{
+    const long n = home.GetDescription().toLong();
+    const bool whole = home.GetNotes() == QString::number(n) && home.GetAddress() == Payload(n) &&
+                       home.GetCurrentValue() == float(n % 100000);
+    return whole ? n : -1;
+}
+
+void Report(const QByteArray& line)
+{
+    std::printf("%s\n", line.constData());
+    std::fflush(stdout);
+}
+
+int SaveRecords(long n)
+{
+    CADODataBase session;
+    if (!session.Open(GetConnectionString())) {
+        std::fprintf(stderr, "crash drill: %s\n", qPrintable(session.GetLastError()));
+        return 1;
+    }
+    SetAppDatabase(&session);
+    CHome first;
+    for (;; ++n) {
+        CHome home;
+        Fill(home, n);
+        if (home.Save()) {
+            Report("i " + QByteArray::number(n) + ' ' + QByteArray::number(qint64(home.GetId())));
+        }
+        if (!first.IsValid()) {
+            first = home;
+            continue;
+        }
+        Fill(first, n);
+        if (first.Save()) {
+            Report("u " + QByteArray::number(qint64(first.GetId())) + ' ' + QByteArray::number(n));
+        }
+    }
+}
+
+int SaveSettings(long n)
+{
+    CRegistryKey key;
+    if (!key.Create(RegistryRoot::CurrentUser, kSettingsKey)) {
+        return 1;
+    }
+    for (;; ++n) {
+        if (key.SetString(QStringLiteral("Payload"), Payload(n))) {
+            Report("s " + QByteArray::number(qint64(n)));
+        }
+    }
+}
 
 // Starts the saver, lets it save for a random moment after its first report, kills it, and returns
 // the whole lines it reported.
@@ -27,8 +104,7 @@ QList<QByteArray> RunAndKill(const QString& mode, long first)
 {
     QProcess saver;
     saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    saver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/crash_saver"),
-                {mode, QString::number(first)});
+    saver.start(QCoreApplication::applicationFilePath(), {mode, QString::number(first)});
     if (!saver.waitForStarted(5000) || !saver.waitForReadyRead(10000)) {
         return {};
     }
@@ -65,7 +141,7 @@ void TestCrashDrill::killedSavesLoseNothingCommitted()
         for (; !ids.IsEof(); ids.MoveNext()) {
             long id = 0;
             QVERIFY(ids.GetFieldValue(0, id));
-            stored[id] = CrashDrillRows::CounterOf(StoredRecord<CHome>(id));
+            stored[id] = CounterOf(StoredRecord<CHome>(id));
             QVERIFY2(stored[id] >= 0, qPrintable(QStringLiteral("home %1 is not whole").arg(id)));
         }
         for (const QByteArray& line : lines) {
@@ -96,14 +172,28 @@ void TestCrashDrill::killedSettingsWritesLeaveOldOrNew()
         QVERIFY(!LoadedHive(RegistryRoot::CurrentUser).IsCorrupt());
         CRegistryKey key;
         QString payload;
-        QVERIFY(key.Open(RegistryRoot::CurrentUser, CrashDrillRows::kSettingsKey));
+        QVERIFY(key.Open(RegistryRoot::CurrentUser, kSettingsKey));
         QVERIFY(key.GetString(QStringLiteral("Payload"), payload));
         const long n = payload.section(QLatin1Char(';'), 0, 0).toLong();
-        QVERIFY(payload == CrashDrillRows::Payload(n));
+        QVERIFY(payload == Payload(n));
         QVERIFY2(n >= lastReported, qPrintable(QStringLiteral("%1 < %2").arg(n).arg(lastReported)));
         lastReported = n;
     }
 }
 
-QTEST_GUILESS_MAIN(TestCrashDrill)
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("records")) {
+        return SaveRecords(args.at(2).toLong());
+    }
+    if (args.size() == 3 && args.at(1) == QLatin1String("settings")) {
+        return SaveSettings(args.at(2).toLong());
+    }
+    TestCrashDrill test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_crashdrill.moc"
