@@ -3,13 +3,12 @@
 // way to figures, the hint of the empty homes list.
 
 #include "CSessionTest.h"
+#include "RecordTestSupport.h"
 #include "ViewTestSupport.h"
 #include "app/CMainFrame.h"
-#include "controls/CAutoListCtrl.h"
 #include "controls/CLabel.h"
 #include "controls/Theme.h"
 #include "platform/Settings.h"
-#include "records/CHome.h"
 #include "records/CLoan.h"
 #include "records/sheets/HomeProperties.h"
 #include "res/StringIds.h"
@@ -18,13 +17,8 @@
 #include "views/CRoomsView.h"
 #include "views/CTodayView.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QHeaderView>
-#include <QMenuBar>
-#include <QSignalSpy>
-#include <QToolTip>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -139,9 +133,7 @@ void TestKeyboard::fixedColoursReadInADarkTheme()
 void TestKeyboard::longNamesGiveWayToTheAmount()
 {
     const QString name = QStringLiteral("Second mortgage for the barn roof ").repeated(6);
-    CHome home;
-    home.SetDescription(QStringLiteral("Alder"));
-    QVERIFY(home.Save());
+    CHome home = StoredRecord<CHome>(StoredHome(QStringLiteral("Alder")));
     CLoan loan;
     loan.SetHomeId(home.GetId());
     loan.SetDescription(name);
@@ -189,13 +181,8 @@ void TestKeyboard::replacingAFileDefaultsToNo_data()
 void TestKeyboard::replacingAFileDefaultsToNo()
 {
     QFETCH(int, answer);
-    CHome home;
-    home.SetDescription(QStringLiteral("Alder"));
-    QVERIFY(home.Save());
     const QString path = m_session->Dir().Path() + QStringLiteral("report.pdf");
-    QFile existing(path);
-    QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("kept") == 4);
-    existing.close();
+    QVERIFY(WriteBytes(path, "kept"));
     m_prompt->ExpectFile(path).PromptOverwrite(true);
     m_prompt->ExpectMessage(answer)
         .Text(QStringLiteral("report.pdf already exists.\nDo you want to replace it?"))
@@ -204,9 +191,8 @@ void TestKeyboard::replacingAFileDefaultsToNo()
         m_prompt->ExpectFile(QString()).DefaultName(path);
     else
         m_prompt->ExpectMessage(IDNO).TextContains(QStringLiteral("has been created"));
-    PrintInventoryReport(m_frame.get(), home);
-    QVERIFY(existing.open(QIODevice::ReadOnly));
-    QCOMPARE(existing.readAll() == "kept", answer == IDNO);
+    PrintInventoryReport(m_frame.get(), StoredRecord<CHome>(StoredHome(QStringLiteral("Alder"))));
+    QCOMPARE(ReadBytes(path) == "kept", answer == IDNO);
 }
 
 QTEST_MAIN(TestKeyboard)

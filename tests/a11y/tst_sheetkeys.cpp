@@ -9,13 +9,8 @@
 #include "records/sheets/NumberExchange.h"
 #include "records/sheets/PageLabels.h"
 
-#include <QCalendarWidget>
-#include <QDateEdit>
-#include <QLineEdit>
-#include <QScreen>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 class TestSheetKeys final : public CSessionTest
 {

@@ -23,16 +23,16 @@ private:
 bool TestHearthstead::Run(QProcess& process, const QStringList& arguments, const QString& platform)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    environment.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("HEARTHSTEAD_BIN_DIR") + QStringLiteral("/hearthstead"), arguments);
+    process.start(qEnvironmentVariable("HEARTHSTEAD_BIN_DIR") + "/hearthstead", arguments);
     return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
 }
 
 void TestHearthstead::versionAnswersWithoutAWindow()
 {
     QProcess process;
-    QVERIFY(Run(process, {QStringLiteral("--version")}, QStringLiteral("no-such-platform")));
+    QVERIFY(Run(process, {"--version"}, "no-such-platform"));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(process.readAllStandardOutput(), QByteArray("Hearthstead v1.3 (Desktop Edition)\n"));
 }
@@ -46,7 +46,7 @@ void TestHearthstead::badDatabaseEndsWithStatusOne()
         CTestDataDir appDir;
         QVERIFY(present ? WriteBytes(appDir.DatabasePath(), contents) : QFile::remove(appDir.DatabasePath()));
         QProcess process;
-        QVERIFY(Run(process, {}, QStringLiteral("offscreen")));
+        QVERIFY(Run(process, {}, "offscreen"));
         QCOMPARE(process.exitCode(), 1);
         // Without a screen the message goes to standard error rather than waiting for a click.
         QVERIFY(process.readAllStandardError().contains(
@@ -54,7 +54,7 @@ void TestHearthstead::badDatabaseEndsWithStatusOne()
         QCOMPARE(QFile::exists(appDir.DatabasePath()), present);
         QCOMPARE(ReadBytes(appDir.DatabasePath()), contents);
         QVERIFY(QDir(appDir.RegistryPath()).isEmpty());
-        const QByteArray log = ReadBytes(appDir.Path() + QStringLiteral("state/hearthstead/hearthstead.log"));
+        const QByteArray log = ReadBytes(appDir.Path() + "state/hearthstead/hearthstead.log");
         QVERIFY2(log.contains("The data file could not be opened: ") &&
                      (contents.isEmpty() || log.contains("not a database")),
                  log.constData());

@@ -2,9 +2,9 @@
 // database as delivered.
 
 #include "CTestDataDir.h"
+#include "QueryText.h"
+#include "RecordTestSupport.h"
 #include "data/AppPaths.h"
-#include "data/CADODataBase.h"
-#include "data/CADORecordset.h"
 
 #include <QtTest>
 
@@ -19,19 +19,7 @@ private slots:
     void reopenAndExecuteReportFailures();
     void transactionsKeepAllOrNothing();
     void deliveredRowsAndCaseBlindSorting();
-
-private:
-    static QString Text(CADODataBase& db, const QString& sql);
 };
-
-QString TestSession::Text(CADODataBase& db, const QString& sql)
-{
-    CADORecordset rows(&db);
-    QString value;
-    if (!rows.Open(sql) || !rows.GetFieldValue(0, value))
-        qWarning().noquote() << rows.GetLastError();
-    return value;
-}
 
 void TestSession::opensTheDeliveredDatabaseInRollbackJournalMode()
 {
@@ -39,12 +27,10 @@ void TestSession::opensTheDeliveredDatabaseInRollbackJournalMode()
     QVERIFY(dir.IsValid());
     CADODataBase& db = dir.Database();
     QVERIFY2(db.IsOpen(), qPrintable(db.GetLastError()));
-    QCOMPARE(Text(db, QStringLiteral("SELECT * FROM pragma_journal_mode;")), QStringLiteral("delete"));
-
+    QCOMPARE(QueryText("SELECT * FROM pragma_journal_mode;"), "delete");
     // Nothing is left beside the file once a write is done: the file alone is the database.
-    QVERIFY(db.Execute(QStringLiteral("INSERT INTO [Homes] ([HomeId]) VALUES (1);")));
-    QCOMPARE(QDir(dir.Path()).entryList({QStringLiteral("HOMEDATA.DAT*")}, QDir::Files),
-             QStringList{QStringLiteral("HOMEDATA.DAT")});
+    QVERIFY(db.Execute("INSERT INTO [Homes] ([HomeId]) VALUES (1);"));
+    QCOMPARE(QDir(dir.Path()).entryList({"HOMEDATA.DAT*"}, QDir::Files), QStringList{"HOMEDATA.DAT"});
 }
 
 void TestSession::failedOpensExplainThemselves_data()
@@ -52,43 +38,33 @@ void TestSession::failedOpensExplainThemselves_data()
     QTest::addColumn<QByteArray>("content"); // "missing": no file at all
     QTest::addColumn<QString>("codeLines");
     QTest::newRow("missing") << QByteArray("missing")
-                             << QStringLiteral(
-                                    "\tCode = 0000000e\n\tCode meaning = unable to open database file\n"
-                                    "\tSource = SQLite\n\tDescription = unable to open database file\n");
+                             << "\tCode = 0000000e\n\tCode meaning = unable to open database file\n"
+                                "\tSource = SQLite\n\tDescription = unable to open database file\n";
     QTest::newRow("random bytes")
         << QByteArray("This is not a database, just some bytes of text.").repeated(200)
-        << QStringLiteral("\tCode = 0000001a\n\tCode meaning = file is not a database\n"
-                          "\tSource = SQLite\n\tDescription = file is not a database\n");
+        << "\tCode = 0000001a\n\tCode meaning = file is not a database\n"
+           "\tSource = SQLite\n\tDescription = file is not a database\n";
     QTest::newRow("empty") << QByteArray()
-                           << QStringLiteral("\tCode = 00000001\n\tCode meaning = SQL logic error\n"
-                                             "\tSource = SQLite\n\tDescription = no such table: Areas\n");
+                           << "\tCode = 00000001\n\tCode meaning = SQL logic error\n"
+                              "\tSource = SQLite\n\tDescription = no such table: Areas\n";
 }
 
+// The file is never created and never changed.
 void TestSession::failedOpensExplainThemselves()
 {
-    QFETCH(QByteArray, content);
-    QFETCH(QString, codeLines);
     CTestDataDir dir;
     QVERIFY(dir.IsValid());
-    QVERIFY(QFile::remove(dir.DatabasePath()));
-    if (content != "missing") {
-        QFile file(dir.DatabasePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
+    QFETCH(QByteArray, content);
+    QFETCH(QString, codeLines);
+    const bool missing = content == "missing";
+    QVERIFY(missing ? QFile::remove(dir.DatabasePath()) : WriteBytes(dir.DatabasePath(), content));
     CADODataBase db;
-    const QString connection = GetConnectionString();
-    QVERIFY(!db.Open(connection));
+    QVERIFY(!db.Open(GetConnectionString()));
     QVERIFY(!db.IsOpen());
-    QCOMPARE(db.GetLastError(), QStringLiteral("Connection String = ") + connection +
-                                    QStringLiteral("\nCADODataBase Error\n") + codeLines);
-    QCOMPARE(QFile::exists(dir.DatabasePath()), content != "missing"); // never created
-    if (content != "missing") {
-        QFile file(dir.DatabasePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), content); // and never changed
-    }
+    QCOMPARE(db.GetLastError(),
+             "Connection String = " + GetConnectionString() + "\nCADODataBase Error\n" + codeLines);
+    QCOMPARE(QFile::exists(dir.DatabasePath()), !missing);
+    QCOMPARE(ReadBytes(dir.DatabasePath()), missing ? QByteArray() : content);
 }
 
 void TestSession::reopenAndExecuteReportFailures()
@@ -98,18 +74,18 @@ void TestSession::reopenAndExecuteReportFailures()
     CADODataBase& db = dir.Database();
     QVERIFY(db.Open());
     QCOMPARE(db.GetConnectionString(), GetConnectionString());
-    QVERIFY(!db.Execute(QStringLiteral("DELETE FROM Nowhere;")));
-    QVERIFY(db.GetLastError().endsWith(QStringLiteral("\tDescription = no such table: Nowhere\n")));
+    QVERIFY(!db.Execute("DELETE FROM Nowhere;"));
+    QVERIFY(db.GetLastError().endsWith("\tDescription = no such table: Nowhere\n"));
 
     // A file missing one of the program's tables is not its database.
-    QVERIFY(db.Execute(QStringLiteral("DROP TABLE Tasks;")));
+    QVERIFY(db.Execute("DROP TABLE Tasks;"));
     QVERIFY(!db.Open());
-    QVERIFY(db.GetLastError().endsWith(QStringLiteral("\tDescription = no such table: Tasks\n")));
+    QVERIFY(db.GetLastError().endsWith("\tDescription = no such table: Tasks\n"));
     QCOMPARE(db.GetLastErrorCode(), 1u);
 
     CADODataBase closed;
-    QVERIFY(!closed.Execute(QStringLiteral("DELETE FROM Homes;")));
-    QVERIFY(closed.GetLastError().startsWith(QStringLiteral("Connection String = \nCADODataBase Error\n")));
+    QVERIFY(!closed.Execute("DELETE FROM Homes;"));
+    QVERIFY(closed.GetLastError().startsWith("Connection String = \nCADODataBase Error\n"));
 }
 
 void TestSession::transactionsKeepAllOrNothing()
@@ -118,20 +94,20 @@ void TestSession::transactionsKeepAllOrNothing()
     QVERIFY(dir.IsValid());
     CADODataBase& db = dir.Database();
     QVERIFY(db.BeginTrans());
-    QVERIFY(db.Execute(QStringLiteral("INSERT INTO [Homes] ([HomeId]) VALUES (1);")));
+    QVERIFY(db.Execute("INSERT INTO [Homes] ([HomeId]) VALUES (1);"));
     QVERIFY(db.RollbackTrans());
     QVERIFY(db.BeginTrans());
-    QVERIFY(db.Execute(QStringLiteral("INSERT INTO [Homes] ([HomeId]) VALUES (2);")));
+    QVERIFY(db.Execute("INSERT INTO [Homes] ([HomeId]) VALUES (2);"));
     QVERIFY(db.CommitTrans());
     QVERIFY(!db.CommitTrans());
-    QCOMPARE(Text(db, QStringLiteral("SELECT group_concat(HomeId) FROM Homes;")), QStringLiteral("2"));
+    QCOMPARE(QueryText("SELECT group_concat(HomeId) FROM Homes;"), "2");
 
     // Closing in the middle of a transaction keeps none of it.
     QVERIFY(db.BeginTrans());
-    QVERIFY(db.Execute(QStringLiteral("DELETE FROM Homes;")));
+    QVERIFY(db.Execute("DELETE FROM Homes;"));
     db.Close();
     QVERIFY(db.Open());
-    QCOMPARE(Text(db, QStringLiteral("SELECT COUNT(*) FROM Homes;")), QStringLiteral("1"));
+    QCOMPARE(QueryText("SELECT COUNT(*) FROM Homes;"), "1");
 }
 
 void TestSession::deliveredRowsAndCaseBlindSorting()
@@ -139,17 +115,16 @@ void TestSession::deliveredRowsAndCaseBlindSorting()
     CTestDataDir dir;
     QVERIFY(dir.IsValid());
     CADODataBase& db = dir.Database();
-    QCOMPARE(Text(db, QStringLiteral("SELECT NextId > MAX(CategoryId) FROM TableIds, Categories "
-                                     "WHERE TableName='Categories';")),
-             QStringLiteral("1"));
-
-    QVERIFY(db.Execute(QStringLiteral("INSERT INTO Areas (AreaId, HomeId, Description) VALUES "
-                                      "(1, 1, 'kitchen'), (2, 1, 'Attic'), (3, 1, 'bathroom');")));
-    QCOMPARE(Text(db, QStringLiteral("SELECT group_concat(Description) FROM (SELECT Description FROM Areas "
-                                     "ORDER BY Description);")),
-             QStringLiteral("Attic,bathroom,kitchen"));
-    QCOMPARE(Text(db, QStringLiteral("SELECT NextId FROM TableIds WHERE TableName='AREAS';")),
-             QStringLiteral("1"));
+    QCOMPARE(
+        QueryText("SELECT NextId > MAX(CategoryId) FROM TableIds, Categories WHERE TableName='Categories';"),
+        "1");
+    QVERIFY(db.Execute("INSERT INTO Areas (AreaId, HomeId, Description) VALUES "
+                       "(1, 1, 'kitchen'), (2, 1, 'Attic'), (3, 1, 'bathroom');"));
+    QCOMPARE(
+        QueryText(
+            "SELECT group_concat(Description) FROM (SELECT Description FROM Areas ORDER BY Description);"),
+        "Attic,bathroom,kitchen");
+    QCOMPARE(QueryText("SELECT NextId FROM TableIds WHERE TableName='AREAS';"), "1");
 }
 
 QTEST_MAIN(TestSession)

@@ -3,9 +3,8 @@
 #include "controls/CImageList.h"
 #include "data/ui/ListFillers.h"
 
-#include <QImage>
-#include <QPixmap>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 
 class TestListFillers : public QObject
 {
@@ -19,7 +18,6 @@ void TestListFillers::fillsAndReadsTheSelection()
 {
     CTestDataDir dir;
     CADODataBase& db = dir.Database();
-    QVERIFY2(db.IsOpen(), qPrintable(db.GetLastError()));
     QVERIFY(db.Execute(QStringLiteral(
         "INSERT INTO Assets (AssetId, HomeId, CategoryId, Description, CurrentValue, Picture2) VALUES "
         "(501, 77, 3, 'Sofa', 250.5, ''), (502, 77, 3, 'Camera', 100.25, '/pics/camera.jpg'), "
@@ -28,6 +26,14 @@ void TestListFillers::fillsAndReadsTheSelection()
     const QString fields = QStringLiteral("Picture2, CurrentValue, CategoryId");
     CAutoListCtrl list;
     list.InsertColumn(-1, QStringLiteral("Items"), LVCFMT_LEFT, 170);
+    const auto rows = [&list] { // each row as "text data-word image"
+        QStringList texts;
+        for (int row = 0; row < list.GetItemCount(); ++row) {
+            texts << list.GetItemText(row, 0) +
+                         QString::asprintf(" %ld %d", list.GetItemData(row), list.GetItemImage(row));
+        }
+        return texts;
+    };
     long id = -7;
     int index = -7;
     QVERIFY(!GetSelectedItemData(list, id, index));
@@ -36,16 +42,7 @@ void TestListFillers::fillsAndReadsTheSelection()
     list.InsertItem(-1, QStringLiteral("left over"));
     QCOMPARE(FillListFromTable(list, QStringLiteral("Assets"), QStringLiteral("AssetId"), 502, home, fields),
              370.25f);
-    QCOMPARE(list.GetItemCount(), 4);
-    const QStringList texts = {QStringLiteral("Album"), QStringLiteral("Camera"), QStringLiteral("Movie"),
-                               QStringLiteral("Sofa")};
-    const QList<long> ids = {504, 502, 503, 501};
-    const QList<int> images = {2, 1, 2, 0};
-    for (int row = 0; row < 4; ++row) {
-        QCOMPARE(list.GetItemText(row, 0), texts.at(row));
-        QCOMPARE(list.GetItemData(row), ids.at(row));
-        QCOMPARE(list.GetItemImage(row), images.at(row));
-    }
+    QCOMPARE(rows(), QStringList({"Album 504 2", "Camera 502 1", "Movie 503 2", "Sofa 501 0"}));
     QVERIFY(GetSelectedItemData(list, id, index));
     QCOMPARE(id, 502L);
     QCOMPARE(index, 1);
@@ -59,9 +56,7 @@ void TestListFillers::fillsAndReadsTheSelection()
     QCOMPARE(FillListFromTable(list, QStringLiteral("Categories"), QStringLiteral("CategoryId"), 5,
                                QStringLiteral("WHERE CategoryType=77")),
              0.0f);
-    QCOMPARE(list.GetItemCount(), 1);
-    QCOMPARE(list.GetItemData(0), 901L);
-    QCOMPARE(list.GetItemImage(0), 0);
+    QCOMPARE(rows(), QStringList({"Zz 901 0"}));
     QCOMPARE(list.GetCurSel(), -1);
 
     QCOMPARE(FillListFromTable(list, QStringLiteral("NoSuchTable"), QStringLiteral("Id"), 1, QString()),

@@ -1,11 +1,8 @@
 #include "RecordTestSupport.h"
 #include "data/ui/CPicture.h"
 
-#include <QFile>
-#include <QImage>
-#include <QPainter>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 
 namespace {
 
@@ -40,19 +37,13 @@ private:
 void TestPicture::loading()
 {
     QVERIFY(m_dir.isValid());
-    QImage wide(30, 20, QImage::Format_RGB32);
-    wide.fill(Qt::darkGreen);
-    const QStringList names = {QStringLiteral("p.png"), QStringLiteral("p.bmp"), QStringLiteral("p.jpg")};
-    for (const QString& name : names)
-        QVERIFY(wide.save(m_dir.filePath(name)));
+    QVERIFY(QImage(30, 20, QImage::Format_RGB32).save(m_dir.filePath(QStringLiteral("p.jpg"))));
     QVERIFY(WriteBytes(m_dir.filePath(QStringLiteral("p.gif")), QByteArray(kBlackGif, sizeof kBlackGif - 1)));
     QVERIFY(WriteBytes(m_dir.filePath(QStringLiteral("notes.jpg")), "plain words, not a picture"));
 
     CPicture picture;
-    for (const QString& name : names) {
-        QVERIFY2(picture.Load(m_dir.filePath(name)), qPrintable(name));
-        QCOMPARE(picture.GetSizeInPixels(), QSize(30, 20));
-    }
+    QVERIFY(picture.Load(m_dir.filePath(QStringLiteral("p.jpg"))));
+    QCOMPARE(picture.GetSizeInPixels(), QSize(30, 20));
     QVERIFY(picture.Load(m_dir.filePath(QStringLiteral("p.gif"))));
     QCOMPARE(DrawOnCanvas(picture, 0, 0, 0, 0).pixelColor(0, 0), QColor(Qt::black));
 
@@ -78,17 +69,15 @@ void TestPicture::drawsStretchedOrAtOwnSize()
     CPicture picture;
     QVERIFY(picture.Load(path));
 
-    QImage canvas = DrawOnCanvas(picture, 10, 10, 30, 30);
-    QCOMPARE(canvas.pixelColor(19, 19), QColor(Qt::red));
-    QCOMPARE(canvas.pixelColor(20, 10), QColor(Qt::green));
-    QCOMPARE(canvas.pixelColor(10, 20), QColor(Qt::blue));
-    QCOMPARE(canvas.pixelColor(29, 29), QColor(Qt::yellow));
-    QCOMPARE(canvas.pixelColor(30, 30), QColor(Qt::white));
-    QCOMPARE(canvas.pixelColor(9, 9), QColor(Qt::white));
-
-    canvas = DrawOnCanvas(picture, 0, 0, 0, 0);
-    QCOMPARE(canvas.pixelColor(1, 1), QColor(Qt::yellow));
-    QCOMPARE(canvas.pixelColor(2, 2), QColor(Qt::white));
+    // Stretched over (10, 10)-(30, 30), each pixel fills a quarter; (0, 0, 0, 0) draws it as it is.
+    const QImage canvas = DrawOnCanvas(picture, 10, 10, 30, 30);
+    const QList<QColor> stretched = {canvas.pixelColor(9, 9),   canvas.pixelColor(19, 19),
+                                     canvas.pixelColor(20, 10), canvas.pixelColor(10, 20),
+                                     canvas.pixelColor(29, 29), canvas.pixelColor(30, 30)};
+    QCOMPARE(stretched, QList<QColor>({Qt::white, Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::white}));
+    const QImage own = DrawOnCanvas(picture, 0, 0, 0, 0);
+    QCOMPARE(QList<QColor>({own.pixelColor(1, 1), own.pixelColor(2, 2)}),
+             QList<QColor>({Qt::yellow, Qt::white}));
 }
 
 QTEST_MAIN(TestPicture)

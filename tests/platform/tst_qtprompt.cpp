@@ -28,15 +28,9 @@ template <typename T> void WhenModalShows(QObject* context, std::function<void(T
     timer->start();
 }
 
-MessageRequest Request(MessageButtons buttons, int defaultAnswer)
+MessageRequest Request(MessageButtons buttons, int defaultAnswer, QWidget* owner = nullptr)
 {
-    MessageRequest request;
-    request.text = QStringLiteral("Delete this asset?");
-    request.caption = QStringLiteral("Hearthstead");
-    request.icon = MessageIcon::Question;
-    request.buttons = buttons;
-    request.defaultAnswer = defaultAnswer;
-    return request;
+    return {owner, "Delete this asset?", "Hearthstead", MessageIcon::Question, buttons, defaultAnswer};
 }
 
 } // namespace
@@ -47,39 +41,35 @@ class TestQtPrompt : public QObject
 
 private slots:
     void windowsFiltersBecomeQtFilters();
-    void messageBoxShowsTheRequest();
-    void closedMessageBoxAnswersItsWayOut();
+    void messageBoxAsksAndAnswers();
     void fileDialogTakesTheRequest();
     void withoutAScreenNothingWaits();
 };
 
 void TestQtPrompt::windowsFiltersBecomeQtFilters()
 {
-    QCOMPARE(QtFilterFromWindows(QStringLiteral("Images (*.gif;*.jpg)|*.gif;*.jpg|")),
-             QStringLiteral("Images (*.gif *.jpg)"));
-    QCOMPARE(QtFilterFromWindows(QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||")),
-             QStringLiteral("CSV Files (*.csv)\nAll Files (*)"));
-    QCOMPARE(QtFilterFromWindows(QStringLiteral("Data|*.dat")), QStringLiteral("Data (*.dat)"));
-    QCOMPARE(QtFilterFromWindows(QStringLiteral("|*.bmp;*.png|")), QStringLiteral("*.bmp *.png"));
+    QCOMPARE(QtFilterFromWindows("Images (*.gif;*.jpg)|*.gif;*.jpg|"), "Images (*.gif *.jpg)");
+    QCOMPARE(QtFilterFromWindows("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
+             "CSV Files (*.csv)\nAll Files (*)");
+    QCOMPARE(QtFilterFromWindows("Data|*.dat"), "Data (*.dat)");
+    QCOMPARE(QtFilterFromWindows("|*.bmp;*.png|"), "*.bmp *.png");
 }
 
-void TestQtPrompt::messageBoxShowsTheRequest()
+void TestQtPrompt::messageBoxAsksAndAnswers()
 {
     CQtPrompt prompt(true);
     QWidget owner;
-    MessageRequest request = Request(MessageButtons::YesNo, IDNO);
-    request.owner = &owner;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     WhenModalShows<QMessageBox>(this, [&](QMessageBox& box) {
         box.button(QMessageBox::Yes)->click(); // first, so that a failed check cannot leave it open
-        QCOMPARE(box.windowTitle(), QStringLiteral("Hearthstead"));
-        QCOMPARE(box.text(), QStringLiteral("Delete this asset?"));
+        QCOMPARE(box.windowTitle(), "Hearthstead");
+        QCOMPARE(box.text(), "Delete this asset?");
         QCOMPARE(box.icon(), QMessageBox::Question);
         QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.parentWidget(), &owner);
         defaultButton = box.standardButton(box.defaultButton());
     });
-    QCOMPARE(prompt.Message(request), int(IDYES));
+    QCOMPARE(prompt.Message(Request(MessageButtons::YesNo, IDNO, &owner)), int(IDYES));
     QCOMPARE(defaultButton, QMessageBox::No);
 
     // No default named: the first button is the default.
@@ -89,11 +79,8 @@ void TestQtPrompt::messageBoxShowsTheRequest()
     });
     QCOMPARE(prompt.Message(Request(MessageButtons::RetryCancel, 0)), int(IDCANCEL));
     QCOMPARE(defaultButton, QMessageBox::Retry);
-}
 
-void TestQtPrompt::closedMessageBoxAnswersItsWayOut()
-{
-    CQtPrompt prompt(true);
+    // Closed without a button, the box answers its way out.
     WhenModalShows<QMessageBox>(this, [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
     QCOMPARE(prompt.Message(Request(MessageButtons::YesNoCancel, IDYES)), int(IDCANCEL));
     WhenModalShows<QMessageBox>(this, [](QMessageBox& box) { box.reject(); });
@@ -104,36 +91,27 @@ void TestQtPrompt::fileDialogTakesTheRequest()
 {
     CQtPrompt prompt(true);
     FileRequest request;
-    request.save = true;
-    request.title = QStringLiteral("Export Inventory Data");
-    request.filter = QStringLiteral("CSV Files (*.csv)|*.csv|");
-    request.defaultName = QStringLiteral("inventory.csv");
-    request.defaultExtension = QStringLiteral("csv");
-    request.promptOverwrite = true;
-    int shown = 0;
-    WhenModalShows<QFileDialog>(this, [&shown](QFileDialog& dialog) {
-        dialog.reject();
-        ++shown;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Export Inventory Data"));
-        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("CSV Files (*.csv)")});
-        QCOMPARE(dialog.defaultSuffix(), QStringLiteral("csv"));
-        // The replace question comes from ChooseFile, through the prompt, not from the dialog.
-        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-    });
-    QCOMPARE(prompt.ChooseFile(request), QString());
-
-    request.save = false;
-    request.promptOverwrite = false;
-    WhenModalShows<QFileDialog>(this, [&shown](QFileDialog& dialog) {
-        dialog.reject();
-        ++shown;
-        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
-        QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
-        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-    });
-    QCOMPARE(prompt.ChooseFile(request), QString());
-    QCOMPARE(shown, 2);
+    request.title = "Export Inventory Data";
+    request.filter = "CSV Files (*.csv)|*.csv|";
+    request.defaultExtension = "csv";
+    for (const bool save : {true, false}) {
+        request.save = save;
+        request.promptOverwrite = save;
+        int shown = 0;
+        WhenModalShows<QFileDialog>(this, [&](QFileDialog& dialog) {
+            dialog.reject();
+            ++shown;
+            QCOMPARE(dialog.windowTitle(), "Export Inventory Data");
+            QCOMPARE(dialog.acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            QCOMPARE(dialog.fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+            QCOMPARE(dialog.nameFilters(), QStringList{"CSV Files (*.csv)"});
+            QCOMPARE(dialog.defaultSuffix(), "csv");
+            // The replace question comes from ChooseFile, through the prompt, not from the dialog.
+            QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        });
+        QCOMPARE(prompt.ChooseFile(request), QString());
+        QCOMPARE(shown, 1);
+    }
 }
 
 void TestQtPrompt::withoutAScreenNothingWaits()

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -20,18 +21,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(RegistryValue)
+
 namespace {
 
-const QString kKey = QStringLiteral("Software\\Bright Water\\Hearthstead");
-
-QByteArray SomeBytes(int size)
-{
-    QByteArray bytes;
-    for (int i = 0; i < size; ++i) {
-        bytes += char(i * 7 + 3);
-    }
-    return bytes;
-}
+const QString kKey = "Software\\Bright Water\\Hearthstead";
+const QByteArray kHeader("Windows Registry Editor Version 5.00\n\n");
 
 qint32 Field(const QByteArray& record, int index)
 {
@@ -47,9 +42,10 @@ class TestRegistry : public QObject
 private slots:
     void init();
 
-    void valuesOfEveryTypeRoundTrip();
-    void writesTheExportFormat();
+    void valueRoundTripsInTheExportFormat_data();
+    void valueRoundTripsInTheExportFormat();
     void readsAnEditorExport();
+    void refusesTextItCannotParse_data();
     void refusesTextItCannotParse();
     void namesCompareWithoutCase();
     void corruptHiveIsKeptAsideBeforeAWrite();
@@ -64,7 +60,7 @@ private slots:
     void malformedValueKeptButNotRead();
 
 private:
-    QString HivePath() const { return m_dir->filePath(QStringLiteral("HKEY_CURRENT_USER.reg")); }
+    QString HivePath() const { return m_dir->filePath("HKEY_CURRENT_USER.reg"); }
 
     // A fresh folder per test, which the program's own hives live in too.
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -78,124 +74,107 @@ void TestRegistry::init()
     ReloadHives();
 }
 
-void TestRegistry::valuesOfEveryTypeRoundTrip()
+// Each row's tag is the value's name; "@", as in the file, is the key's default value.
+void TestRegistry::valueRoundTripsInTheExportFormat_data()
 {
-    const QList<std::pair<QString, RegistryValue>> values = {
-        {QStringLiteral("Empty"), RegistryValue::FromString(QString())},
-        {QStringLiteral("Escapes"), RegistryValue::FromString(QStringLiteral("C:\\Program Files\\\"x\"\\"))},
-        {QStringLiteral("Unicode"),
-         RegistryValue::FromString(QStringLiteral("Ærø \u6771\u4eac\r\ntwo\n\tthree"))},
-        {QStringLiteral("Largest"), RegistryValue::FromDword(0xffffffffu)},
-        {QStringLiteral("NoBytes"), RegistryValue::FromBytes(QByteArray())},
-        {QStringLiteral("Long"), RegistryValue::FromBytes(SomeBytes(300))},
-        {QStringLiteral("MultiString"), RegistryValue::FromBytes(SomeBytes(10), 7)},
-        {QString(), RegistryValue::FromString(QStringLiteral("default value"))},
-        {QStringLiteral("Name \"with\" \\ marks"), RegistryValue::FromDword(42)},
-    };
-    CRegistryHive hive(RegistryRoot::CurrentUser, HivePath());
-    for (const auto& [name, value] : values) {
-        QVERIFY(hive.SetValue(kKey, name, value));
-    }
-    QVERIFY(hive.Save());
-
-    CRegistryHive reread(RegistryRoot::CurrentUser, HivePath());
-    QVERIFY(reread.Load());
-    for (const auto& [name, value] : values) {
-        RegistryValue stored;
-        QVERIFY2(reread.GetValue(kKey, name, stored), qPrintable(name));
-        QVERIFY2(stored == value, qPrintable(name));
-    }
-    QCOMPARE(reread.Serialize(), hive.Serialize());
+    using V = RegistryValue;
+    QTest::addColumn<RegistryValue>("value");
+    QTest::addColumn<QString>("line"); // how the file gives the value
+    QTest::newRow("CurrentVersion") << V::FromString("1.3") << "\"CurrentVersion\"=\"1.3\"\n";
+    QTest::newRow("Empty") << V::FromString({}) << "\"Empty\"=\"\"\n";
+    QTest::newRow("Escapes") << V::FromString("C:\\Program Files\\\"x\"\\")
+                             << "\"Escapes\"=\"C:\\\\Program Files\\\\\\\"x\\\"\\\\\"\n";
+    QTest::newRow("Unicode") << V::FromString("Ærø \u6771\u4eac\r\ntwo\n\tthree") << "\"Unicode\"=hex(1):";
+    QTest::newRow("LastHomeId") << V::FromDword(26) << "\"LastHomeId\"=dword:0000001a\n";
+    QTest::newRow("Largest") << V::FromDword(0xffffffffu) << "\"Largest\"=dword:ffffffff\n";
+    QTest::newRow("NoBytes") << V::FromBytes({}) << "\"NoBytes\"=hex:\n";
+    QTest::newRow("Bytes") << V::FromBytes(QByteArray(3, '\x01')) << "\"Bytes\"=hex:01,01,01\n";
+    QTest::newRow("Long") << V::FromBytes(QByteArray::fromHex(QByteArray("00ff7f10").repeated(75)))
+                          << "\"Long\"=hex:00,ff,7f,10,";
+    QTest::newRow("MultiString") << V::FromBytes("\x03\x0a", 7) << "\"MultiString\"=hex(7):03,0a\n";
+    QTest::newRow("@") << V::FromString("default value") << "@=\"default value\"\n";
+    QTest::newRow("Name \"with\" \\ marks")
+        << V::FromDword(42) << "\"Name \\\"with\\\" \\\\ marks\"=dword:0000002a\n";
 }
 
-void TestRegistry::writesTheExportFormat()
+void TestRegistry::valueRoundTripsInTheExportFormat()
 {
+    QFETCH(RegistryValue, value);
+    QFETCH(QString, line);
+    const QString tag = QString::fromUtf8(QTest::currentDataTag());
+    const QString name = tag == QLatin1String("@") ? QString() : tag;
     CRegistryHive hive(RegistryRoot::CurrentUser, HivePath());
-    hive.SetValue(kKey, QStringLiteral("CurrentVersion"), RegistryValue::FromString(QStringLiteral("1.3")));
-    hive.SetValue(kKey, QStringLiteral("LastHomeId"), RegistryValue::FromDword(3));
-    hive.SetValue(kKey, QStringLiteral("WindowPlacement"), RegistryValue::FromBytes(QByteArray(40, '\x01')));
-    const QByteArray text = hive.Serialize();
-
-    QVERIFY(text.startsWith("Windows Registry Editor Version 5.00\n\n"
-                            "[HKEY_CURRENT_USER\\Software\\Bright Water\\Hearthstead]\n"));
-    QVERIFY(text.contains("\n\"CurrentVersion\"=\"1.3\"\n"));
-    QVERIFY(text.contains("\n\"LastHomeId\"=dword:00000003\n"));
-    QVERIFY(text.contains("\n\"WindowPlacement\"=hex:01,01,01,"));
-    for (const QByteArray& line : text.split('\n')) {
-        QVERIFY2(line.size() <= 80, line.constData());
+    QVERIFY(hive.SetValue(kKey, name, value));
+    QVERIFY(hive.Save());
+    const QByteArray text = ReadBytes(HivePath());
+    const QByteArray start =
+        kHeader + "[HKEY_CURRENT_USER\\Software\\Bright Water\\Hearthstead]\n" + line.toUtf8();
+    QVERIFY2(text.startsWith(start), text.constData());
+    for (const QByteArray& fileLine : text.split('\n')) {
+        QVERIFY2(fileLine.size() <= 80, fileLine.constData());
     }
+    CRegistryHive reread(RegistryRoot::CurrentUser, HivePath());
+    RegistryValue stored;
+    QVERIFY(reread.Load() && reread.GetValue(kKey, name, stored));
+    QVERIFY(stored == value);
 }
 
 void TestRegistry::readsAnEditorExport()
 {
-    const QString exported = QStringLiteral(
-        "Windows Registry Editor Version 5.00\r\n\r\n"
-        "; exported by hand\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Bright Water\\Hearthstead]\r\n"
-        "\"CurrentVersion\"=\"1.3\"\r\n"
-        "\"LastHomeId\"=dword:0000001A\r\n"
-        "\"WindowPlacement\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,\\\r\n"
-        "  13,14\r\n"
-        "\r\n");
-    QByteArray utf16("\xff\xfe", 2);
-    for (const QChar c : exported) {
-        utf16.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
-    }
+    const QByteArray utf16 = QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(
+        QString("Windows Registry Editor Version 5.00\r\n\r\n; exported by hand\r\n"
+                "[HKEY_CURRENT_USER\\Software\\Bright Water\\Hearthstead]\r\n\"CurrentVersion\"=\"1.3\"\r\n"
+                "\"LastHomeId\"=dword:0000001A\r\n"
+                "\"WindowPlacement\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,\\\r\n"
+                "  13,14\r\n\r\n"));
     CRegistryHive hive(RegistryRoot::CurrentUser);
     QVERIFY(hive.Parse(utf16));
-    RegistryValue value;
-    QVERIFY(hive.GetValue(kKey, QStringLiteral("CurrentVersion"), value));
-    QCOMPARE(value.text, QStringLiteral("1.3"));
-    QVERIFY(hive.GetValue(kKey, QStringLiteral("LastHomeId"), value));
-    QCOMPARE(value.type, quint32(RegistryValue::Dword));
-    QCOMPARE(value.dword, 26u);
-    QVERIFY(hive.GetValue(kKey, QStringLiteral("WindowPlacement"), value));
-    QCOMPARE(value.type, quint32(RegistryValue::Binary));
-    QCOMPARE(value.bytes.size(), 21);
-    QCOMPARE(value.bytes.at(20), '\x14');
-    QVERIFY(hive.HasKey(QStringLiteral("Software\\Bright Water")));
-    QVERIFY(!hive.HasKey(QStringLiteral("Software\\Bright")));
+    QCOMPARE(hive.Serialize(),
+             kHeader + "[HKEY_CURRENT_USER\\Software\\Bright Water\\Hearthstead]\n"
+                       "\"CurrentVersion\"=\"1.3\"\n\"LastHomeId\"=dword:0000001a\n"
+                       "\"WindowPlacement\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,\\\n"
+                       "  12,13,14\n\n");
+    QVERIFY(hive.HasKey("Software\\Bright Water"));
+    QVERIFY(!hive.HasKey("Software\\Bright"));
+}
+
+void TestRegistry::refusesTextItCannotParse_data()
+{
+    const QByteArray key("[HKEY_CURRENT_USER\\Software]\n");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("nothing") << QByteArray();
+    QTest::newRow("no header") << key + "\"a\"=\"b\"\n";
+    QTest::newRow("value before a key") << kHeader + "\"a\"=\"b\"\n";
+    QTest::newRow("unknown root") << kHeader + "[HKEY_CURRENT_USERS\\Software]\n";
+    QTest::newRow("empty key name") << kHeader + "[HKEY_CURRENT_USER\\Software\\\\x]\n";
+    QTest::newRow("unknown escape") << kHeader + key + "\"a\"=\"b\\n\"\n";
+    QTest::newRow("dword too long") << kHeader + key + "\"a\"=dword:123456789\n";
+    QTest::newRow("not hex") << kHeader + key + "\"a\"=hex:0g,01\n";
+    QTest::newRow("unknown type") << kHeader + key + "\"a\"=qword:1\n";
+    QTest::newRow("not text") << kHeader + key + "\"a\"=\"\xff\xfe\xfd\"\n";
 }
 
 void TestRegistry::refusesTextItCannotParse()
 {
-    const QByteArray header("Windows Registry Editor Version 5.00\n\n");
-    const QByteArray key("[HKEY_CURRENT_USER\\Software]\n");
-    const QList<QByteArray> texts = {
-        QByteArray(),
-        key + "\"a\"=\"b\"\n",
-        header + "\"a\"=\"b\"\n",
-        header + "[HKEY_CURRENT_USERS\\Software]\n",
-        header + "[HKEY_CURRENT_USER\\Software\\\\x]\n",
-        header + key + "\"a\"=\"b\\n\"\n",
-        header + key + "\"a\"=dword:123456789\n",
-        header + key + "\"a\"=hex:0g,01\n",
-        header + key + "\"a\"=qword:1\n",
-        header + key + "\"a\"=\"\xff\xfe\xfd\"\n",
-    };
-    for (const QByteArray& text : texts) {
-        CRegistryHive hive(RegistryRoot::CurrentUser);
-        QVERIFY2(!hive.Parse(text), text.constData());
-        QVERIFY(!hive.HasKey(QStringLiteral("Software")));
-    }
+    QFETCH(QByteArray, text);
+    CRegistryHive hive(RegistryRoot::CurrentUser);
+    QVERIFY(!hive.Parse(text));
+    QVERIFY(!hive.HasKey("Software"));
 }
 
 void TestRegistry::namesCompareWithoutCase()
 {
     CRegistryHive hive(RegistryRoot::CurrentUser);
-    hive.SetValue(QStringLiteral("Software\\Bright Water"), QStringLiteral("LastHomeId"),
-                  RegistryValue::FromDword(1));
-    hive.SetValue(QStringLiteral("SOFTWARE\\bright water"), QStringLiteral("LASTHOMEID"),
-                  RegistryValue::FromDword(2));
+    hive.SetValue("Software\\Bright Water", "LastHomeId", RegistryValue::FromDword(1));
+    hive.SetValue("SOFTWARE\\bright water", "LASTHOMEID", RegistryValue::FromDword(2));
     RegistryValue value;
-    QVERIFY(hive.GetValue(QStringLiteral("software\\BRIGHT WATER"), QStringLiteral("lasthomeid"), value));
+    QVERIFY(hive.GetValue("software\\BRIGHT WATER", "lasthomeid", value));
     QCOMPARE(value.dword, 2u);
     const QByteArray text = hive.Serialize();
     QCOMPARE(text.count("[HKEY_CURRENT_USER"), 1);
     QVERIFY(text.contains("\"LASTHOMEID\"=dword:00000002"));
-    QVERIFY(!hive.SetValue(QStringLiteral("Software"), QStringLiteral("two\nlines"),
-                           RegistryValue::FromDword(1)));
-    QVERIFY(!hive.CreateKey(QStringLiteral("Software\\\\Twice")));
+    QVERIFY(!hive.SetValue("Software", "two\nlines", RegistryValue::FromDword(1)));
+    QVERIFY(!hive.CreateKey("Software\\\\Twice"));
 }
 
 void TestRegistry::corruptHiveIsKeptAsideBeforeAWrite()
@@ -208,27 +187,25 @@ void TestRegistry::corruptHiveIsKeptAsideBeforeAWrite()
     QVERIFY(hive.IsCorrupt());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 1); // reading keeps no copy
 
-    QVERIFY(hive.SetValue(QStringLiteral("Software"), QStringLiteral("A"), RegistryValue::FromDword(1)));
+    QVERIFY(hive.SetValue("Software", "A", RegistryValue::FromDword(1)));
     QVERIFY(hive.Save());
-    const QStringList copies =
-        QDir(m_dir->path()).entryList({QStringLiteral("HKEY_CURRENT_USER.reg.corrupt-*")}, QDir::Files);
+    const QStringList copies = QDir(m_dir->path()).entryList({"*.corrupt-*"}, QDir::Files);
     QCOMPARE(copies.size(), 1);
+    QVERIFY(copies.first().startsWith("HKEY_CURRENT_USER.reg.corrupt-"));
     QCOMPARE(ReadBytes(m_dir->filePath(copies.first())), garbage);
-
     QVERIFY(ReadBytes(HivePath()).contains("\"A\"=dword:00000001"));
 
     // A second corrupt file in the same second gets its own copy.
     QVERIFY(WriteBytes(HivePath(), "again not a hive"));
     QVERIFY(!hive.Load());
     QVERIFY(hive.Save());
-    QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("*.corrupt-*")}, QDir::Files).size(), 2);
+    QCOMPARE(QDir(m_dir->path()).entryList({"*.corrupt-*"}, QDir::Files).size(), 2);
 }
 
 void TestRegistry::interruptedWriteLeavesTheOldHive()
 {
     CRegistryHive hive(RegistryRoot::CurrentUser, HivePath());
-    hive.SetValue(QStringLiteral("Software"), QStringLiteral("Kept"),
-                  RegistryValue::FromString(QStringLiteral("old")));
+    hive.SetValue("Software", "Kept", RegistryValue::FromDword(1));
     QVERIFY(hive.Save());
     const QByteArray before = ReadBytes(HivePath());
 
@@ -239,16 +216,14 @@ void TestRegistry::interruptedWriteLeavesTheOldHive()
     rlimit limited = previous;
     limited.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    hive.SetValue(QStringLiteral("Software"), QStringLiteral("Big"),
-                  RegistryValue::FromBytes(SomeBytes(64 * 1024)));
+    hive.SetValue("Software", "Big", RegistryValue::FromBytes(QByteArray(65536, 'x')));
     const bool saved = hive.Save();
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY(!saved);
     QCOMPARE(ReadBytes(HivePath()), before);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
-             QStringList{QStringLiteral("HKEY_CURRENT_USER.reg")});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"HKEY_CURRENT_USER.reg"});
 }
 
 void TestRegistry::unreadableHiveIsNeverReplaced()
@@ -256,92 +231,77 @@ void TestRegistry::unreadableHiveIsNeverReplaced()
     if (geteuid() == 0) {
         QSKIP("file permissions do not bind root");
     }
-    QVERIFY(WriteBytes(
-        HivePath(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"1\"\n"));
+    QVERIFY(WriteBytes(HivePath(), kHeader + "[HKEY_CURRENT_USER\\Software]\n\"A\"=\"1\"\n"));
     QFile::setPermissions(HivePath(), QFileDevice::WriteOwner);
     CRegistryHive hive(RegistryRoot::CurrentUser, HivePath());
     QVERIFY(!hive.Load());
-    hive.SetValue(QStringLiteral("Software"), QStringLiteral("B"), RegistryValue::FromDword(1));
+    hive.SetValue("Software", "B", RegistryValue::FromDword(1));
     QVERIFY(!hive.Save());
     QFile::setPermissions(HivePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QVERIFY(ReadBytes(HivePath()).contains("\"A\"=\"1\""));
 }
 
+// Every test names its own folder; without one the hives live in the user's configuration folder.
 void TestRegistry::hiveFilesFollowTheEnvironment()
 {
-    const QByteArray moved = qgetenv("HEARTHSTEAD_REGISTRY_DIR");
     const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HEARTHSTEAD_REGISTRY_DIR", "/tmp/hives");
-    QCOMPARE(RegistryHivePath(RegistryRoot::LocalMachine),
-             QStringLiteral("/tmp/hives/HKEY_LOCAL_MACHINE.reg"));
     qunsetenv("HEARTHSTEAD_REGISTRY_DIR");
     qputenv("XDG_CONFIG_HOME", "/home/someone/.cfg");
     QCOMPARE(RegistryHivePath(RegistryRoot::CurrentUser),
-             QStringLiteral("/home/someone/.cfg/hearthstead/HKEY_CURRENT_USER.reg"));
-    qputenv("HEARTHSTEAD_REGISTRY_DIR", moved);
+             "/home/someone/.cfg/hearthstead/HKEY_CURRENT_USER.reg");
     qputenv("XDG_CONFIG_HOME", configHome);
 }
 
 void TestRegistry::opensCreatesAndCloses()
 {
     CRegistryKey key;
-    QVERIFY(key.IsOpen()); // the root key
     QVERIFY(!key.Open(RegistryRoot::CurrentUser, kKey));
-    QVERIFY(!QFile::exists(RegistryHivePath(RegistryRoot::CurrentUser))); // failing opens write nothing
-
+    QVERIFY(!QFile::exists(HivePath())); // failing opens write nothing
     QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
-    QVERIFY(QFile::exists(RegistryHivePath(RegistryRoot::CurrentUser)));
-    QVERIFY(!key.Create(RegistryRoot::CurrentUser, QStringLiteral("Software\\\\Empty")));
+    QVERIFY(QFile::exists(HivePath()));
+    QVERIFY(!key.Create(RegistryRoot::CurrentUser, "Software\\\\Empty"));
 
     CRegistryKey reopened;
-    QVERIFY(reopened.OpenByName(RegistryRoot::CurrentUser,
-                                QStringLiteral("software\\bright water\\HEARTHSTEAD")));
-
+    QVERIFY(reopened.OpenByName(RegistryRoot::CurrentUser, "software\\bright water\\HEARTHSTEAD"));
     CRegistryKey parent;
-    QVERIFY(parent.Open(RegistryRoot::CurrentUser, QStringLiteral("Software\\Bright Water")));
-    QVERIFY(parent.OpenSubKey(QStringLiteral("Hearthstead")));
-    QVERIFY(parent.SetDword(QStringLiteral("Shared"), 5));
+    QVERIFY(parent.Open(RegistryRoot::CurrentUser, "Software\\Bright Water"));
+    QVERIFY(parent.OpenSubKey("Hearthstead"));
+    QVERIFY(parent.SetDword("Shared", 5));
     quint32 shared = 0;
-    QVERIFY(reopened.GetDword(QStringLiteral("Shared"), shared));
+    QVERIFY(reopened.GetDword("Shared", shared));
     QCOMPARE(shared, 5u);
 
     QVERIFY(parent.Close());
-    QVERIFY(!parent.SetDword(QStringLiteral("Lost"), 1));
-    QVERIFY(!parent.GetDword(QStringLiteral("Shared"), shared));
+    QVERIFY(!parent.SetDword("Lost", 1));
+    QVERIFY(!parent.GetDword("Shared", shared));
 }
 
 void TestRegistry::valuesKeepTheirTypes()
 {
+    const QString path = "/opt/Hearth \"stead\"\\bin/";
     CRegistryKey key;
     QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
-    QVERIFY(key.SetString(QStringLiteral("CurrentVersion"), QStringLiteral("1.3")));
-    QVERIFY(key.SetString(QStringLiteral("AppPath"), QStringLiteral("/opt/Hearth \"stead\"\\bin/")));
-    QVERIFY(key.SetDword(QStringLiteral("LastHomeId"), 0xfffffffeu));
-    LoadedHive(RegistryRoot::CurrentUser)
-        .SetValue(kKey, QStringLiteral("Bytes"), RegistryValue::FromBytes("\x01"));
-
+    QVERIFY(key.SetString("AppPath", path));
+    QVERIFY(key.SetDword("LastHomeId", 0xfffffffeu));
+    QVERIFY(key.SetBinary("Bytes", "\x01"));
     QString text;
     quint32 number = 0;
-    QVERIFY(key.GetString(QStringLiteral("appPATH"), text));
-    QCOMPARE(text, QStringLiteral("/opt/Hearth \"stead\"\\bin/"));
-    QVERIFY(key.GetDword(QStringLiteral("LastHomeId"), number));
+    QVERIFY(key.GetString("appPATH", text));
+    QCOMPARE(text, path);
+    QVERIFY(key.GetDword("LastHomeId", number));
     QCOMPARE(number, 0xfffffffeu);
 
     // A read of the wrong type fails and leaves the out value alone.
-    number = 77;
-    text = QStringLiteral("untouched");
-    QVERIFY(!key.GetDword(QStringLiteral("CurrentVersion"), number));
-    QVERIFY(!key.GetDword(QStringLiteral("Bytes"), number));
-    QVERIFY(!key.GetString(QStringLiteral("LastHomeId"), text));
-    QVERIFY(!key.GetString(QStringLiteral("Bytes"), text));
-    QCOMPARE(number, 77u);
-    QCOMPARE(text, QStringLiteral("untouched"));
+    QVERIFY(!key.GetDword("AppPath", number));
+    QVERIFY(!key.GetDword("Bytes", number));
+    QVERIFY(!key.GetString("LastHomeId", text));
+    QVERIFY(!key.GetString("Bytes", text));
+    QCOMPARE(number, 0xfffffffeu);
+    QCOMPARE(text, path);
 
     // Writing another type replaces the value and its type.
-    QVERIFY(key.SetDword(QStringLiteral("CurrentVersion"), 13));
-    QVERIFY(!key.GetString(QStringLiteral("CurrentVersion"), text));
-    QVERIFY(key.GetDword(QStringLiteral("CurrentVersion"), number));
-    QCOMPARE(number, 13u);
+    QVERIFY(key.SetDword("AppPath", 13));
+    QVERIFY(!key.GetString("AppPath", text));
 }
 
 void TestRegistry::everyWriteIsSavedAtOnce()
@@ -351,23 +311,19 @@ void TestRegistry::everyWriteIsSavedAtOnce()
     CRegistryKey other;
     QVERIFY(writer.Create(RegistryRoot::CurrentUser, kKey));
     QVERIFY(other.Open(RegistryRoot::CurrentUser, kKey));
-    QVERIFY(writer.SetDword(QStringLiteral("LastHomeId"), 3));
-    QVERIFY(other.SetString(QStringLiteral("CurrentVersion"), QStringLiteral("1.3")));
-    QVERIFY(writer.SetDword(QStringLiteral("TasksFilter"), 2));
-    CRegistryHive onDisk(RegistryRoot::CurrentUser);
-    QVERIFY(onDisk.Load());
-    RegistryValue value;
-    for (const char* name : {"CurrentVersion", "TasksFilter", "LastHomeId"}) {
-        QVERIFY2(onDisk.GetValue(kKey, QString::fromLatin1(name), value), name);
-    }
-    QCOMPARE(value.dword, 3u);
+    QVERIFY(writer.SetDword("LastHomeId", 3));
+    QVERIFY(other.SetString("CurrentVersion", "1.3"));
+    QVERIFY(writer.SetDword("TasksFilter", 2));
+    const QByteArray text = ReadBytes(HivePath());
+    QVERIFY2(text.contains("\"CurrentVersion\"=\"1.3\"\n\"LastHomeId\"=dword:00000003\n\"TasksFilter\""),
+             text.constData());
 
     // Writing what is already stored leaves the file alone; a change rewrites it.
     const QByteArray marked = ReadBytes(HivePath()) + "; untouched\n";
     QVERIFY(WriteBytes(HivePath(), marked));
-    QVERIFY(other.SetDword(QStringLiteral("lasthomeid"), 3));
+    QVERIFY(other.SetDword("lasthomeid", 3));
     QCOMPARE(ReadBytes(HivePath()), marked);
-    QVERIFY(other.SetDword(QStringLiteral("LastHomeId"), 4));
+    QVERIFY(other.SetDword("LastHomeId", 4));
     QVERIFY(!ReadBytes(HivePath()).contains("untouched"));
 }
 
@@ -378,19 +334,13 @@ void TestRegistry::placementRoundTrips()
     QWidget window;
     window.setGeometry(120, 90, 520, 480);
     QVERIFY(WindowPlacement::Save(key, window));
-
-    CRegistryHive hive(RegistryRoot::CurrentUser);
-    QVERIFY(hive.Load());
-    RegistryValue stored;
-    QVERIFY(hive.GetValue(kKey, QStringLiteral("WindowPlacement"), stored));
-    QCOMPARE(stored.type, quint32(RegistryValue::Binary));
-    QCOMPARE(stored.bytes.size(), 40);
+    QByteArray stored;
+    QVERIFY(key.GetBinary("WindowPlacement", stored));
+    QCOMPARE(stored.size(), 40);
     // Show command, then the normal rectangle as left, top, right, bottom.
-    QCOMPARE(Field(stored.bytes, 1), qint32(WindowPlacement::ShowNormal));
-    QCOMPARE(QList<qint32>({Field(stored.bytes, 6), Field(stored.bytes, 7), Field(stored.bytes, 8),
-                            Field(stored.bytes, 9)}),
-             QList<qint32>({120, 90, 640, 570}));
-
+    QCOMPARE(QList<qint32>(
+                 {Field(stored, 1), Field(stored, 6), Field(stored, 7), Field(stored, 8), Field(stored, 9)}),
+             QList<qint32>({WindowPlacement::ShowNormal, 120, 90, 640, 570}));
     QWidget restored;
     QVERIFY(WindowPlacement::Load(key, restored));
     QCOMPARE(restored.geometry(), QRect(120, 90, 520, 480));
@@ -403,14 +353,13 @@ void TestRegistry::placementRoundTrips()
         const bool loaded = WindowPlacement::Load(key, target);
         return (loaded || target.geometry() == QRect(1, 2, 30, 40)) ? int(loaded) : -1;
     };
-    QCOMPARE(loads(RegistryValue::FromBytes(stored.bytes + QByteArray(4, '\0'))), 1);
-    QCOMPARE(loads(RegistryValue::FromBytes(stored.bytes + QByteArray(5, '\0'))), 0);
-    QCOMPARE(loads(RegistryValue::FromBytes(stored.bytes.left(39))), 0);
+    QCOMPARE(loads(RegistryValue::FromBytes(stored + QByteArray(4, '\0'))), 1);
+    QCOMPARE(loads(RegistryValue::FromBytes(stored + QByteArray(5, '\0'))), 0);
+    QCOMPARE(loads(RegistryValue::FromBytes(stored.left(39))), 0);
     QCOMPARE(loads(RegistryValue::FromBytes(QByteArray(40, '\0'))), 0);
     QCOMPARE(loads(RegistryValue::FromDword(40)), 0);
 
     // A maximised window keeps its normal rectangle and comes back maximised.
-    window.show();
     window.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(WindowPlacement::Save(key, window));
@@ -420,23 +369,19 @@ void TestRegistry::placementRoundTrips()
     QCOMPARE(maximised.geometry().size(), QSize(520, 480));
 }
 
-// Shown once and remembered runs through the new video's message (tst_inventoryframe). A zero or a
-// value of another type counts as not shown yet; without the program's settings key there is nowhere
-// to remember it, so it is not shown.
+// Shown once and remembered runs through the sync greeting (tst_sync). A value of another type counts
+// as not shown yet; without the program's settings key there is nowhere to remember it, so it is not
+// shown.
 void TestRegistry::messageShownOnce()
 {
     CRegistryKey key;
     QVERIFY(key.Create(RegistryRoot::CurrentUser, kKey));
-    QVERIFY(key.SetDword(QStringLiteral("SyncGreeting"), 0));
-    QVERIFY(key.SetString(QStringLiteral("IsFirstSync"), QStringLiteral("1")));
+    QVERIFY(key.SetString("IsFirstSync", "1"));
     CScriptedPrompt prompt;
-    prompt.ExpectMessage(IDOK).Text(QStringLiteral("Sync intro")).Caption(QStringLiteral("Hearthstead"));
-    prompt.ExpectMessage(IDOK).Text(QStringLiteral("First sync"));
-    QVERIFY(ShowMessageOnce(key, nullptr, QStringLiteral("Sync intro"), Settings::SyncGreeting));
-    QVERIFY(!ShowMessageOnce(key, nullptr, QStringLiteral("Sync intro"), Settings::SyncGreeting));
-    QVERIFY(!ShowMessageOnce(nullptr, QStringLiteral("Unseen"), Settings::JumpToShoppingTasks));
+    prompt.ExpectMessage(IDOK).Text("First sync").Caption("Hearthstead");
+    QVERIFY(!ShowMessageOnce(nullptr, "Unseen", Settings::JumpToShoppingTasks));
     SetAppSettings(&key);
-    QVERIFY(ShowMessageOnce(nullptr, QStringLiteral("First sync"), Settings::IsFirstSync));
+    QVERIFY(ShowMessageOnce(nullptr, "First sync", Settings::IsFirstSync));
     SetAppSettings(nullptr);
     QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
 }
@@ -445,16 +390,14 @@ void TestRegistry::messageShownOnce()
 void TestRegistry::malformedValueKeptButNotRead()
 {
     const QByteArray malformed = "\"LastHomeId\"=hex(4):01,00,00\n\"Text\"=hex(1):41,00,42\n";
-    QFile file(RegistryHivePath(RegistryRoot::CurrentUser));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    file.write("Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n" + malformed);
+    QVERIFY(WriteBytes(HivePath(),
+                       "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n" + malformed));
     CRegistryKey key;
     quint32 home = 7;
-    QVERIFY(key.Open(RegistryRoot::CurrentUser, QStringLiteral("Software")));
+    QVERIFY(key.Open(RegistryRoot::CurrentUser, "Software"));
     QVERIFY(!Settings::LastHomeId.Read(key, home) && home == 7);
-    QVERIFY(file.remove() && Settings::InventoryCategory.Set(key, 2));
-    QVERIFY(file.open(QIODevice::ReadOnly) &&
-            file.readAll().endsWith(QByteArray("dword:00000002\n" + malformed + '\n')));
+    QVERIFY(QFile::remove(HivePath()) && Settings::InventoryCategory.Set(key, 2));
+    QVERIFY(ReadBytes(HivePath()).endsWith(QByteArray("dword:00000002\n" + malformed + '\n')));
 }
 
 QTEST_MAIN(TestRegistry)

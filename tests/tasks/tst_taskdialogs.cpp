@@ -1,5 +1,7 @@
-// The dialogs of the tasks: "General Tasks" (picking by check box, the kind remembered)
-// and "Shopping List Item" (numbers refused, the stores offered, the store chosen from the list).
+// The task record (its row in Tasks, the list text and the coupon mark) and its
+// dialogs: "General Tasks" (picking by check box, the kind remembered), "Task
+// Properties" and "Shopping List Item" (numbers refused, the stores offered,
+// the store chosen from the list).
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
@@ -17,13 +19,14 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <memory>
-
 class TestTaskDialogs final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
+    void rowsReadBack();
+    void displayText_data();
+    void displayText();
     void checksPickAndTheKindIsRemembered();
     void keysEditCheckAndRemove();
     void shoppingItemRefusesTextForNumbers();
@@ -36,6 +39,51 @@ private:
         return int(QueryNumber(QStringLiteral("SELECT Status FROM Tasks WHERE TaskId=%1;").arg(id)));
     }
 };
+
+// Texts of any content: tests/reliability; a task's round trip runs through its
+// dialogs below.
+void TestTaskDialogs::rowsReadBack()
+{
+    CTask fresh;
+    QVERIFY(!fresh.Load());
+    QVERIFY(!fresh.Delete());
+    QVERIFY(!fresh.SetStatus(CTask::Active));
+    QVERIFY(AppDatabase()->Execute(QStringLiteral("INSERT INTO Tasks (TaskId, TaskType, Status, Custom2) "
+                                                  "VALUES (1, 2, 0, 5), (2, 1, 0, 5);")));
+    // A shopping item's Custom2 is its coupon mark, read as 1; a general task's
+    // is its category.
+    QCOMPARE(StoredRecord<CTask>(1).GetCategoryId(), 1L);
+    QCOMPARE(StoredRecord<CTask>(2).GetCategoryId(), 5L);
+}
+
+void TestTaskDialogs::displayText_data()
+{
+    // The type, then quantity, unit, store and aisle, separated by "|".
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("general task: the description") << "1|2|gal|Corner Market|5" << QStringLiteral("Milk");
+    QTest::newRow("every part") << "2|2|gal|Corner Market|5"
+                                << QStringLiteral("Buy 2 gal Milk @ Corner Market (#5)");
+    QTest::newRow("nothing but the description") << "2|0|||" << QStringLiteral("Buy Milk");
+    QTest::newRow("whole quantity") << "2|1.5|||" << QStringLiteral("Buy 1 Milk");
+    QTest::newRow("user's number format") << "2|1200|||" << QStringLiteral("Buy 1,200 Milk");
+    QTest::newRow("unit without quantity") << "2|0|gal||" << QStringLiteral("Buy gal Milk");
+    QTest::newRow("aisle without store") << "2|0|||B4" << QStringLiteral("Buy Milk (#B4)");
+}
+
+void TestTaskDialogs::displayText()
+{
+    QFETCH(QString, fields);
+    const QStringList field = fields.split(QLatin1Char('|'));
+    CTask task;
+    task.SetType(field[0].toInt());
+    task.SetDescription(QStringLiteral("Milk"));
+    task.SetQuantity(field[1].toFloat());
+    task.SetUnit(field[2]);
+    task.SetStore(field[3]);
+    task.SetAisle(field[4]);
+    QTEST(task.GetDisplayText(), "expected");
+}
 
 long TestTaskDialogs::Add(const QString& name, int type, const QString& store)
 {
@@ -82,15 +130,30 @@ void TestTaskDialogs::keysEditCheckAndRemove()
     list->SetCurSel(0);
     QTest::keyClick(list, Qt::Key_Space);
     QCOMPARE(CheckedStatus(fence), int(CTask::Active));
-    // Enter and keypad Enter edit the row; the dialog stays open.
-    m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+    // Enter and keypad Enter edit the row in its sheet, which wants a
+    // description; the dialog stays open.
+    m_prompt
+        ->ExpectModal([this](QDialog& sheet) {
+            auto* description = Child<QLineEdit>(sheet, "taskDescription");
+            description->clear();
+            m_prompt->ExpectMessage(IDOK).Text(QStringLiteral("Please enter a description for this task."));
+            m_prompt->PressOk(sheet);
+            description->setText(QStringLiteral("Paint gate"));
+            Child<QLineEdit>(sheet, "taskContact")->setText(QStringLiteral("Joe"));
+            Child<QLineEdit>(sheet, "taskPhone")->setText(QStringLiteral("555-0101"));
+            m_prompt->PressOk(sheet);
+        })
         .Caption("Task Properties");
     QTest::keyClick(list, Qt::Key_Return);
+    const CTask edited = StoredRecord<CTask>(fence);
+    QCOMPARE(QStringList({edited.GetDescription(), edited.GetContact(), edited.GetPhone()}),
+             QStringList({"Paint gate", "Joe", "555-0101"}));
+    QCOMPARE(list->GetItemText(0, 0), QStringLiteral("Paint gate"));
     m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
         .Caption("Task Properties");
     QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(dialog.isVisible());
-    m_prompt->ExpectMessage(IDNO).DefaultAnswer(IDNO).TextContains(QStringLiteral("Paint fence"));
+    m_prompt->ExpectMessage(IDNO).DefaultAnswer(IDNO).TextContains(QStringLiteral("Paint gate"));
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(RowCount(QStringLiteral("Tasks")), 1L);
     m_prompt->ExpectMessage(IDYES);

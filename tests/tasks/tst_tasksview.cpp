@@ -45,9 +45,8 @@ private slots:
 private:
     void SetUp() override;
     void TearDown() override { m_view.reset(); }
-    long Add(const QString& name, int type, int status);
-    // "description;store;aisle;price;status"
-    void AddShopping(const QString& fields);
+    // "description;store;aisle;price;status" (0 not picked, 1 active, 2 done) of a task of that type.
+    void Add(const QString& fields, int type = CTask::kShoppingType);
     QStringList Texts() const;
 
     std::unique_ptr<CTasksView> m_view;
@@ -55,31 +54,21 @@ private:
 
 void TestTasksView::SetUp()
 {
-    Add(QStringLiteral("Paint fence"), 1, CTask::Active);
-    Add(QStringLiteral("Milk"), CTask::kShoppingType, CTask::Done);
-    Add(QStringLiteral("bread"), CTask::kShoppingType, CTask::Active);
-    Add(QStringLiteral("Call plumber"), 0, CTask::Done);
-    Add(QStringLiteral("Not picked"), 1, CTask::NotPicked);
+    Add(QStringLiteral("Paint fence;;;0;1"), 1);
+    Add(QStringLiteral("Milk;;;0;2"));
+    Add(QStringLiteral("bread;;;0;1"));
+    Add(QStringLiteral("Call plumber;;;0;2"), 0);
+    Add(QStringLiteral("Not picked;;;0;0"), 1);
     m_view = std::make_unique<CTasksView>();
     m_view->resize(400, 300);
     m_view->show();
 }
 
-long TestTasksView::Add(const QString& name, int type, int status)
-{
-    CTask task;
-    task.SetType(type);
-    task.SetDescription(name);
-    task.SetStatus(status);
-    task.Save();
-    return task.GetId();
-}
-
-void TestTasksView::AddShopping(const QString& fields)
+void TestTasksView::Add(const QString& fields, int type)
 {
     const QStringList field = fields.split(QLatin1Char(';'));
     CTask task;
-    task.SetType(CTask::kShoppingType);
+    task.SetType(type);
     task.SetDescription(field.at(0));
     task.SetStore(field.at(1));
     task.SetAisle(field.at(2));
@@ -217,7 +206,7 @@ void TestTasksView::shoppingListByStoreAndAisle()
 {
     QFETCH(QStringList, items);
     for (const QString& item : items) {
-        AddShopping(item);
+        Add(item);
     }
     CShoppingList list;
     QVERIFY(list.Load());
@@ -254,7 +243,7 @@ void TestTasksView::printFollowsTheShoppingFilter()
 
     for (const char* item : {"Milk;Corner Market;5;3.5;1", "Eggs;corner market;2;2.25;1", "Tape;;;4;1",
                              "Bread;Corner Market;1;9;2"}) {
-        AddShopping(QString::fromLatin1(item));
+        Add(QString::fromLatin1(item));
     }
     QString pdf = m_session->Dir().Path() + QStringLiteral("missing/shopping.pdf");
     const auto printTo = [&pdf](QDialog& dialog) {
