@@ -13,7 +13,6 @@
 #include "exchange/CSafetyCopy.h"
 #include "exchange/CSyncDirectionDlg.h"
 #include "platform/CDeviceFile.h"
-#include "platform/CRegistryHive.h"
 #include "platform/DeviceLink.h"
 #include "platform/RegistryHives.h"
 #include "platform/RegistryRoot.h"
@@ -57,7 +56,6 @@ private slots:
     void noManagerStops();
     void deviceRefused_data();
     void deviceRefused();
-    void retryStartsAgainWithoutTheGreeting();
     void cancelledDirectionChangesNothing();
     void desktopReplacesDevice();
     void deviceReplacesDesktop();
@@ -66,8 +64,6 @@ private:
     void SetUp() override;
     void TearDown() override;
     void RegisterBridge(const QString& folder);
-    // The greeting seen, a stored home selected: its id.
-    long GreetedWithAHome();
     CScriptedPrompt::Step& Expect(int answer, MessageIcon icon, int textId)
     {
         return m_prompt->ExpectMessage(answer).Icon(icon).TextId(textId).Caption(AppName()).Owner(
@@ -75,15 +71,10 @@ private:
     }
     // The direction dialog, answered with that direction (0: Cancel) once its advice was given.
     void ExpectDirection(int direction);
-    QString DeviceDatabase() const
-    {
-        QString path;
-        DeviceSetup::DeviceDatabase(m_device, path);
-        return path;
-    }
 
     std::unique_ptr<CMainFrame> m_frame;
     QString m_device;
+    QString m_deviceDb; // the device's database file
 };
 
 void TestSync::SetUp()
@@ -91,6 +82,7 @@ void TestSync::SetUp()
     m_device = m_session->Dir().Path() + QStringLiteral("card");
     QVERIFY(QDir().mkpath(m_device));
     QVERIFY(DeviceSetup::MakeDevice(m_device, "1.1", DeviceSetup::kDefaultDbPath, nullptr));
+    QVERIFY(DeviceSetup::DeviceDatabase(m_device, m_deviceDb));
     qputenv("HEARTHSTEAD_DEVICE", QFile::encodeName(m_device));
     RegisterBridge(BridgeFolder());
     InitDeviceLink();
@@ -161,65 +153,48 @@ void TestSync::noManagerStops()
 
 void TestSync::deviceRefused_data()
 {
-    QTest::addColumn<QString>("version"); // "" not written
-    QTest::addColumn<QString>("dbPath");  // "" not written
-    QTest::addColumn<int>("change");      // 1 no device, 2 no registry, 3 database held, 4 other key
+    QTest::addColumn<int>("change");      // 1 no device, 2 no registry, 3 database held
+    QTest::addColumn<QByteArray>("hive"); // when not empty, the device's registry after its first line
     QTest::addColumn<int>("textId");
-    const QString db = DeviceSetup::kDefaultDbPath;
-    const int connect = IDS_SYNC_CONNECT_FAILED;
-    QTest::newRow("no device") << "1.3" << db << 1 << connect;
-    QTest::newRow("no registry") << "1.3" << db << 2 << connect;
-    QTest::newRow("no key") << "1.3" << db << 4 << connect;
-    QTest::newRow("no version") << "" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
-    QTest::newRow("version 1.0") << "1.0" << db << 0 << int(IDS_SYNC_DEVICE_TOO_OLD);
-    QTest::newRow("no database path") << "1.3" << QString() << 0 << connect;
+    const QByteArray key = "[HKEY_CURRENT_USER\\Software\\BrightWater\\Hearthstead]\n";
+    const QByteArray version = "\"CurrentVersion\"=\"1.3\"\n";
+    const QByteArray path = "\"DBPath\"=\"\\\\My Documents\\\\Hearthstead\\\\HOMEDATA.CDB\"\n";
+    const int connect = IDS_SYNC_CONNECT_FAILED, tooOld = IDS_SYNC_DEVICE_TOO_OLD;
+    QTest::newRow("no device") << 1 << QByteArray() << connect;
+    QTest::newRow("no registry") << 2 << QByteArray() << connect;
+    QTest::newRow("no key") << 0 << QByteArray("[HKEY_CURRENT_USER\\Software\\Other]\n") << connect;
+    QTest::newRow("no version") << 0 << key + path << tooOld;
+    QTest::newRow("version 1.0") << 0 << key + "\"CurrentVersion\"=\"1.0\"\n" + path << tooOld;
+    QTest::newRow("no database path") << 0 << key + version << connect;
     QTest::newRow("a path out of the device")
-        << "1.3" << QStringLiteral("\\..\\HOMEDATA.DAT") << 0 << connect;
-    QTest::newRow("no database file") << "1.3" << QStringLiteral("\\Missing.cdb") << 0 << connect;
-    QTest::newRow("database held") << "1.3" << db << 3 << connect;
+        << 0 << key + version + "\"DBPath\"=\"\\\\..\\\\HOMEDATA.DAT\"\n"
+        << connect;
+    QTest::newRow("no database file") << 0 << key + version + "\"DBPath\"=\"\\\\Missing.cdb\"\n" << connect;
+    QTest::newRow("database held") << 3 << QByteArray() << connect;
 }
 
 void TestSync::deviceRefused()
 {
-    QFETCH(QString, version);
-    QFETCH(QString, dbPath);
     QFETCH(int, change);
+    QFETCH(QByteArray, hive);
     QFETCH(int, textId);
-    QVERIFY(QFile::remove(DeviceHivePath(m_device)));
-    // Other paths than the usual one go into the registry as they are, with no database made there.
-    const bool usual = dbPath == DeviceSetup::kDefaultDbPath;
-    if (change != 2) {
-        QVERIFY(DeviceSetup::MakeDevice(m_device, version, usual ? dbPath : "", nullptr));
-    }
-    if (!usual && !dbPath.isEmpty()) {
-        CRegistryHive hive(RegistryRoot::CurrentUser, DeviceHivePath(m_device));
-        QVERIFY(hive.Load() &&
-                hive.SetValue(DeviceSetup::kKeyPath, "DBPath", RegistryValue::FromString(dbPath)) &&
-                hive.Save());
+    if (!hive.isEmpty()) {
+        QVERIFY(WriteBytes(DeviceHivePath(m_device), "Windows Registry Editor Version 5.00\n\n" + hive));
     }
     if (change == 1) {
         qputenv("HEARTHSTEAD_DEVICE", QFile::encodeName(m_session->Dir().Path()));
     }
-    if (change == 4) {
-        QVERIFY(WriteBytes(DeviceHivePath(m_device),
-                           "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Other]\n"));
+    if (change == 2) {
+        QVERIFY(QFile::remove(DeviceHivePath(m_device)));
     }
     CDeviceFile handheld;
     if (change == 3) {
-        QVERIFY(handheld.OpenLocal(DeviceDatabase()));
+        QVERIFY(handheld.OpenLocal(m_deviceDb));
     }
-    Settings::SyncGreeting.Set(m_session->Settings(), 1);
-    Expect(IDCANCEL, MessageIcon::Exclamation, textId).Buttons(MessageButtons::RetryCancel);
-    m_frame->OnCommand(ID_SYNC);
-}
-
-void TestSync::retryStartsAgainWithoutTheGreeting()
-{
-    CDeviceFile handheld;
-    QVERIFY(handheld.OpenLocal(DeviceDatabase()));
+    // Retry starts again without the greeting.
     Expect(IDOK, MessageIcon::Information, IDS_SYNC_INTRO);
-    Expect(IDRETRY, MessageIcon::Exclamation, IDS_SYNC_CONNECT_FAILED);
-    Expect(IDCANCEL, MessageIcon::Exclamation, IDS_SYNC_CONNECT_FAILED);
+    Expect(IDRETRY, MessageIcon::Exclamation, textId).Buttons(MessageButtons::RetryCancel);
+    Expect(IDCANCEL, MessageIcon::Exclamation, textId);
     m_frame->OnCommand(ID_SYNC);
 }
 
@@ -232,37 +207,31 @@ void TestSync::cancelledDirectionChangesNothing()
     quint32 advised = 0;
     QVERIFY(Settings::IsFirstSync.Read(m_session->Settings(), advised) && advised == 1);
     QCOMPARE(HomeNames(m_session->Dir().DatabasePath()), desktopHomes);
-    QCOMPARE(HomeNames(DeviceDatabase()), QString());
-}
-
-long TestSync::GreetedWithAHome()
-{
-    Settings::SyncGreeting.Set(m_session->Settings(), 1);
-    const long home = StoredHome("Lakeside Cottage");
-    m_frame->SelectHome(home);
-    return home;
+    QCOMPARE(HomeNames(m_deviceDb), QString());
 }
 
 void TestSync::desktopReplacesDevice()
 {
-    const long home = GreetedWithAHome();
-    QVERIFY(SqliteExec(DeviceDatabase(), "CREATE TABLE Stale (x);"));
+    Settings::SyncGreeting.Set(m_session->Settings(), 1);
+    const long home = StoredHome("Lakeside Cottage");
+    m_frame->SelectHome(home);
+    QVERIFY(SqliteExec(m_deviceDb, "CREATE TABLE Stale (x);"));
     ExpectDirection(CSyncDirectionDlg::DesktopToDevice);
     m_prompt->ExpectShellOpen().Path(BridgeFolder() + "/wcesmgr");
     Expect(IDOK, MessageIcon::Information, IDS_SYNC_TO_DEVICE_DONE);
     m_frame->OnCommand(ID_SYNC);
     QCOMPARE(m_prompt->Shown().at(2).kind, CScriptedPrompt::Kind::ShellOpen);
     QCOMPARE(m_prompt->Shown().at(2).arguments, QStringList("/quit"));
-    QCOMPARE(HomeNames(DeviceDatabase()), QString("Lakeside Cottage"));
-    QVERIFY(!SqliteExec(DeviceDatabase(), "SELECT * FROM Stale;")); // deleted and written anew
+    QCOMPARE(HomeNames(m_deviceDb), QString("Lakeside Cottage"));
+    QVERIFY(!SqliteExec(m_deviceDb, "SELECT * FROM Stale;")); // deleted and written anew
     QCOMPARE(m_frame->GetCurrentHomeId(), home);
 }
 
 void TestSync::deviceReplacesDesktop()
 {
-    GreetedWithAHome();
-    QVERIFY(
-        SqliteExec(DeviceDatabase(), "INSERT INTO Homes (HomeId, Description) VALUES (4, 'Beach House');"));
+    Settings::SyncGreeting.Set(m_session->Settings(), 1);
+    m_frame->SelectHome(StoredHome("Lakeside Cottage"));
+    QVERIFY(SqliteExec(m_deviceDb, "INSERT INTO Homes (HomeId, Description) VALUES (4, 'Beach House');"));
     ExpectDirection(CSyncDirectionDlg::DeviceToDesktop);
     m_prompt->ExpectShellOpen();
     Expect(IDOK, MessageIcon::Information, IDS_SYNC_FROM_DEVICE_DONE);

@@ -31,24 +31,22 @@ void TestInventoryReport::sectionsTotalsAndPdf()
     home.SetAddress("1 Elm Road\nSpringfield");
     home.SetPicture(picture);
     QVERIFY(home.Save());
-    long rooms[2] = {0, 0};
+    CArea rooms[2];
     for (int index = 0; index < 2; ++index) {
-        CArea area;
-        area.SetHomeId(home.GetId());
-        area.SetDescription(index ? "Attic" : "Kitchen");
-        QVERIFY(area.Save());
-        rooms[index] = area.GetId();
+        rooms[index].SetHomeId(home.GetId());
+        rooms[index].SetDescription(index ? "Attic" : "Kitchen");
+        QVERIFY(rooms[index].Save());
     }
     const struct
     {
         const char* name;
         long area, category;
         float current, replacement;
-    } assets[] = {{"Toaster", rooms[0], 1, 20, 30},
-                  {"Fridge", rooms[0], 1, 500, 900},
-                  {"Trunk", rooms[1], 9, 100, 150},
+    } assets[] = {{"Toaster", rooms[0].GetId(), 1, 20, 30},
+                  {"Fridge", rooms[0].GetId(), 1, 500, 900},
+                  {"Trunk", rooms[1].GetId(), 9, 100, 150},
                   {"Bicycle", 0, 16, 200, 400},
-                  {"Casablanca", rooms[0], CAsset::kVideoCategory, 5, 10}};
+                  {"Casablanca", rooms[0].GetId(), CAsset::kVideoCategory, 5, 10}};
     for (const auto& row : assets) {
         CAsset asset;
         asset.SetHomeId(home.GetId());
@@ -85,7 +83,6 @@ void TestInventoryReport::sectionsTotalsAndPdf()
     m_prompt->ExpectMessage(IDYES).TextContains("has been created");
     m_prompt->ExpectShellOpen().Path(path);
     PrintInventoryReport(nullptr, home);
-    QCOMPARE(m_prompt->Remaining(), 0);
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) {
         QSKIP("pdftotext (poppler-utils) is not installed");

@@ -60,8 +60,7 @@ void TestRecommendMovie::search()
     }
     CDlgRecommendMovie dialog;
     QComboBox& combo = *dialog.GetGenreCombo();
-    QCOMPARE(combo.currentText(), "Romance");
-    QCOMPARE(combo.itemText(0) + combo.itemText(19), "Action/AdventureWestern");
+    QCOMPARE(combo.currentText() + combo.itemText(0) + combo.itemText(19), "RomanceAction/AdventureWestern");
     QCOMPARE(dialog.GetList()->GetItemCount(), 0);
     combo.setEditText(genre);
     for (int run = 0; run < 2; ++run) {

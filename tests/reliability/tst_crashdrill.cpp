@@ -1,27 +1,102 @@
-// The saver (crash_saver) is killed with SIGKILL at random moments, 30 times for records and 30 for
-// settings. After each kill the data file passes SQLite's integrity check, every drill row is whole,
-// no save reported committed is missing; the settings file is always the old one or the new one.
+// The test starts itself as the saver and kills it with SIGKILL at random moments, 30 times for
+// records and 30 for settings. After each kill the data file passes SQLite's integrity check, every
+// drill row is whole, no save reported committed is missing; the settings file is always the old one
+// or the new one. As the saver (arguments "records <first>" or "settings <first>", on the data file
+// and settings folder the environment names) it prints a line for every save reported committed:
+// "i <n> <id>" for a new home whose fields derive from the counter n, "u <id> <n>" for the run's
+// first home saved again with the fields of n, "s <n>" for the settings value written as Payload(n).
 
 #include "CTestDataDir.h"
-#include "CrashDrillRows.h"
-#include "data/CADORecordset.h"
+#include "RecordTestSupport.h"
+#include "SqliteTestSupport.h"
+#include "data/AppPaths.h"
 #include "platform/CRegistryHive.h"
 #include "platform/CRegistryKey.h"
 #include "platform/RegistryHives.h"
+#include "records/CHome.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
 #include <QtTest>
 
-#include <sqlite3.h>
-
+#include <cstdio>
 #include <map>
-#include <memory>
 
 namespace {
 
 constexpr int kKills = 30;
+const QString kSettingsKey = QStringLiteral("Software\\Bright Water\\Crash Drill");
+
+// Long enough that a row spans pages and a settings file many blocks.
+QString Payload(long n)
+{
+    return QStringLiteral("%1;").arg(n).repeated(2000);
+}
+
+// Every field of a drill row comes from one counter, so a row written in part shows as a row whose
+// fields disagree.
+void Fill(CHome& home, long n)
+{
+    home.SetDescription(QString::number(n));
+    home.SetAddress(Payload(n));
+    home.SetNotes(QString::number(n));
+    home.SetCurrentValue(float(n % 100000));
+}
+
+// The counter a home's fields agree on, or -1 when they do not.
+long CounterOf(const CHome& home)
+{
+    const long n = home.GetDescription().toLong();
+    const bool whole = home.GetNotes() == QString::number(n) && home.GetAddress() == Payload(n) &&
+                       home.GetCurrentValue() == float(n % 100000);
+    return whole ? n : -1;
+}
+
+void Report(const QByteArray& line)
+{
+    std::printf("%s\n", line.constData());
+    std::fflush(stdout);
+}
+
+int SaveRecords(long n)
+{
+    CADODataBase session;
+    if (!session.Open(GetConnectionString())) {
+        std::fprintf(stderr, "crash drill: %s\n", qPrintable(session.GetLastError()));
+        return 1;
+    }
+    SetAppDatabase(&session);
+    CHome first;
+    for (;; ++n) {
+        CHome home;
+        Fill(home, n);
+        if (home.Save()) {
+            Report("i " + QByteArray::number(n) + ' ' + QByteArray::number(qint64(home.GetId())));
+        }
+        if (!first.IsValid()) {
+            first = home;
+            continue;
+        }
+        Fill(first, n);
+        if (first.Save()) {
+            Report("u " + QByteArray::number(qint64(first.GetId())) + ' ' + QByteArray::number(n));
+        }
+    }
+}
+
+int SaveSettings(long n)
+{
+    CRegistryKey key;
+    if (!key.Create(RegistryRoot::CurrentUser, kSettingsKey)) {
+        return 1;
+    }
+    for (;; ++n) {
+        if (key.SetString(QStringLiteral("Payload"), Payload(n))) {
+            Report("s " + QByteArray::number(qint64(n)));
+        }
+    }
+}
 
 // Starts the saver, lets it save for a random moment after its first report, kills it, and returns
 // the whole lines it reported.
@@ -29,8 +104,7 @@ QList<QByteArray> RunAndKill(const QString& mode, long first)
 {
     QProcess saver;
     saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    saver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/crash_saver"),
-                {mode, QString::number(first)});
+    saver.start(QCoreApplication::applicationFilePath(), {mode, QString::number(first)});
     if (!saver.waitForStarted(5000) || !saver.waitForReadyRead(10000)) {
         return {};
     }
@@ -42,20 +116,6 @@ QList<QByteArray> RunAndKill(const QString& mode, long first)
     return lines;
 }
 
-// SQLite's own words on the file, asked directly: the recordset only opens SELECTs.
-QString IntegrityCheck()
-{
-    sqlite3_stmt* check = nullptr;
-    QString result = QStringLiteral("no answer");
-    if (sqlite3_prepare_v2(AppDatabase()->Handle(), "PRAGMA integrity_check;", -1, &check, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_step(check) == SQLITE_ROW) {
-        result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
-    }
-    sqlite3_finalize(check);
-    return result;
-}
-
 } // namespace
 
 class TestCrashDrill final : public QObject
@@ -63,99 +123,77 @@ class TestCrashDrill final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void killedSavesLoseNothingCommitted();
     void killedSettingsWritesLeaveOldOrNew();
-
-private:
-    // Every drill home is whole; returns the counter of each by id.
-    std::map<long, long> WholeRows();
-
-    std::unique_ptr<CTestDataDir> m_dir;
 };
-
-void TestCrashDrill::init()
-{
-    m_dir = std::make_unique<CTestDataDir>();
-    QVERIFY(m_dir->IsValid());
-    QVERIFY2(m_dir->Database().IsOpen(), qPrintable(m_dir->Database().GetLastError()));
-}
-
-void TestCrashDrill::cleanup()
-{
-    m_dir.reset();
-}
-
-std::map<long, long> TestCrashDrill::WholeRows()
-{
-    std::map<long, long> counters;
-    CADORecordset ids(AppDatabase());
-    if (!ids.Open(QStringLiteral("SELECT HomeId FROM Homes;"))) {
-        return counters;
-    }
-    for (; !ids.IsEof(); ids.MoveNext()) {
-        CHome home;
-        long id = 0;
-        ids.GetFieldValue(0, id);
-        home.SetId(id);
-        const long n = home.Load() ? CrashDrillRows::CounterOf(home) : -1;
-        if (n < 0) {
-            QTest::qFail(qPrintable(QStringLiteral("home %1 is not whole").arg(id)), __FILE__, __LINE__);
-        }
-        counters[id] = n;
-    }
-    return counters;
-}
 
 void TestCrashDrill::killedSavesLoseNothingCommitted()
 {
+    CTestDataDir dir;
+    QVERIFY2(dir.Database().IsOpen(), qPrintable(dir.Database().GetLastError()));
     int reports = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         const QList<QByteArray> lines = RunAndKill(QStringLiteral("records"), kill * 1000000L);
-        QCOMPARE(IntegrityCheck(), QStringLiteral("ok"));
-        const std::map<long, long> stored = WholeRows();
-        if (QTest::currentTestFailed()) {
-            return;
+        QCOMPARE(SqliteText(dir.DatabasePath(), "PRAGMA integrity_check;"), QStringLiteral("ok"));
+        std::map<long, long> stored; // the counter every drill home's fields agree on, by id
+        CADORecordset ids(AppDatabase());
+        QVERIFY(ids.Open(QStringLiteral("SELECT HomeId FROM Homes;")));
+        for (; !ids.IsEof(); ids.MoveNext()) {
+            long id = 0;
+            QVERIFY(ids.GetFieldValue(0, id));
+            stored[id] = CounterOf(StoredRecord<CHome>(id));
+            QVERIFY2(stored[id] >= 0, qPrintable(QStringLiteral("home %1 is not whole").arg(id)));
         }
         for (const QByteArray& line : lines) {
+            // "i <n> <id>" or "u <id> <n>": a later update may have committed unreported, an earlier
+            // one never shows.
             const QList<QByteArray> word = line.split(' ');
             QCOMPARE(word.size(), 3);
-            ++reports;
-            if (word[0] == "i") {
-                const auto row = stored.find(word[2].toLong());
-                QVERIFY2(row != stored.end(), line.constData());
-                QVERIFY2(row->second >= word[1].toLong(), line.constData());
-            } else {
-                // A later update may have committed unreported; an earlier one never shows.
-                const auto row = stored.find(word[1].toLong());
-                QVERIFY2(row != stored.end() && row->second >= word[2].toLong(), line.constData());
-            }
+            const bool inserted = word[0] == "i";
+            const auto row = stored.find(word[inserted ? 2 : 1].toLong());
+            QVERIFY2(row != stored.end() && row->second >= word[inserted ? 1 : 2].toLong(), line.constData());
         }
+        reports += int(lines.size());
     }
     QVERIFY2(reports >= kKills, "the saver hardly saved before it was killed");
 }
 
 void TestCrashDrill::killedSettingsWritesLeaveOldOrNew()
 {
+    CTestDataDir dir;
+    QVERIFY(dir.IsValid());
     long lastReported = -1;
     for (int kill = 0; kill < kKills; ++kill) {
         const QList<QByteArray> lines = RunAndKill(QStringLiteral("settings"), kill * 1000000L);
-        for (const QByteArray& line : lines) {
-            lastReported = line.split(' ').value(1).toLong();
+        if (!lines.isEmpty()) {
+            lastReported = lines.last().split(' ').value(1).toLong();
         }
         ReloadHives();
         QVERIFY(!LoadedHive(RegistryRoot::CurrentUser).IsCorrupt());
         CRegistryKey key;
         QString payload;
-        QVERIFY(key.Open(RegistryRoot::CurrentUser, CrashDrillRows::kSettingsKey));
+        QVERIFY(key.Open(RegistryRoot::CurrentUser, kSettingsKey));
         QVERIFY(key.GetString(QStringLiteral("Payload"), payload));
         const long n = payload.section(QLatin1Char(';'), 0, 0).toLong();
-        QVERIFY(payload == CrashDrillRows::Payload(n));
+        QVERIFY(payload == Payload(n));
         QVERIFY2(n >= lastReported, qPrintable(QStringLiteral("%1 < %2").arg(n).arg(lastReported)));
         lastReported = n;
     }
 }
 
-QTEST_GUILESS_MAIN(TestCrashDrill)
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("records")) {
+        return SaveRecords(args.at(2).toLong());
+    }
+    if (args.size() == 3 && args.at(1) == QLatin1String("settings")) {
+        return SaveSettings(args.at(2).toLong());
+    }
+    TestCrashDrill test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_crashdrill.moc"
