@@ -36,76 +36,70 @@ class TestExchangeFiles final : public QObject
     Q_OBJECT
 
 private slots:
-    void brokenCopyLeavesTheTarget();
-    void safetyCopiesKeepTheNewestFive();
-    void replacedFileThatDoesNotOpenIsRolledBack();
-    void oldestSafetyCopyCanBeRestored();
+    void brokenCopyLeavesTheTarget()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("HOMEDATA.DAT");
+        QVERIFY(WriteBytes(target, "the data they had"));
+        CBreakingSource source;
+        QVERIFY(!CopyFileAtomically(source, target));
+        QCOMPARE(ReadBytes(target), QByteArray("the data they had"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"HOMEDATA.DAT"});
+    }
+
+    void safetyCopiesKeepTheNewestFive()
+    {
+        QTemporaryDir dir;
+        const QString data = dir.filePath("HOMEDATA.DAT");
+        CSafetyCopy safety(data, "restore");
+        for (int round = 1; round <= 7; ++round) {
+            QVERIFY(WriteBytes(data, QByteArray::number(round)));
+            safety = CSafetyCopy(data, "restore");
+            QVERIFY2(safety.Make(), qPrintable(safety.GetLastError()));
+            safety.RemoveOldest();
+        }
+        const QStringList kept = safety.Existing();
+        QCOMPARE(kept.size(), CSafetyCopy::kKeep);
+        QCOMPARE(ReadBytes(kept.first()), QByteArray("3"));
+        QCOMPARE(kept.last(), safety.GetPath());
+        QVERIFY(QFileInfo(kept.last()).fileName().startsWith("HOMEDATA.before-restore-"));
+
+        QVERIFY(WriteBytes(data, "regretted"));
+        QVERIFY(safety.PutBack());
+        QCOMPARE(ReadBytes(data), QByteArray("7"));
+    }
+
+    void replacedFileThatDoesNotOpenIsRolledBack()
+    {
+        CTestDataDir dir;
+        QVERIFY(dir.Database().IsOpen());
+        const QByteArray before = ReadBytes(dir.DatabasePath());
+        const QString junk = dir.Path() + "junk.dat";
+        QVERIFY(WriteBytes(junk, QByteArray(4096, 'j')));
+
+        QString error;
+        QVERIFY(!ReplaceDataFile(dir.Database(), junk, "restore", &error));
+        QVERIFY(error.contains("does not open"));
+        QVERIFY(dir.Database().IsOpen());
+        QCOMPARE(ReadBytes(dir.DatabasePath()), before);
+    }
+
+    // With the limit reached, restoring the oldest copy must read it before the limit removes it.
+    void oldestSafetyCopyCanBeRestored()
+    {
+        CTestDataDir dir;
+        QVERIFY(dir.Database().IsOpen());
+        const QByteArray oldest = ReadBytes(dir.DatabasePath());
+        for (int round = 1; round <= CSafetyCopy::kKeep; ++round) {
+            QVERIFY(CSafetyCopy(dir.DatabasePath(), "restore").Make());
+            QVERIFY(dir.Database().Execute(QString("INSERT INTO Homes (HomeId) VALUES (%1);").arg(round)));
+        }
+        const QString source = CSafetyCopy(dir.DatabasePath(), "restore").Existing().first();
+        QVERIFY(ReplaceDataFile(dir.Database(), source, "restore"));
+        QCOMPARE(ReadBytes(dir.DatabasePath()), oldest);
+        QCOMPARE(CSafetyCopy(dir.DatabasePath(), "restore").Existing().size(), CSafetyCopy::kKeep);
+    }
 };
-
-void TestExchangeFiles::brokenCopyLeavesTheTarget()
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
-    QVERIFY(WriteBytes(target, "the data they had"));
-    CBreakingSource source;
-    QVERIFY(!CopyFileAtomically(source, target));
-    QCOMPARE(ReadBytes(target), QByteArray("the data they had"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("HOMEDATA.DAT")});
-}
-
-void TestExchangeFiles::safetyCopiesKeepTheNewestFive()
-{
-    QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("HOMEDATA.DAT"));
-    CSafetyCopy safety(data, QStringLiteral("restore"));
-    for (int round = 1; round <= 7; ++round) {
-        QVERIFY(WriteBytes(data, QByteArray::number(round)));
-        safety = CSafetyCopy(data, QStringLiteral("restore"));
-        QVERIFY2(safety.Make(), qPrintable(safety.GetLastError()));
-        safety.RemoveOldest();
-    }
-    const QStringList kept = safety.Existing();
-    QCOMPARE(kept.size(), CSafetyCopy::kKeep);
-    QCOMPARE(ReadBytes(kept.first()), QByteArray("3"));
-    QCOMPARE(kept.last(), safety.GetPath());
-    QVERIFY(QFileInfo(kept.last()).fileName().startsWith(QStringLiteral("HOMEDATA.before-restore-")));
-
-    QVERIFY(WriteBytes(data, "regretted"));
-    QVERIFY(safety.PutBack());
-    QCOMPARE(ReadBytes(data), QByteArray("7"));
-}
-
-void TestExchangeFiles::replacedFileThatDoesNotOpenIsRolledBack()
-{
-    CTestDataDir dir;
-    QVERIFY(dir.Database().IsOpen());
-    const QByteArray before = ReadBytes(dir.DatabasePath());
-    const QString junk = dir.Path() + QStringLiteral("junk.dat");
-    QVERIFY(WriteBytes(junk, QByteArray(4096, 'j')));
-
-    QString error;
-    QVERIFY(!ReplaceDataFile(dir.Database(), junk, QStringLiteral("restore"), &error));
-    QVERIFY(error.contains(QStringLiteral("does not open")));
-    QVERIFY(dir.Database().IsOpen());
-    QCOMPARE(ReadBytes(dir.DatabasePath()), before);
-}
-
-// With the limit reached, restoring the oldest copy must read it before the limit removes it.
-void TestExchangeFiles::oldestSafetyCopyCanBeRestored()
-{
-    CTestDataDir dir;
-    QVERIFY(dir.Database().IsOpen());
-    const QByteArray oldest = ReadBytes(dir.DatabasePath());
-    for (int round = 1; round <= CSafetyCopy::kKeep; ++round) {
-        QVERIFY(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Make());
-        QVERIFY(dir.Database().Execute(QStringLiteral("INSERT INTO Homes (HomeId) VALUES (%1);").arg(round)));
-    }
-    const QString source = CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().first();
-    QVERIFY(ReplaceDataFile(dir.Database(), source, QStringLiteral("restore")));
-    QCOMPARE(ReadBytes(dir.DatabasePath()), oldest);
-    QCOMPARE(CSafetyCopy(dir.DatabasePath(), QStringLiteral("restore")).Existing().size(),
-             CSafetyCopy::kKeep);
-}
 
 QTEST_GUILESS_MAIN(TestExchangeFiles)
 #include "tst_exchangefiles.moc"

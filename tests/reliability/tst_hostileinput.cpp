@@ -33,16 +33,16 @@ TextField Field(const char* table, const char* column, std::function<void(Record
 {
     auto save = [set](const QString& text) {
         Record record;
-        record.SetDescription(QStringLiteral("hostile"));
+        record.SetDescription("hostile");
         set(record, text);
         return record.Save() ? record.GetId() : -1L;
     };
     auto load = [get](long id) {
         Record record;
         record.SetId(id);
-        return record.Load() ? get(record) : QStringLiteral("(not stored)");
+        return record.Load() ? get(record) : QString("(not stored)");
     };
-    return {QString::fromLatin1(table), QString::fromLatin1(column), save, load};
+    return {table, column, save, load};
 }
 
 // A task's contact and store share Vendor, its phone and aisle Custom3, its unit Notes.
@@ -84,14 +84,10 @@ QList<TextField> TextFields()
 QList<QPair<const char*, QString>> Hostile()
 {
     const char16_t nul[] = {u'a', u'\0', u'b'};
-    return {{"quotes", QStringLiteral("O'Brien \"the\" `third`")},
-            {"formats", QStringLiteral("%1 %ld %s %n %%")},
-            {"sql", QStringLiteral("'); DROP TABLE Homes; --")},
-            {"marker and ampersand", QStringLiteral("Flat [*] & Co. &&")},
-            {"one megabyte", QString(1 << 20, QLatin1Char('x'))},
-            {"emoji", QStringLiteral("🏠👨‍👩‍👧 \U0001F600")},
-            {"right to left", QStringLiteral("\u202Eשלום עולם مرحبا")},
-            {"nul in the middle", QString::fromUtf16(nul, 3)}};
+    return {{"quotes", "O'Brien \"the\" `third`"},      {"formats", "%1 %ld %s %n %%"},
+            {"sql", "'); DROP TABLE Homes; --"},        {"marker and ampersand", "Flat [*] & Co. &&"},
+            {"one megabyte", QString(1 << 20, 'x')},    {"emoji", "🏠👨‍👩‍👧 \U0001F600"},
+            {"right to left", "\u202Eשלום עולם مرحبا"}, {"nul in the middle", QString::fromUtf16(nul, 3)}};
 }
 
 } // namespace
@@ -101,48 +97,45 @@ class TestHostileInput final : public QObject
     Q_OBJECT
 
 private slots:
-    void textsComeBackUnchanged_data();
-    void textsComeBackUnchanged();
-};
-
-void TestHostileInput::textsComeBackUnchanged_data()
-{
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("loaded"); // other than the text: bytes not UTF-8 stored in its place
-    const QList<TextField> fields = TextFields();
-    for (int f = 0; f < fields.size(); ++f) {
-        const QByteArray name = (fields[f].table + '.' + fields[f].column).toLatin1();
-        for (const auto& [hostile, text] : Hostile()) {
-            QTest::addRow("%s %s", name.constData(), hostile) << f << text << text;
+    void textsComeBackUnchanged_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("loaded"); // other than the text: bytes not UTF-8 stored in its place
+        const QList<TextField> fields = TextFields();
+        for (int f = 0; f < fields.size(); ++f) {
+            const QByteArray name = (fields[f].table + '.' + fields[f].column).toLatin1();
+            for (const auto& [hostile, text] : Hostile()) {
+                QTest::addRow("%s %s", name.constData(), hostile) << f << text << text;
+            }
+            QTest::addRow("%s not UTF-8", name.constData()) << f << "plain" << QString("A\uFFFDB\uFFFD");
         }
-        QTest::addRow("%s not UTF-8", name.constData()) << f << "plain" << QStringLiteral("A\uFFFDB\uFFFD");
     }
-}
 
-void TestHostileInput::textsComeBackUnchanged()
-{
-    QFETCH(int, field);
-    QFETCH(QString, text);
-    QFETCH(QString, loaded);
-    CTestDataDir dir;
-    QVERIFY2(dir.Database().IsOpen(), qPrintable(dir.Database().GetLastError()));
-    const TextField f = TextFields().at(field);
-    const long id = f.save(text);
-    QVERIFY2(id > 0, qPrintable(AppDatabase()->GetLastError()));
-    // Every table's key is named after its table: Homes, HomeId.
-    if (loaded != text) {
-        QVERIFY(dir.Database().Execute(
-            QStringLiteral("UPDATE %1 SET %2 = CAST(X'41FF42C3' AS TEXT) WHERE %3 = %4;")
-                .arg(f.table, f.column, f.table.chopped(1) + QStringLiteral("Id"))
-                .arg(id)));
+    void textsComeBackUnchanged()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, loaded);
+        CTestDataDir dir;
+        QVERIFY2(dir.Database().IsOpen(), qPrintable(dir.Database().GetLastError()));
+        const TextField f = TextFields().at(field);
+        const long id = f.save(text);
+        QVERIFY2(id > 0, qPrintable(AppDatabase()->GetLastError()));
+        // Every table's key is named after its table: Homes, HomeId.
+        if (loaded != text) {
+            QVERIFY(
+                dir.Database().Execute(QString("UPDATE %1 SET %2 = CAST(X'41FF42C3' AS TEXT) WHERE %3 = %4;")
+                                           .arg(f.table, f.column, f.table.chopped(1) + "Id")
+                                           .arg(id)));
+        }
+        const QString back = f.load(id);
+        QCOMPARE(back.size(), loaded.size());
+        QVERIFY(back == loaded);
+        // The statement in the text ran nowhere: the table is still there.
+        QVERIFY(RowCount(f.table) >= 1);
     }
-    const QString back = f.load(id);
-    QCOMPARE(back.size(), loaded.size());
-    QVERIFY(back == loaded);
-    // The statement in the text ran nowhere: the table is still there.
-    QVERIFY(RowCount(f.table) >= 1);
-}
+};
 
 QTEST_GUILESS_MAIN(TestHostileInput)
 #include "tst_hostileinput.moc"
