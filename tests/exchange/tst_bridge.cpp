@@ -22,145 +22,137 @@ class TestBridge final : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void tablesCopyBothWays();
-    void missingDeviceTableChangesNothing();
-    void devicePathsStayInside_data();
-    void devicePathsStayInside();
-    void heldDatabaseDoesNotOpen();
-    void toolExitCodes_data();
-    void toolExitCodes();
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_desktop = Path("HOMEDATA.DAT");
+        QFile::remove(m_desktop);
+        QVERIFY(QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), m_desktop));
+        QFile(m_desktop).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void tablesCopyBothWays()
+    {
+        const QString device = Path("device.cdb");
+        QVERIFY(QFile(device).open(QIODevice::WriteOnly)); // an old file there is replaced
+        QString error;
+        QVERIFY2(CopyTablesToNewDatabase(m_desktop, kTables, device, true, &error), qPrintable(error));
+        for (const QString& table : kTables) {
+            const QString count = "SELECT COUNT(*) FROM " + table;
+            QCOMPARE(SqliteText(device, count), SqliteText(m_desktop, count));
+        }
+        QVERIFY(!CopyTablesToNewDatabase(m_desktop, kTables, device, false, &error));
+        // A name that is no plain table name is refused before anything is opened.
+        QVERIFY(!CopyTablesToNewDatabase(m_desktop, {"Homes", "x;y"}, device, true, &error));
+        QCOMPARE(error, "not a table name: x;y");
+        QCOMPARE(SqliteText(device,
+                            "INSERT INTO Homes (HomeId, Description) VALUES (7, 'Beach') RETURNING HomeId"),
+                 "7");
+        QVERIFY2(ReplaceTableRows(m_desktop, kTables, device, &error), qPrintable(error));
+        QCOMPARE(SqliteText(m_desktop, "SELECT Description FROM Homes WHERE HomeId = 7"), QString("Beach"));
+    }
+
+    void missingDeviceTableChangesNothing()
+    {
+        const QString device = Path("device.cdb");
+        QVERIFY(CopyTablesToNewDatabase(m_desktop, kTables.mid(0, 6), device, true)); // no Tasks
+        QVERIFY(SqliteText(device, "DELETE FROM Categories RETURNING 1") == "1");
+        const QByteArray before = ReadBytes(m_desktop);
+        QString error;
+        QVERIFY(!ReplaceTableRows(m_desktop, kTables, device, &error));
+        QVERIFY2(error.contains("Tasks"), qPrintable(error));
+        QVERIFY(!ReplaceTableRows(m_desktop, {"x;y"}, device));
+        QCOMPARE(ReadBytes(m_desktop), before);
+    }
+
+    void devicePathsStayInside_data()
+    {
+        QTest::addColumn<QString>("devicePath");
+        QTest::addColumn<QString>("mapped"); // "" refused
+        QTest::newRow("parts match without case") << "\\my documents\\HEARTHSTEAD\\homedata.cdb"
+                                                  << "My Documents/Hearthstead/HOMEDATA.CDB";
+        QTest::newRow("new file") << "\\My Documents\\New.cdb" << QString("My Documents/New.cdb");
+        QTest::newRow("up and out") << "\\My Documents\\..\\..\\secret" << QString();
+        QTest::newRow("a Linux path") << "/etc/passwd" << QString();
+        QTest::newRow("a link out") << "\\out\\passwd" << QString();
+        QTest::newRow("empty") << "\\\\" << QString();
+    }
+
+    void devicePathsStayInside()
+    {
+        QFETCH(QString, devicePath);
+        QFETCH(QString, mapped);
+        const QString folder = Path("card");
+        QVERIFY(QDir().mkpath(folder) &&
+                DeviceSetup::MakeDevice(folder, "1.3", DeviceSetup::kDefaultDbPath, nullptr));
+        QFile::link("/etc", folder + "/out");
+        QString local;
+        QCOMPARE(MapDevicePath(folder, devicePath, local), !mapped.isEmpty());
+        if (!mapped.isEmpty()) {
+            QCOMPARE(local, QFileInfo(folder).canonicalFilePath() + '/' + mapped);
+        }
+    }
+
+    void heldDatabaseDoesNotOpen()
+    {
+        const QString folder = Path("held");
+        QString database;
+        QVERIFY(QDir().mkpath(folder) &&
+                DeviceSetup::MakeDevice(folder, "1.3", DeviceSetup::kDefaultDbPath, nullptr));
+        QVERIFY(DeviceSetup::DeviceDatabase(folder, database));
+        CDeviceFile handheld;
+        QVERIFY(handheld.OpenLocal(database));
+        CDeviceFile desktop;
+        QVERIFY(!desktop.OpenLocal(database));
+        handheld.Close();
+        QVERIFY(desktop.OpenLocal(database));
+        // A folder of that name is no database either.
+        QVERIFY(!CDeviceFile().OpenLocal(folder));
+    }
+
+    void toolExitCodes_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // FOLDER stands for a fresh folder
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // a part of what it prints
+        QTest::newRow("init") << QStringList{"init", "FOLDER", "--version", "1.2"} << 0 << "";
+        QTest::newRow("no command") << QStringList{"FOLDER"} << 2 << "usage:";
+        QTest::newRow("unknown option") << QStringList{"init", "FOLDER", "--colour", "red"} << 2 << "usage:";
+        QTest::newRow("option without value") << QStringList{"init", "FOLDER", "--version"} << 2 << "usage:";
+        QTest::newRow("no such folder") << QStringList{"init", "FOLDER/missing"} << 1 << "There is no folder";
+        QTest::newRow("path out") << QStringList{"init", "FOLDER", "--db-path", "\\..\\x"} << 1
+                                  << "leaves the device";
+        QTest::newRow("show a plain folder") << QStringList{"show", "FOLDER"} << 1 << "is not a device";
+        QTest::newRow("hold a plain folder")
+            << QStringList{"hold", "FOLDER"} << 1 << "has no device database";
+    }
+
+    void toolExitCodes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        const QString folder = Path(QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(folder));
+        arguments.replaceInStrings("FOLDER", folder);
+        QProcess tool;
+        tool.start(qEnvironmentVariable("HEARTHSTEAD_BIN_DIR") + "/hearthstead-device", arguments);
+        QVERIFY(tool.waitForFinished(10000));
+        QCOMPARE(tool.exitCode(), exitCode);
+        QVERIFY(QString::fromLocal8Bit(tool.readAllStandardError()).contains(output));
+        if (exitCode == 0) {
+            QString description;
+            QVERIFY(DeviceSetup::DescribeDevice(folder, description, nullptr));
+            QVERIFY2(description.contains("CurrentVersion: 1.2\nDBPath: \\My Documents"),
+                     qPrintable(description));
+        }
+    }
 
 private:
     QString Path(const QString& name) const { return m_dir.filePath(name); }
     QString m_desktop;
     QTemporaryDir m_dir;
 };
-
-void TestBridge::init()
-{
-    QVERIFY(m_dir.isValid());
-    m_desktop = Path(QStringLiteral("HOMEDATA.DAT"));
-    QFile::remove(m_desktop);
-    QVERIFY(QFile::copy(qEnvironmentVariable("HEARTHSTEAD_PRISTINE_DB"), m_desktop));
-    QFile(m_desktop).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-}
-
-void TestBridge::tablesCopyBothWays()
-{
-    const QString device = Path(QStringLiteral("device.cdb"));
-    QVERIFY(QFile(device).open(QIODevice::WriteOnly)); // an old file there is replaced
-    QString error;
-    QVERIFY2(CopyTablesToNewDatabase(m_desktop, kTables, device, true, &error), qPrintable(error));
-    for (const QString& table : kTables) {
-        const QString count = QStringLiteral("SELECT COUNT(*) FROM ") + table;
-        QCOMPARE(SqliteText(device, count), SqliteText(m_desktop, count));
-    }
-    QVERIFY(!CopyTablesToNewDatabase(m_desktop, kTables, device, false, &error));
-    // A name that is no plain table name is refused before anything is opened.
-    QVERIFY(!CopyTablesToNewDatabase(m_desktop, {"Homes", "x;y"}, device, true, &error));
-    QCOMPARE(error, QStringLiteral("not a table name: x;y"));
-    QCOMPARE(
-        SqliteText(device, "INSERT INTO Homes (HomeId, Description) VALUES (7, 'Beach') RETURNING HomeId"),
-        "7");
-    QVERIFY2(ReplaceTableRows(m_desktop, kTables, device, &error), qPrintable(error));
-    QCOMPARE(SqliteText(m_desktop, "SELECT Description FROM Homes WHERE HomeId = 7"), QString("Beach"));
-}
-
-void TestBridge::missingDeviceTableChangesNothing()
-{
-    const QString device = Path(QStringLiteral("device.cdb"));
-    QVERIFY(CopyTablesToNewDatabase(m_desktop, kTables.mid(0, 6), device, true)); // no Tasks
-    QVERIFY(SqliteText(device, "DELETE FROM Categories RETURNING 1") == "1");
-    const QByteArray before = ReadBytes(m_desktop);
-    QString error;
-    QVERIFY(!ReplaceTableRows(m_desktop, kTables, device, &error));
-    QVERIFY2(error.contains("Tasks"), qPrintable(error));
-    QVERIFY(!ReplaceTableRows(m_desktop, {"x;y"}, device));
-    QCOMPARE(ReadBytes(m_desktop), before);
-}
-
-void TestBridge::devicePathsStayInside_data()
-{
-    QTest::addColumn<QString>("devicePath");
-    QTest::addColumn<QString>("mapped"); // "" refused
-    QTest::newRow("parts match without case") << "\\my documents\\HEARTHSTEAD\\homedata.cdb"
-                                              << QStringLiteral("My Documents/Hearthstead/HOMEDATA.CDB");
-    QTest::newRow("new file") << "\\My Documents\\New.cdb" << QStringLiteral("My Documents/New.cdb");
-    QTest::newRow("up and out") << "\\My Documents\\..\\..\\secret" << QString();
-    QTest::newRow("a Linux path") << "/etc/passwd" << QString();
-    QTest::newRow("a link out") << "\\out\\passwd" << QString();
-    QTest::newRow("empty") << "\\\\" << QString();
-}
-
-void TestBridge::devicePathsStayInside()
-{
-    QFETCH(QString, devicePath);
-    QFETCH(QString, mapped);
-    const QString folder = Path(QStringLiteral("card"));
-    QVERIFY(QDir().mkpath(folder) &&
-            DeviceSetup::MakeDevice(folder, "1.3", DeviceSetup::kDefaultDbPath, nullptr));
-    QFile::link(QStringLiteral("/etc"), folder + QStringLiteral("/out"));
-    QString local;
-    QCOMPARE(MapDevicePath(folder, devicePath, local), !mapped.isEmpty());
-    if (!mapped.isEmpty()) {
-        QCOMPARE(local, QFileInfo(folder).canonicalFilePath() + '/' + mapped);
-    }
-}
-
-void TestBridge::heldDatabaseDoesNotOpen()
-{
-    const QString folder = Path(QStringLiteral("held"));
-    QString database;
-    QVERIFY(QDir().mkpath(folder) &&
-            DeviceSetup::MakeDevice(folder, "1.3", DeviceSetup::kDefaultDbPath, nullptr));
-    QVERIFY(DeviceSetup::DeviceDatabase(folder, database));
-    CDeviceFile handheld;
-    QVERIFY(handheld.OpenLocal(database));
-    CDeviceFile desktop;
-    QVERIFY(!desktop.OpenLocal(database));
-    handheld.Close();
-    QVERIFY(desktop.OpenLocal(database));
-    // A folder of that name is no database either.
-    QVERIFY(!CDeviceFile().OpenLocal(folder));
-}
-
-void TestBridge::toolExitCodes_data()
-{
-    QTest::addColumn<QStringList>("arguments"); // FOLDER stands for a fresh folder
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output"); // a part of what it prints
-    QTest::newRow("init") << QStringList{"init", "FOLDER", "--version", "1.2"} << 0 << "";
-    QTest::newRow("no command") << QStringList{"FOLDER"} << 2 << "usage:";
-    QTest::newRow("unknown option") << QStringList{"init", "FOLDER", "--colour", "red"} << 2 << "usage:";
-    QTest::newRow("option without value") << QStringList{"init", "FOLDER", "--version"} << 2 << "usage:";
-    QTest::newRow("no such folder") << QStringList{"init", "FOLDER/missing"} << 1 << "There is no folder";
-    QTest::newRow("path out") << QStringList{"init", "FOLDER", "--db-path", "\\..\\x"} << 1
-                              << "leaves the device";
-    QTest::newRow("show a plain folder") << QStringList{"show", "FOLDER"} << 1 << "is not a device";
-    QTest::newRow("hold a plain folder") << QStringList{"hold", "FOLDER"} << 1 << "has no device database";
-}
-
-void TestBridge::toolExitCodes()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    const QString folder = Path(QTest::currentDataTag());
-    QVERIFY(QDir().mkpath(folder));
-    arguments.replaceInStrings("FOLDER", folder);
-    QProcess tool;
-    tool.start(qEnvironmentVariable("HEARTHSTEAD_BIN_DIR") + "/hearthstead-device", arguments);
-    QVERIFY(tool.waitForFinished(10000));
-    QCOMPARE(tool.exitCode(), exitCode);
-    QVERIFY(QString::fromLocal8Bit(tool.readAllStandardError()).contains(output));
-    if (exitCode == 0) {
-        QString description;
-        QVERIFY(DeviceSetup::DescribeDevice(folder, description, nullptr));
-        QVERIFY2(description.contains("CurrentVersion: 1.2\nDBPath: \\My Documents"),
-                 qPrintable(description));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestBridge)
 #include "tst_bridge.moc"

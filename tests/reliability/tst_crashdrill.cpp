@@ -26,12 +26,12 @@
 namespace {
 
 constexpr int kKills = 30;
-const QString kSettingsKey = QStringLiteral("Software\\Bright Water\\Crash Drill");
+const QString kSettingsKey = "Software\\Bright Water\\Crash Drill";
 
 // Long enough that a row spans pages and a settings file many blocks.
 QString Payload(long n)
 {
-    return QStringLiteral("%1;").arg(n).repeated(2000);
+    return QString("%1;").arg(n).repeated(2000);
 }
 
 // Every field of a drill row comes from one counter, so a row written in part shows as a row whose
@@ -92,7 +92,7 @@ int SaveSettings(long n)
         return 1;
     }
     for (;; ++n) {
-        if (key.SetString(QStringLiteral("Payload"), Payload(n))) {
+        if (key.SetString("Payload", Payload(n))) {
             Report("s " + QByteArray::number(qint64(n)));
         }
     }
@@ -123,72 +123,70 @@ class TestCrashDrill final : public QObject
     Q_OBJECT
 
 private slots:
-    void killedSavesLoseNothingCommitted();
-    void killedSettingsWritesLeaveOldOrNew();
+    void killedSavesLoseNothingCommitted()
+    {
+        CTestDataDir dir;
+        QVERIFY2(dir.Database().IsOpen(), qPrintable(dir.Database().GetLastError()));
+        int reports = 0;
+        for (int kill = 0; kill < kKills; ++kill) {
+            const QList<QByteArray> lines = RunAndKill("records", kill * 1000000L);
+            QCOMPARE(SqliteText(dir.DatabasePath(), "PRAGMA integrity_check;"), "ok");
+            std::map<long, long> stored; // the counter every drill home's fields agree on, by id
+            CADORecordset ids(AppDatabase());
+            QVERIFY(ids.Open("SELECT HomeId FROM Homes;"));
+            for (; !ids.IsEof(); ids.MoveNext()) {
+                long id = 0;
+                QVERIFY(ids.GetFieldValue(0, id));
+                stored[id] = CounterOf(StoredRecord<CHome>(id));
+                QVERIFY2(stored[id] >= 0, qPrintable(QString("home %1 is not whole").arg(id)));
+            }
+            for (const QByteArray& line : lines) {
+                // "i <n> <id>" or "u <id> <n>": a later update may have committed unreported, an earlier
+                // one never shows.
+                const QList<QByteArray> word = line.split(' ');
+                QCOMPARE(word.size(), 3);
+                const bool inserted = word[0] == "i";
+                const auto row = stored.find(word[inserted ? 2 : 1].toLong());
+                QVERIFY2(row != stored.end() && row->second >= word[inserted ? 1 : 2].toLong(),
+                         line.constData());
+            }
+            reports += int(lines.size());
+        }
+        QVERIFY2(reports >= kKills, "the saver hardly saved before it was killed");
+    }
+
+    void killedSettingsWritesLeaveOldOrNew()
+    {
+        CTestDataDir dir;
+        QVERIFY(dir.IsValid());
+        long lastReported = -1;
+        for (int kill = 0; kill < kKills; ++kill) {
+            const QList<QByteArray> lines = RunAndKill("settings", kill * 1000000L);
+            if (!lines.isEmpty()) {
+                lastReported = lines.last().split(' ').value(1).toLong();
+            }
+            ReloadHives();
+            QVERIFY(!LoadedHive(RegistryRoot::CurrentUser).IsCorrupt());
+            CRegistryKey key;
+            QString payload;
+            QVERIFY(key.Open(RegistryRoot::CurrentUser, kSettingsKey));
+            QVERIFY(key.GetString("Payload", payload));
+            const long n = payload.section(';', 0, 0).toLong();
+            QVERIFY(payload == Payload(n));
+            QVERIFY2(n >= lastReported, qPrintable(QString("%1 < %2").arg(n).arg(lastReported)));
+            lastReported = n;
+        }
+    }
 };
-
-void TestCrashDrill::killedSavesLoseNothingCommitted()
-{
-    CTestDataDir dir;
-    QVERIFY2(dir.Database().IsOpen(), qPrintable(dir.Database().GetLastError()));
-    int reports = 0;
-    for (int kill = 0; kill < kKills; ++kill) {
-        const QList<QByteArray> lines = RunAndKill(QStringLiteral("records"), kill * 1000000L);
-        QCOMPARE(SqliteText(dir.DatabasePath(), "PRAGMA integrity_check;"), QStringLiteral("ok"));
-        std::map<long, long> stored; // the counter every drill home's fields agree on, by id
-        CADORecordset ids(AppDatabase());
-        QVERIFY(ids.Open(QStringLiteral("SELECT HomeId FROM Homes;")));
-        for (; !ids.IsEof(); ids.MoveNext()) {
-            long id = 0;
-            QVERIFY(ids.GetFieldValue(0, id));
-            stored[id] = CounterOf(StoredRecord<CHome>(id));
-            QVERIFY2(stored[id] >= 0, qPrintable(QStringLiteral("home %1 is not whole").arg(id)));
-        }
-        for (const QByteArray& line : lines) {
-            // "i <n> <id>" or "u <id> <n>": a later update may have committed unreported, an earlier
-            // one never shows.
-            const QList<QByteArray> word = line.split(' ');
-            QCOMPARE(word.size(), 3);
-            const bool inserted = word[0] == "i";
-            const auto row = stored.find(word[inserted ? 2 : 1].toLong());
-            QVERIFY2(row != stored.end() && row->second >= word[inserted ? 1 : 2].toLong(), line.constData());
-        }
-        reports += int(lines.size());
-    }
-    QVERIFY2(reports >= kKills, "the saver hardly saved before it was killed");
-}
-
-void TestCrashDrill::killedSettingsWritesLeaveOldOrNew()
-{
-    CTestDataDir dir;
-    QVERIFY(dir.IsValid());
-    long lastReported = -1;
-    for (int kill = 0; kill < kKills; ++kill) {
-        const QList<QByteArray> lines = RunAndKill(QStringLiteral("settings"), kill * 1000000L);
-        if (!lines.isEmpty()) {
-            lastReported = lines.last().split(' ').value(1).toLong();
-        }
-        ReloadHives();
-        QVERIFY(!LoadedHive(RegistryRoot::CurrentUser).IsCorrupt());
-        CRegistryKey key;
-        QString payload;
-        QVERIFY(key.Open(RegistryRoot::CurrentUser, kSettingsKey));
-        QVERIFY(key.GetString(QStringLiteral("Payload"), payload));
-        const long n = payload.section(QLatin1Char(';'), 0, 0).toLong();
-        QVERIFY(payload == Payload(n));
-        QVERIFY2(n >= lastReported, qPrintable(QStringLiteral("%1 < %2").arg(n).arg(lastReported)));
-        lastReported = n;
-    }
-}
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args.at(1) == QLatin1String("records")) {
+    if (args.size() == 3 && args.at(1) == "records") {
         return SaveRecords(args.at(2).toLong());
     }
-    if (args.size() == 3 && args.at(1) == QLatin1String("settings")) {
+    if (args.size() == 3 && args.at(1) == "settings") {
         return SaveSettings(args.at(2).toLong());
     }
     TestCrashDrill test;
