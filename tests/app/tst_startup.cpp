@@ -62,150 +62,140 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void unreadableSettingsAndFirstRunYes();
-    void firstRunNoGoesOnToTheNewHome();
-    void greetingOncePerVersionAndTheRememberedHome();
-    void windowPlacementRestoredOrCentred();
-
-private:
-    // A stored home that was the current one when the program last ran.
-    void RememberHome(long id);
-
-    std::unique_ptr<CTestDataDir> m_data;
-};
-
-void TestStartup::init()
-{
-    m_data = std::make_unique<CTestDataDir>();
-    QVERIFY(m_data->IsValid());
-}
-
-void TestStartup::cleanup()
-{
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    m_data.reset();
-}
-
-void TestStartup::RememberHome(long id)
-{
-    QVERIFY(m_data->Database().Execute(
-        QString("INSERT INTO Homes (HomeId, Description) VALUES (%1, 'Lake House');").arg(id)));
-    QVERIFY(Key().SetDword(Settings::LastHomeId.Name(), quint32(id)));
-}
-
-// Settings that cannot be read are kept aside and the start goes on as a first run. "Yes" (the data
-// is on the handheld) chooses no home, so the next start asks again, without the welcome.
-void TestStartup::unreadableSettingsAndFirstRunYes()
-{
-    QVERIFY(WriteBytes(RegistryHivePath(RegistryRoot::CurrentUser), QByteArray("[broken\x01\x02")));
+    void init()
     {
+        m_data = std::make_unique<CTestDataDir>();
+        QVERIFY(m_data->IsValid());
+    }
+
+    void cleanup()
+    {
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        m_data.reset();
+    }
+
+    // Settings that cannot be read are kept aside and the start goes on as a first run. "Yes" (the data
+    // is on the handheld) chooses no home, so the next start asks again, without the welcome.
+    void unreadableSettingsAndFirstRunYes()
+    {
+        QVERIFY(WriteBytes(RegistryHivePath(RegistryRoot::CurrentUser), QByteArray("[broken\x01\x02")));
+        {
+            CScriptedPrompt prompt;
+            ExpectFirstRun(prompt, true, IDYES);
+            CHomeApp app;
+            QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
+            CMainFrame* frame = app.GetMainFrame();
+            for (const CScriptedPrompt::Record& shown : prompt.Shown()) {
+                QCOMPARE(shown.message.owner, static_cast<QWidget*>(frame));
+            }
+            QCOMPARE(frame->GetCurrentHomeId(), -1L);
+        }
+        QCOMPARE(QDir(m_data->RegistryPath()).entryList({"*.corrupt-*"}, QDir::Files).size(), 1);
+        const CRegistryKey settings = Key();
+        QCOMPARE(Settings::CurrentVersion.Get(settings), "1.3");
+        QCOMPARE(Settings::AppPath.Get(settings), GetAppPath());
+        QCOMPARE(Settings::InitialGreetingShown().Get(settings), 1u);
+        quint32 lastHome = 0;
+        QVERIFY(!Settings::LastHomeId.Read(settings, lastHome));
+
         CScriptedPrompt prompt;
-        ExpectFirstRun(prompt, true, IDYES);
+        ExpectFirstRun(prompt, false, IDYES);
         CHomeApp app;
         QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
-        CMainFrame* frame = app.GetMainFrame();
-        for (const CScriptedPrompt::Record& shown : prompt.Shown()) {
-            QCOMPARE(shown.message.owner, static_cast<QWidget*>(frame));
-        }
-        QCOMPARE(frame->GetCurrentHomeId(), -1L);
     }
-    QCOMPARE(QDir(m_data->RegistryPath()).entryList({"*.corrupt-*"}, QDir::Files).size(), 1);
-    const CRegistryKey settings = Key();
-    QCOMPARE(Settings::CurrentVersion.Get(settings), "1.3");
-    QCOMPARE(Settings::AppPath.Get(settings), GetAppPath());
-    QCOMPARE(Settings::InitialGreetingShown().Get(settings), 1u);
-    quint32 lastHome = 0;
-    QVERIFY(!Settings::LastHomeId.Read(settings, lastHome));
 
-    CScriptedPrompt prompt;
-    ExpectFirstRun(prompt, false, IDYES);
-    CHomeApp app;
-    QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
-}
-
-// "No" leads into the new-home sheet. Cancelled, it leaves the homes view and the question stays; a
-// saved home becomes the current one and the next start goes straight to it.
-void TestStartup::firstRunNoGoesOnToTheNewHome()
-{
+    // "No" leads into the new-home sheet. Cancelled, it leaves the homes view and the question stays; a
+    // saved home becomes the current one and the next start goes straight to it.
+    void firstRunNoGoesOnToTheNewHome()
     {
+        {
+            CScriptedPrompt prompt;
+            ExpectFirstRun(prompt, true, IDNO);
+            prompt.ExpectModal([&prompt](QDialog& sheet) { prompt.PressCancel(sheet); });
+            CHomeApp app;
+            QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
+            QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+        }
+        {
+            CScriptedPrompt prompt;
+            ExpectFirstRun(prompt, false, IDNO);
+            prompt
+                .ExpectModal([&prompt](QDialog& sheet) {
+                    Child<QLineEdit>(sheet, "homeDescription")->setText("Maple House");
+                    prompt.PressOk(sheet);
+                })
+                .Caption("Home Profile");
+            CHomeApp app;
+            QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
+            QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
+            QCOMPARE(long(Settings::LastHomeId.Get(Key())), app.GetMainFrame()->GetCurrentHomeId());
+        }
         CScriptedPrompt prompt;
-        ExpectFirstRun(prompt, true, IDNO);
-        prompt.ExpectModal([&prompt](QDialog& sheet) { prompt.PressCancel(sheet); });
+        CHomeApp app;
+        QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
+        QCOMPARE(app.GetMainFrame()->windowTitle(), "Maple House - Hearthstead");
+    }
+
+    // A new version greets once; the remembered home comes back, and once it is deleted the homes view
+    // shows without the first-run question.
+    void greetingOncePerVersionAndTheRememberedHome()
+    {
+        RememberHome(3);
+        QVERIFY(Key().SetDword("InitialGreetingShown_v1.2", 1));
+        for (bool greets : {true, false}) {
+            CScriptedPrompt prompt;
+            if (greets) {
+                prompt.ExpectMessage(IDOK).Text(Welcome());
+            }
+            CHomeApp app;
+            QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
+            QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), 3L);
+        }
+        QVERIFY(m_data->Database().Execute("DELETE FROM Homes WHERE HomeId=3;"));
+        CScriptedPrompt prompt;
         CHomeApp app;
         QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
         QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
+        // The device link is up for the run, with no device there, and released at exit.
+        QVERIFY(IsDeviceLinkUp());
+        app.ExitInstance();
+        QVERIFY(!IsDeviceLinkUp());
     }
-    {
-        CScriptedPrompt prompt;
-        ExpectFirstRun(prompt, false, IDNO);
-        prompt
-            .ExpectModal([&prompt](QDialog& sheet) {
-                Child<QLineEdit>(sheet, "homeDescription")->setText("Maple House");
-                prompt.PressOk(sheet);
-            })
-            .Caption("Home Profile");
-        CHomeApp app;
-        QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
-        QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::TodayIndex));
-        QCOMPARE(long(Settings::LastHomeId.Get(Key())), app.GetMainFrame()->GetCurrentHomeId());
-    }
-    CScriptedPrompt prompt;
-    CHomeApp app;
-    QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
-    QCOMPARE(app.GetMainFrame()->windowTitle(), "Maple House - Hearthstead");
-}
 
-// A new version greets once; the remembered home comes back, and once it is deleted the homes view
-// shows without the first-run question.
-void TestStartup::greetingOncePerVersionAndTheRememberedHome()
-{
-    RememberHome(3);
-    QVERIFY(Key().SetDword("InitialGreetingShown_v1.2", 1));
-    for (bool greets : {true, false}) {
-        CScriptedPrompt prompt;
-        if (greets) {
-            prompt.ExpectMessage(IDOK).Text(Welcome());
+    void windowPlacementRestoredOrCentred()
+    {
+        RememberHome(3);
+        CRegistryKey key = Key();
+        QVERIFY(Settings::InitialGreetingShown().Set(key, 1));
+        QWidget placed;
+        placed.setGeometry(60, 40, 600, 500);
+        QVERIFY(WindowPlacement::Save(key, placed));
+        {
+            CScriptedPrompt prompt;
+            CHomeApp app;
+            QVERIFY(Started(app, prompt));
+            QCOMPARE(app.GetMainFrame()->geometry(), QRect(60, 40, 600, 500));
         }
-        CHomeApp app;
-        QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
-        QCOMPARE(app.GetMainFrame()->GetCurrentHomeId(), 3L);
-    }
-    QVERIFY(m_data->Database().Execute("DELETE FROM Homes WHERE HomeId=3;"));
-    CScriptedPrompt prompt;
-    CHomeApp app;
-    QVERIFY2(Started(app, prompt), qPrintable(prompt.Problems()));
-    QCOMPARE(app.GetMainFrame()->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
-    // The device link is up for the run, with no device there, and released at exit.
-    QVERIFY(IsDeviceLinkUp());
-    app.ExitInstance();
-    QVERIFY(!IsDeviceLinkUp());
-}
-
-void TestStartup::windowPlacementRestoredOrCentred()
-{
-    RememberHome(3);
-    CRegistryKey key = Key();
-    QVERIFY(Settings::InitialGreetingShown().Set(key, 1));
-    QWidget placed;
-    placed.setGeometry(60, 40, 600, 500);
-    QVERIFY(WindowPlacement::Save(key, placed));
-    {
+        QVERIFY(key.SetString("WindowPlacement", "60,40,660,540"));
         CScriptedPrompt prompt;
         CHomeApp app;
         QVERIFY(Started(app, prompt));
-        QCOMPARE(app.GetMainFrame()->geometry(), QRect(60, 40, 600, 500));
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        // The frame's own border is known only once the window shows: a few pixels of slack.
+        QVERIFY((app.GetMainFrame()->frameGeometry().center() - centre).manhattanLength() <= 8);
     }
-    QVERIFY(key.SetString("WindowPlacement", "60,40,660,540"));
-    CScriptedPrompt prompt;
-    CHomeApp app;
-    QVERIFY(Started(app, prompt));
-    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    // The frame's own border is known only once the window shows: a few pixels of slack.
-    QVERIFY((app.GetMainFrame()->frameGeometry().center() - centre).manhattanLength() <= 8);
-}
+
+private:
+    // A stored home that was the current one when the program last ran.
+    void RememberHome(long id)
+    {
+        QVERIFY(m_data->Database().Execute(
+            QString("INSERT INTO Homes (HomeId, Description) VALUES (%1, 'Lake House');").arg(id)));
+        QVERIFY(Key().SetDword(Settings::LastHomeId.Name(), quint32(id)));
+    }
+
+    std::unique_ptr<CTestDataDir> m_data;
+};
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"

@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QtTest>
 
 #include <functional>
 
@@ -24,148 +23,140 @@ class TestLocationSheet final : public CSessionTest
     Q_OBJECT
 
 private slots:
-    void fieldsRoundTripWithDefaults();
-    void summaryText_data();
-    void summaryText();
-    void feetAndInchesRoundTripAfterTheDescriptionRefusal();
-    void colorsPageAndSelectColorKeepTheirControlsInStep();
+    // Texts of any content: tests/reliability. Here the numbers and the colours left as they were.
+    void fieldsRoundTripWithDefaults()
+    {
+        CArea fresh;
+        QVERIFY(!fresh.Load());
+        QVERIFY(!fresh.Delete());
+        CArea area;
+        area.SetHomeId(7);
+        area.SetLength(150);
+        area.SetHeight(96);
+        area.SetColor(0, 0x9D5F37);
+        area.SetLabel(1, "Blinds");
+        QVERIFY(area.Save());
+        const CArea read = StoredRecord<CArea>(area.GetId());
+        QCOMPARE(read.GetHomeId(), 7L);
+        QCOMPARE(QList<long>({read.GetLength(), read.GetWidth(), read.GetHeight()}),
+                 QList<long>({150, 0, 96}));
+        QCOMPARE(QList<long>({read.GetColor(0), read.GetColor(1), read.GetColor(2)}),
+                 QList<long>({0x9D5F37, CArea::kWhite, CArea::kWhite}));
+        QCOMPARE(QStringList({read.GetLabel(0), read.GetLabel(1), read.GetLabel(2)}),
+                 QStringList({"Walls", "Blinds", "Panels"}));
+    }
+
+    void summaryText_data()
+    {
+        QTest::addColumn<QString>("dimensions"); // length, width and height in inches
+        QTest::addColumn<QString>("expected");
+        const auto area = [](float squareFeet) -> QString {
+            return "\r\nArea: " + FormatNumber(squareFeet, true, false) + " sq. ft.\r\n";
+        };
+        QTest::newRow("no length: notes only") << "0 120 96" << QString();
+        QTest::newRow("no width: notes only") << "150 0 0" << QString();
+        QTest::newRow("height under a foot") << "144 12 11"
+                                             << "Dimensions: 12' x 1' x 11\"" + area(12.0f);
+        QTest::newRow("inches only") << "7 10 0"
+                                     << "Dimensions: 7\" x 10\"" + area(70 * 0.0069444445f);
+    }
+
+    void summaryText()
+    {
+        QFETCH(QString, dimensions);
+        const QStringList inches = dimensions.split(' ');
+        QFETCH(QString, expected);
+        CArea area;
+        area.SetLength(inches[0].toLong());
+        area.SetWidth(inches[1].toLong());
+        area.SetHeight(inches[2].toLong());
+        area.SetNotes("North light");
+        QCOMPARE(area.GetSummaryText(), expected + "North light");
+    }
+
+    void feetAndInchesRoundTripAfterTheDescriptionRefusal()
+    {
+        CArea area;
+        QVERIFY(RunSheet(area, [this](QDialog& dialog) {
+            auto* combo = Child<QComboBox>(dialog, "areaDescription");
+            QCOMPARE(combo->currentText(), "New Location");
+            combo->setEditText(QString());
+            m_prompt->ExpectMessage(IDOK)
+                .Text("Please enter a description for this location.")
+                .Icon(MessageIcon::Information);
+            m_prompt->PressOk(dialog);
+            QCOMPARE(dialog.focusWidget(), combo);
+            combo->setCurrentIndex(2);
+            auto* lengthFeet = Child<QLineEdit>(dialog, "lengthFeet");
+            lengthFeet->clear();
+            QTest::keyClicks(lengthFeet, "1x2."); // only digits get in
+            Child<QLineEdit>(dialog, "lengthInches")->setText("6");
+            Child<QLineEdit>(dialog, "widthFeet")->setText("10");
+            Child<QLineEdit>(dialog, "widthInches")->clear();
+            Child<QLineEdit>(dialog, "heightInches")->setText("11");
+            m_prompt->PressOk(dialog);
+        }));
+        CArea stored = StoredRecord<CArea>(area.GetId());
+        QCOMPARE(stored.GetDescription(), "Living Room");
+        QCOMPARE(QList<long>({stored.GetLength(), stored.GetWidth(), stored.GetHeight()}),
+                 QList<long>({150, 120, 11}));
+
+        QVERIFY(!RunSheet(stored, [this](QDialog& dialog) {
+            QStringList shown;
+            for (const char* name : {"lengthFeet", "lengthInches", "heightFeet", "heightInches"}) {
+                shown += Child<QLineEdit>(dialog, name)->text();
+            }
+            QCOMPARE(shown, QStringList({"12", "6", "0", "11"}));
+            m_prompt->PressCancel(dialog);
+        }));
+    }
+
+    void colorsPageAndSelectColorKeepTheirControlsInStep()
+    {
+        CArea area;
+        QVERIFY(RunSheet(area, [this](QDialog& dialog) {
+            Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(1);
+            auto* swatch = Child<CLabel>(dialog, "colorSwatch2");
+            auto* caption = Child<QLabel>(dialog, "colorCaption2");
+            QCOMPARE(swatch->text(), "Click to change color");
+            QCOMPARE(caption->text(), "Curtains");
+            m_prompt
+                ->ExpectModal([this](QDialog& select) {
+                    auto* blueEdit = Child<QSpinBox>(select, "blueEdit");
+                    QCOMPARE(Child<QLineEdit>(select, "colorDescription")->text(), "Curtains");
+                    QCOMPARE(Child<QSlider>(select, "redSlider")->value(), 255);
+                    Child<QSlider>(select, "redSlider")->setValue(0x37);
+                    QCOMPARE(Child<QSpinBox>(select, "redEdit")->value(), 0x37);
+                    Child<QSpinBox>(select, "greenEdit")->setValue(0x5F);
+                    QCOMPARE(Child<QSlider>(select, "greenSlider")->value(), 0x5F);
+                    // A component above 255 cannot be typed; the edit keeps the last value it could take.
+                    blueEdit->selectAll();
+                    QTest::keyClicks(blueEdit, "300");
+                    QCOMPARE(Child<QSlider>(select, "blueSlider")->value(), 30);
+                    blueEdit->setValue(0x9D);
+                    QCOMPARE(Child<CLabel>(select, "colorPreview")->GetBkColor(), QColor(0x37, 0x5F, 0x9D));
+                    Child<QLineEdit>(select, "colorDescription")->setText("Blinds");
+                    m_prompt->PressOk(select);
+                })
+                .Caption("Select Color");
+            QTest::mouseClick(swatch, Qt::LeftButton);
+            QCOMPARE(swatch->text(), QString());
+            QCOMPARE(swatch->GetBkColor(), QColor(0x37, 0x5F, 0x9D));
+            QCOMPARE(caption->text(), "Blinds");
+            m_prompt->PressOk(dialog);
+        }));
+        QVERIFY(area.Load());
+        QCOMPARE(area.GetColor(1), 0x9D5F37L);
+        QCOMPARE(area.GetLabel(1), "Blinds");
+    }
 
 private:
     bool RunSheet(CArea& area, const std::function<void(QDialog&)>& handler)
     {
-        m_prompt->ExpectModal(handler).Caption(QStringLiteral("Location Properties"));
+        m_prompt->ExpectModal(handler).Caption("Location Properties");
         return EditProperties(area, nullptr);
     }
 };
-
-// Texts of any content: tests/reliability. Here the numbers and the colours left as they were.
-void TestLocationSheet::fieldsRoundTripWithDefaults()
-{
-    CArea fresh;
-    QVERIFY(!fresh.Load());
-    QVERIFY(!fresh.Delete());
-    CArea area;
-    area.SetHomeId(7);
-    area.SetLength(150);
-    area.SetHeight(96);
-    area.SetColor(0, 0x9D5F37);
-    area.SetLabel(1, QStringLiteral("Blinds"));
-    QVERIFY(area.Save());
-    const CArea read = StoredRecord<CArea>(area.GetId());
-    QCOMPARE(read.GetHomeId(), 7L);
-    QCOMPARE(QList<long>({read.GetLength(), read.GetWidth(), read.GetHeight()}), QList<long>({150, 0, 96}));
-    QCOMPARE(QList<long>({read.GetColor(0), read.GetColor(1), read.GetColor(2)}),
-             QList<long>({0x9D5F37, CArea::kWhite, CArea::kWhite}));
-    QCOMPARE(QStringList({read.GetLabel(0), read.GetLabel(1), read.GetLabel(2)}),
-             QStringList({QStringLiteral("Walls"), QStringLiteral("Blinds"), QStringLiteral("Panels")}));
-}
-
-void TestLocationSheet::summaryText_data()
-{
-    QTest::addColumn<QString>("dimensions"); // length, width and height in inches
-    QTest::addColumn<QString>("expected");
-    const auto area = [](float squareFeet) -> QString {
-        return QStringLiteral("\r\nArea: ") + FormatNumber(squareFeet, true, false) +
-               QStringLiteral(" sq. ft.\r\n");
-    };
-    QTest::newRow("no length: notes only") << QStringLiteral("0 120 96") << QString();
-    QTest::newRow("no width: notes only") << QStringLiteral("150 0 0") << QString();
-    QTest::newRow("height under a foot")
-        << QStringLiteral("144 12 11")
-        << QString(QStringLiteral("Dimensions: 12' x 1' x 11\"") + area(12.0f));
-    QTest::newRow("inches only") << QStringLiteral("7 10 0")
-                                 << QString(QStringLiteral("Dimensions: 7\" x 10\"") +
-                                            area(70 * 0.0069444445f));
-}
-
-void TestLocationSheet::summaryText()
-{
-    QFETCH(QString, dimensions);
-    const QStringList inches = dimensions.split(QLatin1Char(' '));
-    QFETCH(QString, expected);
-    CArea area;
-    area.SetLength(inches[0].toLong());
-    area.SetWidth(inches[1].toLong());
-    area.SetHeight(inches[2].toLong());
-    area.SetNotes(QStringLiteral("North light"));
-    QCOMPARE(area.GetSummaryText(), expected + QStringLiteral("North light"));
-}
-
-void TestLocationSheet::feetAndInchesRoundTripAfterTheDescriptionRefusal()
-{
-    CArea area;
-    QVERIFY(RunSheet(area, [this](QDialog& dialog) {
-        auto* combo = Child<QComboBox>(dialog, "areaDescription");
-        QCOMPARE(combo->currentText(), QStringLiteral("New Location"));
-        combo->setEditText(QString());
-        m_prompt->ExpectMessage(IDOK)
-            .Text(QStringLiteral("Please enter a description for this location."))
-            .Icon(MessageIcon::Information);
-        m_prompt->PressOk(dialog);
-        QCOMPARE(dialog.focusWidget(), combo);
-        combo->setCurrentIndex(2);
-        auto* lengthFeet = Child<QLineEdit>(dialog, "lengthFeet");
-        lengthFeet->clear();
-        QTest::keyClicks(lengthFeet, QStringLiteral("1x2.")); // only digits get in
-        Child<QLineEdit>(dialog, "lengthInches")->setText(QStringLiteral("6"));
-        Child<QLineEdit>(dialog, "widthFeet")->setText(QStringLiteral("10"));
-        Child<QLineEdit>(dialog, "widthInches")->clear();
-        Child<QLineEdit>(dialog, "heightInches")->setText(QStringLiteral("11"));
-        m_prompt->PressOk(dialog);
-    }));
-    CArea stored = StoredRecord<CArea>(area.GetId());
-    QCOMPARE(stored.GetDescription(), QStringLiteral("Living Room"));
-    QCOMPARE(QList<long>({stored.GetLength(), stored.GetWidth(), stored.GetHeight()}),
-             QList<long>({150, 120, 11}));
-
-    QVERIFY(!RunSheet(stored, [this](QDialog& dialog) {
-        QStringList shown;
-        for (const char* name : {"lengthFeet", "lengthInches", "heightFeet", "heightInches"}) {
-            shown += Child<QLineEdit>(dialog, name)->text();
-        }
-        QCOMPARE(shown, QStringList({"12", "6", "0", "11"}));
-        m_prompt->PressCancel(dialog);
-    }));
-}
-
-void TestLocationSheet::colorsPageAndSelectColorKeepTheirControlsInStep()
-{
-    CArea area;
-    QVERIFY(RunSheet(area, [this](QDialog& dialog) {
-        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(1);
-        auto* swatch = Child<CLabel>(dialog, "colorSwatch2");
-        auto* caption = Child<QLabel>(dialog, "colorCaption2");
-        QCOMPARE(swatch->text(), QStringLiteral("Click to change color"));
-        QCOMPARE(caption->text(), QStringLiteral("Curtains"));
-        m_prompt
-            ->ExpectModal([this](QDialog& select) {
-                auto* blueEdit = Child<QSpinBox>(select, "blueEdit");
-                QCOMPARE(Child<QLineEdit>(select, "colorDescription")->text(), QStringLiteral("Curtains"));
-                QCOMPARE(Child<QSlider>(select, "redSlider")->value(), 255);
-                Child<QSlider>(select, "redSlider")->setValue(0x37);
-                QCOMPARE(Child<QSpinBox>(select, "redEdit")->value(), 0x37);
-                Child<QSpinBox>(select, "greenEdit")->setValue(0x5F);
-                QCOMPARE(Child<QSlider>(select, "greenSlider")->value(), 0x5F);
-                // A component above 255 cannot be typed; the edit keeps the last value it could take.
-                blueEdit->selectAll();
-                QTest::keyClicks(blueEdit, QStringLiteral("300"));
-                QCOMPARE(Child<QSlider>(select, "blueSlider")->value(), 30);
-                blueEdit->setValue(0x9D);
-                QCOMPARE(Child<CLabel>(select, "colorPreview")->GetBkColor(), QColor(0x37, 0x5F, 0x9D));
-                Child<QLineEdit>(select, "colorDescription")->setText(QStringLiteral("Blinds"));
-                m_prompt->PressOk(select);
-            })
-            .Caption(QStringLiteral("Select Color"));
-        QTest::mouseClick(swatch, Qt::LeftButton);
-        QCOMPARE(swatch->text(), QString());
-        QCOMPARE(swatch->GetBkColor(), QColor(0x37, 0x5F, 0x9D));
-        QCOMPARE(caption->text(), QStringLiteral("Blinds"));
-        m_prompt->PressOk(dialog);
-    }));
-    QVERIFY(area.Load());
-    QCOMPARE(area.GetColor(1), 0x9D5F37L);
-    QCOMPARE(area.GetLabel(1), QStringLiteral("Blinds"));
-}
 
 QTEST_MAIN(TestLocationSheet)
 #include "tst_locationsheet.moc"

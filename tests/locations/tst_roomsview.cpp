@@ -8,121 +8,110 @@
 #include "controls/CAutoListCtrl.h"
 #include "data/Formatting.h"
 #include "records/CArea.h"
-#include "records/CHome.h"
 #include "views/CRoomsView.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QToolButton>
-#include <QtTest>
-
-#include <memory>
 
 class TestRoomsView final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void listsTheSelectedHomesLocationsWithDetails();
-    void newPropertiesAndDeleteKeepTheListInStep();
+    void listsTheSelectedHomesLocationsWithDetails()
+    {
+        const long den = 50;
+        QVERIFY(AppDatabase()->Execute(
+            QString("INSERT INTO Areas (AreaId, HomeId, Description, Length, Width, Color1, Color2, Notes) "
+                    "VALUES (%2, %1, 'den', 150, 120, %3, 0, 'Morning sun'), "
+                    "(51, %1, 'Attic', 0, 0, %4, 0, 'Morning sun'), (52, 99, 'Elsewhere', 0, 0, 0, 0, NULL); "
+                    "INSERT INTO Assets (AssetId, HomeId, AreaId, CurrentValue) "
+                    "VALUES (1, %1, %2, 100.5), (2, %1, %2, 200), (3, %1, 0, 50);")
+                .arg(m_homeId)
+                .arg(den)
+                .arg(0x9D5F37)
+                .arg(CArea::kWhite)));
+        m_list->SetCurSel(0);
+        m_frame->SelectHome(m_homeId);
+        m_frame->OnCommand(ID_VIEW_LOCATIONS);
+        QCOMPARE(ListTexts(*m_list), QStringList({"Attic", "den"}));
+        QCOMPARE(m_list->GetCurSel(), -1);
+        QVERIFY(m_frame->GetRoomsView()->GetDetails()->toPlainText().isEmpty());
+        // Each row's chip shows the location's first colour.
+        QCOMPARE(m_frame->GetRoomsView()->GetRowColor(0), QColor(Qt::white));
+        QCOMPARE(m_frame->GetRoomsView()->GetRowColor(1), QColor(0x37, 0x5F, 0x9D));
+
+        m_list->SetCurSel(1);
+        QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
+                 "Dimensions: 12'6\" x 10'\nArea: " + FormatNumber(125.0f, true, false) +
+                     " sq. ft.\nMorning sun\n\n2 assets are kept here, worth " + FormatMoney(300.5f) + '.');
+        m_list->SetCurSel(0);
+        QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
+                 "Morning sun\n\nNo assets are kept here.");
+    }
+
+    void newPropertiesAndDeleteKeepTheListInStep()
+    {
+        QVERIFY(AppDatabase()->Execute(
+            QString("INSERT INTO Areas (AreaId, HomeId, Description) VALUES (50, %1, "
+                    "'Attic'); INSERT INTO Assets (AssetId, AreaId) VALUES (1, 50), (2, 7);")
+                .arg(m_homeId)));
+        m_frame->SelectHome(m_homeId);
+        ExpectSheet("Study");
+        m_frame->OnCommand(ID_NEW_LOCATION);
+        QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::LocationsIndex));
+        QCOMPARE(ListTexts(*m_list), QStringList({"Attic", "Study"}));
+        QCOMPARE(m_list->GetCurSel(), 1);
+        ExpectSheet("Den");
+        m_frame->GetNewButton()->click();
+        QCOMPARE(m_list->GetItemText(m_list->GetCurSel(), 0), "Den");
+        QCOMPARE(RowCount("Areas", QString("WHERE HomeId=%1").arg(m_homeId)), 3L);
+
+        ExpectSheet("Archive");
+        QTest::keyClick(m_list, Qt::Key_Return);
+        QCOMPARE(ListTexts(*m_list), QStringList({"Archive", "Attic", "Study"}));
+        QCOMPARE(m_list->GetCurSel(), 0);
+
+        m_list->SetCurSel(1);
+        const QString question =
+            "This location will be deleted. Its assets stay in the inventory, with no location. Continue?";
+        m_prompt->ExpectMessage(IDNO)
+            .Text(question)
+            .Icon(MessageIcon::Exclamation)
+            .Buttons(MessageButtons::YesNo);
+        QTest::keyClick(m_list, Qt::Key_Delete);
+        m_prompt->ExpectMessage(IDYES).Text(question);
+        QTest::keyClick(m_list, Qt::Key_Delete);
+        QCOMPARE(ListTexts(*m_list), QStringList({"Archive", "Study"}));
+        // Its assets stay with no location; those elsewhere keep theirs.
+        QCOMPARE(RowCount("Assets", "WHERE AreaId=0"), 1L);
+    }
 
 private:
-    void SetUp() override;
+    void SetUp() override
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+        m_frame->CreateViews();
+        m_list = m_frame->GetRoomsView()->GetList();
+        m_homeId = StoredHome("Cottage");
+    }
+
     void TearDown() override { m_frame.reset(); }
-    void ExpectSheet(const QString& description);
+
+    void ExpectSheet(const QString& description)
+    {
+        m_prompt->ExpectModal([this, description](QDialog& sheet) {
+            Child<QComboBox>(sheet, "areaDescription")->setEditText(description);
+            m_prompt->PressOk(sheet);
+        });
+    }
 
     std::unique_ptr<CMainFrame> m_frame;
     CAutoListCtrl* m_list = nullptr;
     long m_homeId = -1;
 };
-
-void TestRoomsView::SetUp()
-{
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->show();
-    m_frame->CreateViews();
-    m_list = m_frame->GetRoomsView()->GetList();
-    m_homeId = StoredHome(QStringLiteral("Cottage"));
-}
-
-void TestRoomsView::ExpectSheet(const QString& description)
-{
-    m_prompt->ExpectModal([this, description](QDialog& sheet) {
-        Child<QComboBox>(sheet, "areaDescription")->setEditText(description);
-        m_prompt->PressOk(sheet);
-    });
-}
-
-void TestRoomsView::listsTheSelectedHomesLocationsWithDetails()
-{
-    const long den = 50;
-    QVERIFY(AppDatabase()->Execute(
-        QStringLiteral(
-            "INSERT INTO Areas (AreaId, HomeId, Description, Length, Width, Color1, Color2, Notes) VALUES "
-            "(%2, %1, 'den', 150, 120, %3, 0, 'Morning sun'), (51, %1, 'Attic', 0, 0, %4, 0, 'Morning sun'), "
-            "(52, 99, 'Elsewhere', 0, 0, 0, 0, NULL); INSERT INTO Assets (AssetId, HomeId, AreaId, "
-            "CurrentValue) VALUES (1, %1, %2, 100.5), (2, %1, %2, 200), (3, %1, 0, 50);")
-            .arg(m_homeId)
-            .arg(den)
-            .arg(0x9D5F37)
-            .arg(CArea::kWhite)));
-    m_list->SetCurSel(0);
-    m_frame->SelectHome(m_homeId);
-    m_frame->OnCommand(ID_VIEW_LOCATIONS);
-    QCOMPARE(ListTexts(*m_list), QStringList({"Attic", "den"}));
-    QCOMPARE(m_list->GetCurSel(), -1);
-    QVERIFY(m_frame->GetRoomsView()->GetDetails()->toPlainText().isEmpty());
-    // Each row's chip shows the location's first colour.
-    QCOMPARE(m_frame->GetRoomsView()->GetRowColor(0), QColor(Qt::white));
-    QCOMPARE(m_frame->GetRoomsView()->GetRowColor(1), QColor(0x37, 0x5F, 0x9D));
-
-    m_list->SetCurSel(1);
-    QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
-             QStringLiteral("Dimensions: 12'6\" x 10'\nArea: ") + FormatNumber(125.0f, true, false) +
-                 QStringLiteral(" sq. ft.\nMorning sun\n\n2 assets are kept here, worth ") +
-                 FormatMoney(300.5f) + QLatin1Char('.'));
-    m_list->SetCurSel(0);
-    QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
-             QStringLiteral("Morning sun\n\nNo assets are kept here."));
-}
-
-void TestRoomsView::newPropertiesAndDeleteKeepTheListInStep()
-{
-    QVERIFY(AppDatabase()->Execute(
-        QStringLiteral("INSERT INTO Areas (AreaId, HomeId, Description) VALUES (50, %1, "
-                       "'Attic'); INSERT INTO Assets (AssetId, AreaId) VALUES (1, 50), (2, 7);")
-            .arg(m_homeId)));
-    m_frame->SelectHome(m_homeId);
-    ExpectSheet(QStringLiteral("Study"));
-    m_frame->OnCommand(ID_NEW_LOCATION);
-    QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::LocationsIndex));
-    QCOMPARE(ListTexts(*m_list), QStringList({"Attic", "Study"}));
-    QCOMPARE(m_list->GetCurSel(), 1);
-    ExpectSheet(QStringLiteral("Den"));
-    m_frame->GetNewButton()->click();
-    QCOMPARE(m_list->GetItemText(m_list->GetCurSel(), 0), QStringLiteral("Den"));
-    QCOMPARE(RowCount(QStringLiteral("Areas"), QStringLiteral("WHERE HomeId=%1").arg(m_homeId)), 3L);
-
-    ExpectSheet(QStringLiteral("Archive"));
-    QTest::keyClick(m_list, Qt::Key_Return);
-    QCOMPARE(ListTexts(*m_list), QStringList({"Archive", "Attic", "Study"}));
-    QCOMPARE(m_list->GetCurSel(), 0);
-
-    m_list->SetCurSel(1);
-    const QString question = QStringLiteral(
-        "This location will be deleted. Its assets stay in the inventory, with no location. Continue?");
-    m_prompt->ExpectMessage(IDNO)
-        .Text(question)
-        .Icon(MessageIcon::Exclamation)
-        .Buttons(MessageButtons::YesNo);
-    QTest::keyClick(m_list, Qt::Key_Delete);
-    m_prompt->ExpectMessage(IDYES).Text(question);
-    QTest::keyClick(m_list, Qt::Key_Delete);
-    QCOMPARE(ListTexts(*m_list), QStringList({"Archive", "Study"}));
-    // Its assets stay with no location; those elsewhere keep theirs.
-    QCOMPARE(RowCount(QStringLiteral("Assets"), QStringLiteral("WHERE AreaId=0")), 1L);
-}
 
 QTEST_MAIN(TestRoomsView)
 #include "tst_roomsview.moc"

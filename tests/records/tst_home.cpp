@@ -7,121 +7,113 @@
 #include "records/CHome.h"
 #include "records/CLoan.h"
 
-#include <QtTest>
-
 class TestHome final : public CSessionTest
 {
     Q_OBJECT
 
 private slots:
-    void missingRowsDoNotLoad();
-    void deleteTakesTheHomesRowsAndLeavesTasks();
-    void amortizationFigures();
-    void loanStoredOnceAndReadBack();
-    void failedLoanSaveStoresNothing();
-};
+    void missingRowsDoNotLoad()
+    {
+        CHome missing;
+        missing.SetId(StoredNextId("Homes"));
+        missing.SetDescription("kept");
+        QVERIFY(!missing.Load());
+        QCOMPARE(missing.GetDescription(), "kept");
+        CHome unsaved;
+        QVERIFY(!unsaved.Load());
+        QVERIFY(!unsaved.Delete());
+    }
 
-void TestHome::missingRowsDoNotLoad()
-{
-    CHome missing;
-    missing.SetId(StoredNextId(QStringLiteral("Homes")));
-    missing.SetDescription(QStringLiteral("kept"));
-    QVERIFY(!missing.Load());
-    QCOMPARE(missing.GetDescription(), QStringLiteral("kept"));
-    CHome unsaved;
-    QVERIFY(!unsaved.Load());
-    QVERIFY(!unsaved.Delete());
-}
-
-void TestHome::deleteTakesTheHomesRowsAndLeavesTasks()
-{
-    QList<long> ids;
-    for (const QString& description : {QStringLiteral("Old flat"), QStringLiteral("Cottage")}) {
-        CHome home;
-        home.SetDescription(description);
-        QVERIFY(home.Save());
-        const long id = home.GetId();
+    void deleteTakesTheHomesRowsAndLeavesTasks()
+    {
+        QList<long> ids;
+        for (const QString& description : {"Old flat", "Cottage"}) {
+            CHome home;
+            home.SetDescription(description);
+            QVERIFY(home.Save());
+            const long id = home.GetId();
+            QVERIFY(AppDatabase()->Execute(
+                QString("INSERT INTO Areas (AreaId, HomeId, Description) VALUES (%1, %2, 'Kitchen');"
+                        "INSERT INTO Assets (AssetId, HomeId, Description) VALUES (%1, %2, 'Sofa');"
+                        "INSERT INTO Loans (LoanId, AssetId, Description) VALUES (%1, %2, 'Loan');")
+                    .arg(id * 10)
+                    .arg(id)));
+            ids += id;
+        }
         QVERIFY(AppDatabase()->Execute(
-            QStringLiteral("INSERT INTO Areas (AreaId, HomeId, Description) VALUES (%1, %2, 'Kitchen');"
-                           "INSERT INTO Assets (AssetId, HomeId, Description) VALUES (%1, %2, 'Sofa');"
-                           "INSERT INTO Loans (LoanId, AssetId, Description) VALUES (%1, %2, 'Loan');")
-                .arg(id * 10)
-                .arg(id)));
-        ids += id;
+            "INSERT INTO Tasks (TaskId, TaskType, Status, Description) VALUES (900, 1, 0, 'Paint');"));
+        const long tasks = RowCount("Tasks");
+
+        CHome home;
+        home.SetId(ids[0]);
+        QVERIFY(home.Delete());
+        for (int i = 0; i < 2; ++i) {
+            const long expected = i == 0 ? 0 : 1;
+            const QString ofHome = QString("WHERE HomeId=%1").arg(ids[i]);
+            QCOMPARE(RowCount("Homes", ofHome), expected);
+            QCOMPARE(RowCount("Areas", ofHome), expected);
+            QCOMPARE(RowCount("Assets", ofHome), expected);
+            QCOMPARE(RowCount("Loans", QString("WHERE AssetId=%1").arg(ids[i])), expected);
+        }
+        QCOMPARE(RowCount("Tasks"), tasks);
     }
-    QVERIFY(AppDatabase()->Execute(QStringLiteral(
-        "INSERT INTO Tasks (TaskId, TaskType, Status, Description) VALUES (900, 1, 0, 'Paint');")));
-    const long tasks = RowCount(QStringLiteral("Tasks"));
 
-    CHome home;
-    home.SetId(ids[0]);
-    QVERIFY(home.Delete());
-    for (int i = 0; i < 2; ++i) {
-        const long expected = i == 0 ? 0 : 1;
-        const QString ofHome = QStringLiteral("WHERE HomeId=%1").arg(ids[i]);
-        QCOMPARE(RowCount(QStringLiteral("Homes"), ofHome), expected);
-        QCOMPARE(RowCount(QStringLiteral("Areas"), ofHome), expected);
-        QCOMPARE(RowCount(QStringLiteral("Assets"), ofHome), expected);
-        QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(ids[i])), expected);
+    void amortizationFigures()
+    {
+        CLoan loan;
+        loan.SetPrincipal(100000.0f);
+        QCOMPARE(qRound(loan.GetMonthlyPayment() * 100), 59955);
+        QCOMPARE(loan.GetPrincipalPaid(0), 0.0);
+        QCOMPARE(loan.GetPrincipalPaid(-3), 0.0);
+        QCOMPARE(qRound(float(100000.0 - loan.GetPrincipalPaid(12)) * 100.0f), 9877198);
+        QVERIFY(qAbs(loan.GetPrincipalPaid(360) - 100000.0) < 1.0);
+
+        loan.SetInterestRate(0.0f);
+        loan.SetTermInMonths(100);
+        QCOMPARE(loan.GetMonthlyPayment(), 1000.0);
+        loan.SetTermInMonths(0);
+        QCOMPARE(loan.GetMonthlyPayment(), 0.0);
     }
-    QCOMPARE(RowCount(QStringLiteral("Tasks")), tasks);
-}
 
-void TestHome::amortizationFigures()
-{
-    CLoan loan;
-    loan.SetPrincipal(100000.0f);
-    QCOMPARE(qRound(loan.GetMonthlyPayment() * 100), 59955);
-    QCOMPARE(loan.GetPrincipalPaid(0), 0.0);
-    QCOMPARE(loan.GetPrincipalPaid(-3), 0.0);
-    QCOMPARE(qRound(float(100000.0 - loan.GetPrincipalPaid(12)) * 100.0f), 9877198);
-    QVERIFY(qAbs(loan.GetPrincipalPaid(360) - 100000.0) < 1.0);
+    void loanStoredOnceAndReadBack()
+    {
+        const long nextId = StoredNextId("Loans");
+        CLoan loan;
+        loan.SetStartDate(DateTimeValue::FromDateTime(QDateTime(QDate(2021, 3, 9), QTime(8, 30))));
+        QVERIFY(loan.Save());
+        QCOMPARE(loan.GetId(), nextId);
+        // A term longer than the 16-bit column holds keeps its low 16 bits.
+        loan.SetTermInMonths(65536 + 360);
+        QVERIFY(loan.Save());
+        QCOMPARE(loan.GetId(), nextId);
+        QCOMPARE(StoredNextId("Loans"), nextId + 1);
 
-    loan.SetInterestRate(0.0f);
-    loan.SetTermInMonths(100);
-    QCOMPARE(loan.GetMonthlyPayment(), 1000.0);
-    loan.SetTermInMonths(0);
-    QCOMPARE(loan.GetMonthlyPayment(), 0.0);
-}
+        CLoan read = StoredRecord<CLoan>(nextId);
+        QCOMPARE(read.GetStartDate().ToDateTime(), QDateTime(QDate(2021, 3, 9), QTime(8, 30)));
+        QCOMPARE(read.GetTermInMonths(), 360L);
 
-void TestHome::loanStoredOnceAndReadBack()
-{
-    const long nextId = StoredNextId(QStringLiteral("Loans"));
-    CLoan loan;
-    loan.SetStartDate(DateTimeValue::FromDateTime(QDateTime(QDate(2021, 3, 9), QTime(8, 30))));
-    QVERIFY(loan.Save());
-    QCOMPARE(loan.GetId(), nextId);
-    // A term longer than the 16-bit column holds keeps its low 16 bits.
-    loan.SetTermInMonths(65536 + 360);
-    QVERIFY(loan.Save());
-    QCOMPARE(loan.GetId(), nextId);
-    QCOMPARE(StoredNextId(QStringLiteral("Loans")), nextId + 1);
+        CLoan other;
+        QVERIFY(other.Save());
+        QVERIFY(loan.Delete());
+        QCOMPARE(RowCount("Loans"), 1L);
+        QVERIFY(!read.Load());
+    }
 
-    CLoan read = StoredRecord<CLoan>(nextId);
-    QCOMPARE(read.GetStartDate().ToDateTime(), QDateTime(QDate(2021, 3, 9), QTime(8, 30)));
-    QCOMPARE(read.GetTermInMonths(), 360L);
+    void failedLoanSaveStoresNothing()
+    {
+        // No id to hand out: the loan stays new and nothing is written.
+        QVERIFY(AppDatabase()->Execute("DELETE FROM TableIds WHERE TableName='Loans';"));
+        CLoan loan;
+        QVERIFY(!loan.Save());
+        QCOMPARE(loan.GetId(), -1L);
 
-    CLoan other;
-    QVERIFY(other.Save());
-    QVERIFY(loan.Delete());
-    QCOMPARE(RowCount(QStringLiteral("Loans")), 1L);
-    QVERIFY(!read.Load());
-}
-
-void TestHome::failedLoanSaveStoresNothing()
-{
-    // No id to hand out: the loan stays new and nothing is written.
-    QVERIFY(AppDatabase()->Execute(QStringLiteral("DELETE FROM TableIds WHERE TableName='Loans';")));
-    CLoan loan;
-    QVERIFY(!loan.Save());
-    QCOMPARE(loan.GetId(), -1L);
-
-    // A stored loan whose row has gone is not brought back.
-    CLoan gone;
-    gone.SetId(77);
-    QVERIFY(!gone.Save());
-    QCOMPARE(RowCount(QStringLiteral("Loans")), 0L);
-}
+        // A stored loan whose row has gone is not brought back.
+        CLoan gone;
+        gone.SetId(77);
+        QVERIFY(!gone.Save());
+        QCOMPARE(RowCount("Loans"), 0L);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestHome)
 #include "tst_home.moc"
