@@ -29,7 +29,6 @@ private slots:
         QCOMPARE(choice->currentText(), "Mortgage \"A\"");
         QCOMPARE(table->rowCount(), 360);
         // 385 days after the start: 13 payments made, the 14th is next.
-        QCOMPARE(m_dialog->Schedule().PaymentsMade(), 13L);
         QCOMPARE(table->item(12, 0)->toolTip(), "Paid");
         QCOMPARE(table->item(13, 0)->toolTip(), "Next payment");
         const QList<EquityPoint>& points = m_dialog->findChild<CLoanChart*>()->Points();

@@ -88,17 +88,13 @@ private slots:
 
     void newButtonDependsOnTheView()
     {
-        // On the homes view, New makes a home: here the sheet is cancelled and nothing changes.
-        m_prompt->ExpectModal([this](QDialog& sheet) { m_prompt->PressCancel(sheet); })
+        // On the homes view, New makes a home; saved, it becomes current and is listed.
+        m_prompt
+            ->ExpectModal([this](QDialog& sheet) {
+                Child<QLineEdit>(sheet, "homeDescription")->setText("Harbour Flat");
+                m_prompt->PressOk(sheet);
+            })
             .Caption("Home Profile");
-        m_frame->OnCommand(ID_NEW);
-        QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
-
-        // A saved new home becomes current and is listed.
-        m_prompt->ExpectModal([this](QDialog& sheet) {
-            Child<QLineEdit>(sheet, "homeDescription")->setText("Harbour Flat");
-            m_prompt->PressOk(sheet);
-        });
         m_frame->GetNewButton()->click();
         QCOMPARE(m_frame->windowTitle(), "Harbour Flat - Hearthstead");
         QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
@@ -218,7 +214,6 @@ private slots:
         const long homeId = StoredHome("Maple House");
         m_frame->SelectHome(homeId);
         m_frame->GetInventoryView()->SetCategoryFilter(CInventoryView::kFirstCategoryCommand + 9);
-        QCOMPARE(Settings::InventoryCategory.Get(m_session->Settings()), 9u);
         MakeFrame();
         m_frame->SelectHome(homeId);
         QCOMPARE(m_frame->GetInventoryView()->GetCategoryFilter(), 9L);
@@ -233,7 +228,6 @@ private slots:
         m_frame->FillHomesList(beach);
         CAutoListCtrl& list = *Homes().GetList();
         QCOMPARE(ListTexts(list), QStringList({"Apartment", "beach house", "Cottage"}));
-        QCOMPARE(list.GetCurSel(), 1);
         QCOMPARE(list.geometry(), QRect(0, 25, Homes().width(), Homes().height() - 27));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualRect(list.model()->index(2, 0)).center());
@@ -269,7 +263,6 @@ private slots:
         StoredHome("Birch");
         m_frame->FillHomesList(StoredHome("Cedar"));
         CAutoListCtrl& list = *Homes().GetList();
-        QCOMPARE(list.GetCurSel(), 2);
         m_prompt->ExpectModal([this](QDialog& sheet) {
             auto* description = Child<QLineEdit>(sheet, "homeDescription");
             QCOMPARE(description->text(), "Cedar");
