@@ -50,8 +50,6 @@ private slots:
         ExpectMessage(IDOK, MessageIcon::Information, "Your data was successfully restored.");
         RunCommand();
 
-        QCOMPARE(m_frame->GetCurrentViewIndex(), int(CMainFrame::HomesViewIndex));
-        QCOMPARE(m_frame->GetCurrentHomeId(), -1L);
         QCOMPARE(m_frame->GetHomesView()->GetList()->GetItemCount(), 1);
         m_frame->SelectHome(kept);
         QCOMPARE(m_frame->GetCurrentHome().GetDescription(), "Lakeside Cottage");

@@ -1,4 +1,4 @@
-// The bridge to the handheld on real files: the tables copied both ways, a device database missing a
+// The bridge to the handheld on real files: the tables copied to the device, a device database missing a
 // table leaving the desktop as it was, handheld paths kept inside the device, and the lock that
 // keeps the handheld's database to one user.
 
@@ -31,7 +31,7 @@ private slots:
         QFile(m_desktop).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    void tablesCopyBothWays()
+    void tablesCopyToANewDatabase()
     {
         const QString device = Path("device.cdb");
         QVERIFY(QFile(device).open(QIODevice::WriteOnly)); // an old file there is replaced
@@ -45,11 +45,6 @@ private slots:
         // A name that is no plain table name is refused before anything is opened.
         QVERIFY(!CopyTablesToNewDatabase(m_desktop, {"Homes", "x;y"}, device, true, &error));
         QCOMPARE(error, "not a table name: x;y");
-        QCOMPARE(SqliteText(device,
-                            "INSERT INTO Homes (HomeId, Description) VALUES (7, 'Beach') RETURNING HomeId"),
-                 "7");
-        QVERIFY2(ReplaceTableRows(m_desktop, kTables, device, &error), qPrintable(error));
-        QCOMPARE(SqliteText(m_desktop, "SELECT Description FROM Homes WHERE HomeId = 7"), QString("Beach"));
     }
 
     void missingDeviceTableChangesNothing()
