@@ -32,19 +32,13 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("read"); // -1: refused
-        QTest::newRow("de grouped") << "de_DE"
-                                    << "250.000,50" << 250000.5;
-        QTest::newRow("de plain") << "de_DE"
-                                  << "250000,50" << 250000.5;
-        QTest::newRow("de thousand") << "de_DE"
-                                     << "1.000" << 1000.0;
-        QTest::newRow("de point is no decimal") << "de_DE"
-                                                << "1.5" << -1.0;
+        QTest::newRow("de grouped") << "de_DE" << QString("250.000,50") << 250000.5;
+        QTest::newRow("de plain") << "de_DE" << QString("250000,50") << 250000.5;
+        QTest::newRow("de thousand") << "de_DE" << QString("1.000") << 1000.0;
+        QTest::newRow("de point is no decimal") << "de_DE" << QString("1.5") << -1.0;
         QTest::newRow("de empty is 0") << "de_DE" << QString() << 0.0;
-        QTest::newRow("en grouped") << "en_US"
-                                    << "250,000.50" << 250000.5;
-        QTest::newRow("C words") << "C"
-                                 << "a lot" << -1.0;
+        QTest::newRow("en grouped") << "en_US" << QString("250,000.50") << 250000.5;
+        QTest::newRow("C words") << "C" << QString("a lot") << -1.0;
     }
 
     void readAndWritten()
