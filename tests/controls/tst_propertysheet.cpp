@@ -24,23 +24,23 @@ public:
     }
 
     QLineEdit* const m_edit;
-    QString m_text = QStringLiteral("filled");
+    QString m_text = "filled";
 
     void OnSetActive() override
     {
-        m_log += QStringLiteral("active ") + GetTitle();
+        m_log += "active " + GetTitle();
         CPropertyPage::OnSetActive();
     }
     bool OnKillActive() override
     {
         // The page being left is still the one in view while it checks its fields.
-        m_log += (isVisible() ? QStringLiteral("leave ") : QStringLiteral("leave unseen ")) + GetTitle();
+        m_log += (isVisible() ? "leave " : "leave unseen ") + GetTitle();
         return CPropertyPage::OnKillActive();
     }
-    void OnOK() override { m_log += QStringLiteral("ok ") + GetTitle(); }
+    void OnOK() override { m_log += "ok " + GetTitle(); }
 
 protected:
-    void OnInitDialog() override { m_log += QStringLiteral("init ") + GetTitle(); }
+    void OnInitDialog() override { m_log += "init " + GetTitle(); }
     bool DoDataExchange(bool save) override
     {
         if (save)
@@ -74,146 +74,141 @@ class TestPropertySheet : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
-    void startPageOkAndCancel();
-    void notesRoundTrip();
-    void pictureBrowsedPreviewedAndViewed();
+
+    void startPageOkAndCancel()
+    {
+        QStringList log;
+        CPropertySheet sheet("Asset Properties");
+        auto* first = new CTextPage("First", log);
+        auto* second = new CTextPage("Second", log);
+        sheet.AddPage(first);
+        sheet.AddPage(second);
+        CTextPage never("Never", log); // a page may die before its sheet
+        sheet.AddPage(&never);
+        sheet.SetActivePage(second);
+        auto* ok = Child<QPushButton>(sheet, "okButton");
+        QVERIFY(ok->isDefault());
+        // Tab moves from the page's fields to OK, whatever order the pages came in.
+        QCOMPARE(never.m_edit->nextInFocusChain(), ok);
+
+        CScriptedPrompt prompt;
+        prompt.ExpectModal([&](QDialog& dialog) {
+            QCOMPARE(sheet.GetActiveIndex(), 1);
+            second->m_edit->setText("typed");
+            sheet.SetActivePage(0);
+            sheet.SetActivePage(1);
+            first->m_text = "changed behind the field";
+            sheet.SetActivePage(0);
+            // Shown again, the page puts its members back into its fields.
+            QCOMPARE(first->m_edit->text(), "changed behind the field");
+            prompt.PressOk(dialog);
+        });
+        QCOMPARE(sheet.DoModal(), int(QDialog::Accepted));
+        QCOMPARE(log, QStringList({"init Second", "active Second", "leave Second", "init First",
+                                   "active First", "leave First", "active Second", "leave Second",
+                                   "active First", "leave First", "ok First", "ok Second"}));
+        QCOMPARE(second->m_text, "typed");
+
+        log.clear();
+        prompt.ExpectModal([&](QDialog& dialog) {
+            first->m_edit->setText("typed, then cancelled");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(sheet.DoModal(), int(QDialog::Rejected));
+        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+        QCOMPARE(first->m_text, "changed behind the field");
+        QCOMPARE(log, QStringList({"active First"}));
+    }
+
+    void notesRoundTrip()
+    {
+        CPropertySheet sheet("Home Profile");
+        auto* notes = new CDlgNotes;
+        notes->SetNotes("first line\r\nsecond line");
+        sheet.AddPage(notes);
+        QCOMPARE(notes->GetTitle(), "Notes");
+
+        CScriptedPrompt prompt;
+        prompt.ExpectModal([&](QDialog& dialog) {
+            QCOMPARE(Child<QPlainTextEdit>(*notes, "notesEdit")->toPlainText(), "first line\nsecond line");
+            prompt.PressOk(dialog);
+        });
+        QCOMPARE(sheet.DoModal(), int(QDialog::Accepted));
+        // Untouched notes keep their stored line ends; typed ones are stored by the sheets' tests.
+        QCOMPARE(notes->GetNotes(), "first line\r\nsecond line");
+        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    }
+
+    // The preview keeps to the page: a picture too wide or too tall is cut 3 pixels from its edge.
+    void pictureBrowsedPreviewedAndViewed()
+    {
+        const QString kept = SavePicture(m_dir, "kept.png", 80, 60);
+        CPropertySheet sheet("Home Profile");
+        auto* page = new CDlgPicture;
+        page->SetPath(kept);
+        sheet.AddPage(page);
+        sheet.show();
+        QVERIFY(page->HasPicture());
+        const int W = page->width();
+        const int H = page->height();
+        QVERIFY(W > 100 && H > 100);
+
+        CScriptedPrompt prompt;
+        prompt.ExpectFile(QString());
+        page->Browse();
+        QCOMPARE(Child<QLineEdit>(*page, "pathEdit")->text(), kept);
+        QCOMPARE(page->GetPreviewRect().bottom, 60);
+        prompt.ExpectShellOpen().Path(kept);
+        QTest::mouseClick(Child<QPushButton>(*page, "viewButton"), Qt::LeftButton);
+
+        struct Case
+        {
+            const char* name;
+            int w, h, right, bottom;
+        };
+        const Case cases[] = {{"wide.png", 2 * W, 40, W - 3, 40},
+                              {"tall.bmp", 50, 3 * H, 50, H - 3},
+                              {"edge.jpg", 60, H - 30, 60, H - 30},
+                              {"over.png", 60, H - 29, 60, H - 3}};
+        for (const Case& c : cases) {
+            const QString path = SavePicture(m_dir, c.name, c.w, c.h);
+            prompt.ExpectFile(path)
+                .Filter("Image Files (*.gif;*.jpg;*.jpeg;*.bmp;*.png)|*.gif;*.jpg;*.jpeg;*.bmp;*.png|")
+                .Save(false)
+                .Owner(page);
+            QTest::mouseClick(Child<QPushButton>(*page, "browseButton"), Qt::LeftButton);
+            QCOMPARE(Child<QLineEdit>(*page, "pathEdit")->text(), path);
+            const CDlgPicture::PreviewRect r = page->GetPreviewRect();
+            QCOMPARE(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)),
+                     QRect(QPoint(3, 33), QPoint(c.right, c.bottom)));
+        }
+        // The last picture (red) is painted into its rectangle and nowhere else.
+        QVERIFY(RedAt(*page, 10, 40));
+        QVERIFY(RedAt(*page, 55, H - 5));
+        QVERIFY(!RedAt(*page, 70, 40));
+
+        // A file without a picture shows nothing but still opens.
+        const QString text = m_dir.filePath("letter.jpg");
+        QVERIFY(WriteBytes(text, "Dear neighbour, this is no picture."));
+        prompt.ExpectFile(text);
+        page->Browse();
+        QVERIFY(!page->HasPicture());
+        QVERIFY(!RedAt(*page, 10, 40));
+        prompt.ExpectShellOpen().Path(text);
+        page->View();
+
+        Child<QLineEdit>(*page, "pathEdit")->clear();
+        prompt.ExpectMessage(IDOK)
+            .Text("Please select a picture first.")
+            .Caption("View Picture")
+            .Icon(MessageIcon::Exclamation);
+        QTest::mouseClick(Child<QPushButton>(*page, "viewButton"), Qt::LeftButton);
+        QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestPropertySheet::startPageOkAndCancel()
-{
-    QStringList log;
-    CPropertySheet sheet(QStringLiteral("Asset Properties"));
-    auto* first = new CTextPage(QStringLiteral("First"), log);
-    auto* second = new CTextPage(QStringLiteral("Second"), log);
-    sheet.AddPage(first);
-    sheet.AddPage(second);
-    CTextPage never(QStringLiteral("Never"), log); // a page may die before its sheet
-    sheet.AddPage(&never);
-    sheet.SetActivePage(second);
-    auto* ok = sheet.findChild<QPushButton*>(QStringLiteral("okButton"));
-    QVERIFY(ok->isDefault());
-    // Tab moves from the page's fields to OK, whatever order the pages came in.
-    QCOMPARE(never.m_edit->nextInFocusChain(), ok);
-
-    CScriptedPrompt prompt;
-    prompt.ExpectModal([&](QDialog& dialog) {
-        QCOMPARE(sheet.GetActiveIndex(), 1);
-        second->m_edit->setText(QStringLiteral("typed"));
-        sheet.SetActivePage(0);
-        sheet.SetActivePage(1);
-        first->m_text = QStringLiteral("changed behind the field");
-        sheet.SetActivePage(0);
-        // Shown again, the page puts its members back into its fields.
-        QCOMPARE(first->m_edit->text(), QStringLiteral("changed behind the field"));
-        prompt.PressOk(dialog);
-    });
-    QCOMPARE(sheet.DoModal(), int(QDialog::Accepted));
-    QCOMPARE(log, QStringList({"init Second", "active Second", "leave Second", "init First", "active First",
-                               "leave First", "active Second", "leave Second", "active First", "leave First",
-                               "ok First", "ok Second"}));
-    QCOMPARE(second->m_text, QStringLiteral("typed"));
-
-    log.clear();
-    prompt.ExpectModal([&](QDialog& dialog) {
-        first->m_edit->setText(QStringLiteral("typed, then cancelled"));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    QCOMPARE(sheet.DoModal(), int(QDialog::Rejected));
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-    QCOMPARE(first->m_text, QStringLiteral("changed behind the field"));
-    QCOMPARE(log, QStringList({"active First"}));
-}
-
-void TestPropertySheet::notesRoundTrip()
-{
-    CPropertySheet sheet(QStringLiteral("Home Profile"));
-    auto* notes = new CDlgNotes;
-    notes->SetNotes(QStringLiteral("first line\r\nsecond line"));
-    sheet.AddPage(notes);
-    QCOMPARE(notes->GetTitle(), QStringLiteral("Notes"));
-
-    CScriptedPrompt prompt;
-    prompt.ExpectModal([&](QDialog& dialog) {
-        auto* edit = Child<QPlainTextEdit>(*notes, "notesEdit");
-        QCOMPARE(edit->toPlainText(), QStringLiteral("first line\nsecond line"));
-        prompt.PressOk(dialog);
-    });
-    QCOMPARE(sheet.DoModal(), int(QDialog::Accepted));
-    // Untouched notes keep their stored line ends; typed ones are stored by the sheets' tests.
-    QCOMPARE(notes->GetNotes(), QStringLiteral("first line\r\nsecond line"));
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-}
-
-// The preview keeps to the page: a picture too wide or too tall is cut 3 pixels from its edge.
-void TestPropertySheet::pictureBrowsedPreviewedAndViewed()
-{
-    const QString kept = SavePicture(m_dir, QStringLiteral("kept.png"), 80, 60);
-    CPropertySheet sheet(QStringLiteral("Home Profile"));
-    auto* page = new CDlgPicture;
-    page->SetPath(kept);
-    sheet.AddPage(page);
-    sheet.show();
-    QVERIFY(page->HasPicture());
-    const int W = page->width();
-    const int H = page->height();
-    QVERIFY(W > 100 && H > 100);
-
-    CScriptedPrompt prompt;
-    prompt.ExpectFile(QString());
-    page->Browse();
-    QCOMPARE(Child<QLineEdit>(*page, "pathEdit")->text(), kept);
-    QCOMPARE(page->GetPreviewRect().bottom, 60);
-    prompt.ExpectShellOpen().Path(kept);
-    QTest::mouseClick(Child<QPushButton>(*page, "viewButton"), Qt::LeftButton);
-
-    struct Case
-    {
-        const char* name;
-        int w, h, right, bottom;
-    };
-    const Case cases[] = {{"wide.png", 2 * W, 40, W - 3, 40},
-                          {"tall.bmp", 50, 3 * H, 50, H - 3},
-                          {"edge.jpg", 60, H - 30, 60, H - 30},
-                          {"over.png", 60, H - 29, 60, H - 3}};
-    for (const Case& c : cases) {
-        const QString path = SavePicture(m_dir, QLatin1String(c.name), c.w, c.h);
-        prompt.ExpectFile(path)
-            .Filter(QStringLiteral(
-                "Image Files (*.gif;*.jpg;*.jpeg;*.bmp;*.png)|*.gif;*.jpg;*.jpeg;*.bmp;*.png|"))
-            .Save(false)
-            .Owner(page);
-        QTest::mouseClick(Child<QPushButton>(*page, "browseButton"), Qt::LeftButton);
-        QCOMPARE(Child<QLineEdit>(*page, "pathEdit")->text(), path);
-        const CDlgPicture::PreviewRect r = page->GetPreviewRect();
-        QCOMPARE(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)),
-                 QRect(QPoint(3, 33), QPoint(c.right, c.bottom)));
-    }
-    // The last picture (red) is painted into its rectangle and nowhere else.
-    QVERIFY(RedAt(*page, 10, 40));
-    QVERIFY(RedAt(*page, 55, H - 5));
-    QVERIFY(!RedAt(*page, 70, 40));
-
-    // A file without a picture shows nothing but still opens.
-    const QString text = m_dir.filePath(QStringLiteral("letter.jpg"));
-    QVERIFY(WriteBytes(text, "Dear neighbour, this is no picture."));
-    prompt.ExpectFile(text);
-    page->Browse();
-    QVERIFY(!page->HasPicture());
-    QVERIFY(!RedAt(*page, 10, 40));
-    prompt.ExpectShellOpen().Path(text);
-    page->View();
-
-    Child<QLineEdit>(*page, "pathEdit")->clear();
-    prompt.ExpectMessage(IDOK)
-        .Text(QStringLiteral("Please select a picture first."))
-        .Caption(QStringLiteral("View Picture"))
-        .Icon(MessageIcon::Exclamation);
-    QTest::mouseClick(Child<QPushButton>(*page, "viewButton"), Qt::LeftButton);
-    QVERIFY2(prompt.Verify(), qPrintable(prompt.Problems()));
-}
 
 QTEST_MAIN(TestPropertySheet)
 #include "tst_propertysheet.moc"

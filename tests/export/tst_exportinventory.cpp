@@ -8,10 +8,7 @@
 #include "controls/CAutoListCtrl.h"
 #include "records/CArea.h"
 #include "records/CAsset.h"
-#include "records/CHome.h"
 #include "views/CDlgExportInventory.h"
-
-#include <QtTest>
 
 namespace {
 
@@ -31,7 +28,7 @@ QByteArray Asset(const char* category, const char* name, const char* location, c
                              warranty,
                              video ? "" : "SN1",
                              video ? "" : "555-0100"};
-    return '"' + fields.join(QStringLiteral("\",\"")).toUtf8() + "\"\r\n";
+    return '"' + fields.join("\",\"").toUtf8() + "\"\r\n";
 }
 
 const QByteArray kTitle =
@@ -90,99 +87,90 @@ class TestExportInventory final : public CSessionTest
     Q_OBJECT
 
 private slots:
-    void fileBytes();
-    void categoryChoices_data();
-    void categoryChoices();
-    void fileThatCannotBeMadeKeepsTheDialog();
+    // Missing categories first, fields as stored, no warranty for year 2000, a video's own fields empty.
+    void fileBytes()
+    {
+        FillHome(m_homeId);
+        CDlgExportInventory dialog(m_homeId, "Maple House");
+        QCOMPARE(Export(dialog), kTitle + Asset("", "Lamp \"Tiffany\"", "", "") +
+                                     Asset("", "Zürich clock, 1880", "Kitchen", "12/31/05") +
+                                     Asset("Appliances", "Fridge", "Kitchen", "12/31/99") +
+                                     Asset("Appliances", "Toaster", "", "") +
+                                     Asset("Video Library", "Casablanca", "", "", true) + Closing());
+    }
+
+    void categoryChoices_data()
+    {
+        QTest::addColumn<bool>("selectNone");
+        QTest::addColumn<QString>("toggled");
+        QTest::addColumn<int>("assetLines");
+        QTest::newRow("all at start") << false << QString() << 5;
+        QTest::newRow("none keeps the uncategorised") << true << QString() << 2;
+        QTest::newRow("one category") << true << "Video Library" << 3;
+        QTest::newRow("all but one") << false << "Appliances" << 3;
+    }
+
+    void categoryChoices()
+    {
+        QFETCH(bool, selectNone);
+        QFETCH(QString, toggled);
+        QFETCH(int, assetLines);
+        FillHome(m_homeId);
+        CDlgExportInventory dialog(m_homeId, "Maple House");
+        CAutoListCtrl& list = *dialog.GetList();
+        QCOMPARE(list.GetItemCount(), 20);
+        if (selectNone)
+            dialog.OnSelectNone();
+        for (int row = 0; row < list.GetItemCount(); ++row) {
+            if (list.GetItemText(row, 0) == toggled)
+                list.SetCheck(row, selectNone);
+        }
+        QCOMPARE(Export(dialog).count("\r\n"), 3 + assetLines + 1);
+    }
+
+    void fileThatCannotBeMadeKeepsTheDialog()
+    {
+        CDlgExportInventory dialog(m_homeId, "Maple House");
+        m_prompt->ExpectFile(m_session->Dir().Path() + "no such folder/x.csv");
+        m_prompt->ExpectMessage(IDOK)
+            .Text("I'm afraid there was an error creating that file. Please make sure the file is not in use "
+                  "and "
+                  "try again.")
+            .Icon(MessageIcon::Exclamation);
+        m_prompt->ExpectFile(QString()); // a cancelled chooser changes nothing either
+        dialog.OnExport();
+        dialog.OnExport();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        // The file of an empty home.
+        QCOMPARE(Export(dialog, IDYES), kTitle + Closing());
+    }
 
 private:
     void SetUp() override { m_homeId = StoredHome("Maple House"); }
     // Exports into the file through the dialog, answering the open-now question (Yes opens it).
-    QByteArray Export(CDlgExportInventory& dialog, int openAnswer = IDNO);
+    QByteArray Export(CDlgExportInventory& dialog, int openAnswer = IDNO)
+    {
+        const QString path = m_session->Dir().Path() + "inventory.csv";
+        m_prompt->ExpectFile(path)
+            .Save(true)
+            .DefaultName("Maple House Inventory")
+            .DefaultExtension("csv")
+            .Filter("CSV Files (*.csv)|*.csv|")
+            .PromptOverwrite(true);
+        m_prompt->ExpectMessage(openAnswer)
+            .Text('"' + path + "\" has been created.\n\nWould you like to open it now?")
+            .Icon(MessageIcon::Question)
+            .Buttons(MessageButtons::YesNo);
+        if (openAnswer == IDYES)
+            m_prompt->ExpectShellOpen().Path(path);
+        dialog.OnExport();
+        const QByteArray bytes = ReadBytes(path);
+        const QString problems = m_session->Finish();
+        return dialog.result() == QDialog::Accepted && problems.isEmpty() ? bytes : problems.toUtf8();
+    }
 
     long m_homeId = -1;
 };
-
-QByteArray TestExportInventory::Export(CDlgExportInventory& dialog, int openAnswer)
-{
-    const QString path = m_session->Dir().Path() + "inventory.csv";
-    m_prompt->ExpectFile(path)
-        .Save(true)
-        .DefaultName("Maple House Inventory")
-        .DefaultExtension("csv")
-        .Filter("CSV Files (*.csv)|*.csv|")
-        .PromptOverwrite(true);
-    m_prompt->ExpectMessage(openAnswer)
-        .Text('"' + path + "\" has been created.\n\nWould you like to open it now?")
-        .Icon(MessageIcon::Question)
-        .Buttons(MessageButtons::YesNo);
-    if (openAnswer == IDYES) {
-        m_prompt->ExpectShellOpen().Path(path);
-    }
-    dialog.OnExport();
-    const QByteArray bytes = ReadBytes(path);
-    const QString problems = m_session->Finish();
-    return dialog.result() == QDialog::Accepted && problems.isEmpty() ? bytes : problems.toUtf8();
-}
-
-// Missing categories first, fields as stored, no warranty for year 2000, a video's own fields empty.
-void TestExportInventory::fileBytes()
-{
-    FillHome(m_homeId);
-    CDlgExportInventory dialog(m_homeId, "Maple House");
-    QCOMPARE(Export(dialog), kTitle + Asset("", "Lamp \"Tiffany\"", "", "") +
-                                 Asset("", "Zürich clock, 1880", "Kitchen", "12/31/05") +
-                                 Asset("Appliances", "Fridge", "Kitchen", "12/31/99") +
-                                 Asset("Appliances", "Toaster", "", "") +
-                                 Asset("Video Library", "Casablanca", "", "", true) + Closing());
-}
-
-void TestExportInventory::categoryChoices_data()
-{
-    QTest::addColumn<bool>("selectNone");
-    QTest::addColumn<QString>("toggled");
-    QTest::addColumn<int>("assetLines");
-    QTest::newRow("all at start") << false << QString() << 5;
-    QTest::newRow("none keeps the uncategorised") << true << QString() << 2;
-    QTest::newRow("one category") << true << "Video Library" << 3;
-    QTest::newRow("all but one") << false << "Appliances" << 3;
-}
-
-void TestExportInventory::categoryChoices()
-{
-    QFETCH(bool, selectNone);
-    QFETCH(QString, toggled);
-    QFETCH(int, assetLines);
-    FillHome(m_homeId);
-    CDlgExportInventory dialog(m_homeId, "Maple House");
-    CAutoListCtrl& list = *dialog.GetList();
-    QCOMPARE(list.GetItemCount(), 20);
-    if (selectNone) {
-        dialog.OnSelectNone();
-    }
-    for (int row = 0; row < list.GetItemCount(); ++row) {
-        if (list.GetItemText(row, 0) == toggled) {
-            list.SetCheck(row, selectNone);
-        }
-    }
-    QCOMPARE(Export(dialog).count("\r\n"), 3 + assetLines + 1);
-}
-
-void TestExportInventory::fileThatCannotBeMadeKeepsTheDialog()
-{
-    CDlgExportInventory dialog(m_homeId, "Maple House");
-    m_prompt->ExpectFile(m_session->Dir().Path() + "no such folder/x.csv");
-    m_prompt->ExpectMessage(IDOK)
-        .Text("I'm afraid there was an error creating that file. Please make sure the file is not in use and "
-              "try again.")
-        .Icon(MessageIcon::Exclamation);
-    m_prompt->ExpectFile(QString()); // a cancelled chooser changes nothing either
-    dialog.OnExport();
-    dialog.OnExport();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    // The file of an empty home.
-    QCOMPARE(Export(dialog, IDYES), kTitle + Closing());
-}
 
 QTEST_MAIN(TestExportInventory)
 #include "tst_exportinventory.moc"

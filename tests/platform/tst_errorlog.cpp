@@ -3,8 +3,6 @@
 #include "RecordTestSupport.h"
 #include "platform/ErrorLog.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestErrorLog final : public QObject
@@ -12,28 +10,26 @@ class TestErrorLog final : public QObject
     Q_OBJECT
 
 private slots:
-    void linesGoUnderTheStateFolderAndTheLogRotates();
-};
+    void linesGoUnderTheStateFolderAndTheLogRotates()
+    {
+        QTemporaryDir state;
+        QVERIFY(state.isValid());
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+        const QString path = state.path() + "/hearthstead/hearthstead.log";
+        QCOMPARE(ErrorLogPath(), path);
 
-void TestErrorLog::linesGoUnderTheStateFolderAndTheLogRotates()
-{
-    QTemporaryDir state;
-    QVERIFY(state.isValid());
-    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
-    const QString path = state.path() + "/hearthstead/hearthstead.log";
-    QCOMPARE(ErrorLogPath(), path);
+        LogError("database is locked");
+        QVERIFY(ReadBytes(path).endsWith(" database is locked\n"));
 
-    LogError("database is locked");
-    QVERIFY(ReadBytes(path).endsWith(" database is locked\n"));
-
-    for (int i = 0; i < 1300; ++i) {
-        LogError(QString(200, QLatin1Char('x')));
+        for (int i = 0; i < 1300; ++i) {
+            LogError(QString(200, QLatin1Char('x')));
+        }
+        QVERIFY(QFileInfo(path + ".1").size() <= 256 * 1024);
+        QVERIFY(QFileInfo(path + ".1").size() > 200 * 1024);
+        QVERIFY(QFileInfo(path).size() < 256 * 1024);
+        QVERIFY(!QFileInfo::exists(path + ".2"));
     }
-    QVERIFY(QFileInfo(path + ".1").size() <= 256 * 1024);
-    QVERIFY(QFileInfo(path + ".1").size() > 200 * 1024);
-    QVERIFY(QFileInfo(path).size() < 256 * 1024);
-    QVERIFY(!QFileInfo::exists(path + ".2"));
-}
+};
 
 QTEST_GUILESS_MAIN(TestErrorLog)
 #include "tst_errorlog.moc"

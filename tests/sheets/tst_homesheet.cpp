@@ -14,13 +14,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QtTest>
 
 #include <functional>
 
 namespace {
 
-const QString kCaption = QStringLiteral("Hearthstead");
+const QString kCaption = "Hearthstead";
 
 QStringList TabTitles(QDialog& dialog)
 {
@@ -43,7 +42,7 @@ QStringList ListRows(QDialog& dialog)
     auto* list = Child<CAutoListCtrl>(dialog, "loanList");
     QStringList rows = ListTexts(*list);
     for (int row = 0; row < rows.size(); ++row)
-        rows[row] += QStringLiteral(" | ") + list->GetItemText(row, 1);
+        rows[row] += " | " + list->GetItemText(row, 1);
     return rows;
 }
 
@@ -70,207 +69,199 @@ class TestHomeSheet final : public CSessionTest
     Q_OBJECT
 
 private slots:
-    void pageSetsChecksAndCancel();
-    void okStoresEveryPage();
-    void failedSaveKeepsTheSheetAndWhatWasTyped();
-    void loansListedLargestFirstWithTheEquityTotal();
-    void loansAddedEditedAndRemovedAtOnce();
+    // A new home has no Loans page; its description and value keep the user on Details, and Cancel
+    // stores nothing.
+    void pageSetsChecksAndCancel()
+    {
+        const long nextId = StoredNextId("Homes");
+        CHome home;
+        QVERIFY(!RunSheet(home, true, [this](QDialog& dialog) {
+            QCOMPARE(TabTitles(dialog), QStringList({"Details", "Picture", "Notes"}));
+            QCOMPARE(CurrentTab(dialog), "Details");
+            auto* description = Child<QLineEdit>(dialog, "homeDescription");
+            auto* value = Child<QLineEdit>(dialog, "homeValue");
+            auto* tabs = Child<QTabWidget>(dialog, "tabs");
+            m_prompt->ExpectMessage(IDOK)
+                .Text("Please enter a description for this home.")
+                .Caption(kCaption)
+                .Icon(MessageIcon::Information);
+            m_prompt->PressOk(dialog);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.focusWidget(), description);
+
+            description->setText("Never stored");
+            value->setText("a lot");
+            m_prompt->ExpectMessage(IDOK)
+                .Text("Curr. Value must be a number, for example 6.5")
+                .Caption(kCaption);
+            tabs->setCurrentIndex(2);
+            QCOMPARE(CurrentTab(dialog), "Details");
+            QCOMPARE(dialog.focusWidget(), value);
+            value->setText("199999");
+            tabs->setCurrentIndex(2);
+            QCOMPARE(CurrentTab(dialog), "Notes");
+            m_prompt->PressCancel(dialog);
+        }));
+        QVERIFY(home.GetDescription().isEmpty());
+        QCOMPARE(RowCount("Homes"), 0L);
+        QCOMPARE(StoredNextId("Homes"), nextId);
+
+        CHome cottage = StoredRecord<CHome>(StoredHome("Cottage"));
+        QVERIFY(!RunSheet(cottage, true, [this](QDialog& dialog) {
+            QCOMPARE(TabTitles(dialog), QStringList({"Details", "Loans", "Picture", "Notes"}));
+            QCOMPARE(CurrentTab(dialog), "Loans");
+            Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(0);
+            Child<QLineEdit>(dialog, "homeDescription")->setText("Renamed");
+            m_prompt->PressCancel(dialog);
+        }));
+        QCOMPARE(cottage.GetDescription(), "Cottage");
+    }
+
+    void okStoresEveryPage()
+    {
+        const long nextId = StoredNextId("Homes");
+        CHome home;
+        QVERIFY(RunSheet(home, false, [this](QDialog& dialog) {
+            Child<QLineEdit>(dialog, "homeDescription")->setText("my summer home");
+            Child<QLineEdit>(dialog, "homeValue")->setText("250000.5");
+            Child<QPlainTextEdit>(dialog, "homeAddress")->setPlainText("1 Lake Road\nPine Bay");
+            Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(1);
+            Child<QLineEdit>(dialog, "pathEdit")->setText("/pictures/lake.jpg");
+            Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(2);
+            Child<QPlainTextEdit>(dialog, "notesEdit")->setPlainText("Roof redone 2019");
+            m_prompt->PressOk(dialog);
+        }));
+        QCOMPARE(home.GetId(), nextId);
+        CHome stored = StoredRecord<CHome>(nextId);
+        QCOMPARE(QStringList(
+                     {stored.GetDescription(), stored.GetAddress(), stored.GetPicture(), stored.GetNotes()}),
+                 QStringList(
+                     {"my summer home", "1 Lake Road\nPine Bay", "/pictures/lake.jpg", "Roof redone 2019"}));
+        QCOMPARE(stored.GetCurrentValue(), 250000.5f);
+
+        // Shown on Details and saved again untouched, the value and an address with Windows line ends
+        // keep exactly.
+        stored.SetAddress("2 Hill Street\r\nHarbor Town");
+        QVERIFY(stored.Save());
+        QVERIFY(RunSheet(stored, false, [this](QDialog& dialog) {
+            QCOMPARE(CurrentTab(dialog), "Details");
+            QCOMPARE(Child<QLineEdit>(dialog, "homeValue")->text(), "250000.5");
+            m_prompt->PressOk(dialog);
+        }));
+        QVERIFY(home.Load());
+        QCOMPARE(home.GetAddress(), "2 Hill Street\r\nHarbor Town");
+        QCOMPARE(home.GetCurrentValue(), 250000.5f);
+        QCOMPARE(StoredNextId("Homes"), nextId + 1);
+    }
+
+    // The store refuses the row (as a locked or read-only file would): the sheet stays open with the
+    // typed text, and OK stores it once the store takes it again.
+    void failedSaveKeepsTheSheetAndWhatWasTyped()
+    {
+        QVERIFY(AppDatabase()->Execute(
+            "CREATE TRIGGER Refuse BEFORE INSERT ON Homes BEGIN SELECT RAISE(ABORT, 'refused'); END;"));
+        const long nextId = StoredNextId("Homes");
+        CHome home;
+        QVERIFY(RunSheet(home, false, [this, nextId](QDialog& dialog) {
+            Child<QLineEdit>(dialog, "homeDescription")->setText("Mill House");
+            Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(2);
+            Child<QPlainTextEdit>(dialog, "notesEdit")->setPlainText("Typed once");
+            m_prompt->ExpectMessage(IDOK)
+                .Text("The home could not be saved.")
+                .Caption(kCaption)
+                .Icon(MessageIcon::Exclamation)
+                .Owner(&dialog);
+            m_prompt->PressOk(dialog);
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(Child<QLineEdit>(dialog, "homeDescription")->text(), "Mill House");
+            QCOMPARE(StoredNextId("Homes"), nextId);
+
+            QVERIFY(AppDatabase()->Execute("DROP TRIGGER Refuse;"));
+            m_prompt->PressOk(dialog);
+        }));
+        CHome stored = StoredRecord<CHome>(home.GetId());
+        QCOMPARE(stored.GetDescription(), "Mill House");
+        QCOMPARE(stored.GetNotes(), "Typed once");
+    }
+
+    void loansListedLargestFirstWithTheEquityTotal()
+    {
+        const long otherId = StoredHome("Flat");
+        CHome home = StoredRecord<CHome>(StoredHome("Cottage"));
+        AddLoan(home.GetId(), "Car loan", QString(), 5000.0f, 0);
+        AddLoan(home.GetId(), "Mortgage", "First Bank", 100000.0f, 1);
+        AddLoan(home.GetId(), "Mortgage", QString(), 20000.25f, 1);
+        AddLoan(otherId, "Elsewhere", QString(), 999999.0f, 1);
+        RunSheet(home, true, [this](QDialog& dialog) {
+            QCOMPARE(ListRows(dialog), QStringList({"Mortgage (First Bank) | " + FormatMoney(100000.0f),
+                                                    "Mortgage | " + FormatMoney(20000.25f),
+                                                    "Car loan | " + FormatMoney(5000.0f)}));
+            // The car loan does not count against the home.
+            QCOMPARE(Total(dialog), FormatMoney(120000.25f));
+            m_prompt->PressCancel(dialog);
+        });
+    }
+
+    void loansAddedEditedAndRemovedAtOnce()
+    {
+        CHome home = StoredRecord<CHome>(StoredHome("Cottage"));
+        AddLoan(home.GetId(), "Car loan", QString(), 5000.0f, 0);
+        QVERIFY(!RunSheet(home, true, [this](QDialog& dialog) {
+            auto* list = Child<CAutoListCtrl>(dialog, "loanList");
+            ExpectLoanSheet([this](QDialog& loanSheet) {
+                Child<QLineEdit>(loanSheet, "loanDescription")->setText("Mortgage");
+                Child<QLineEdit>(loanSheet, "loanPrincipal")->setText("100000");
+                m_prompt->PressOk(loanSheet);
+            });
+            m_prompt->PressButton(dialog, "&New");
+            QCOMPARE(ListRows(dialog), QStringList({"Mortgage | " + FormatMoney(100000.0f),
+                                                    "Car loan | " + FormatMoney(5000.0f)}));
+            QCOMPARE(Total(dialog), FormatMoney(100000.0f));
+
+            list->SetCurSel(1);
+            ExpectLoanSheet([this](QDialog& loanSheet) {
+                QCOMPARE(Child<QLineEdit>(loanSheet, "loanDescription")->text(), "Car loan");
+                Child<QTabWidget>(loanSheet, "tabs")->setCurrentIndex(1);
+                Child<QLineEdit>(loanSheet, "lenderName")->setText("Auto Credit");
+                m_prompt->PressOk(loanSheet);
+            });
+            m_prompt->PressButton(dialog, "&Edit");
+            QCOMPARE(list->GetItemText(1, 0), "Car loan (Auto Credit)");
+            QCOMPARE(list->GetCurSel(), 1);
+
+            // Remove asks first; No keeps the loan.
+            m_prompt->ExpectMessage(IDNO)
+                .TextId(IDS_DELETE_LOAN_QUESTION)
+                .Caption(kCaption)
+                .Icon(MessageIcon::Exclamation)
+                .Buttons(MessageButtons::YesNo);
+            m_prompt->PressButton(dialog, "&Remove");
+            QCOMPARE(list->GetItemCount(), 2);
+            for (int loan = 0; loan < 2; ++loan) {
+                m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_LOAN_QUESTION);
+                m_prompt->PressButton(dialog, "&Remove");
+            }
+            QCOMPARE(Total(dialog), FormatMoney(0.0f));
+            QVERIFY(!Child<QPushButton>(dialog, "editLoanButton")->isEnabled());
+            QVERIFY(!Child<QPushButton>(dialog, "removeLoanButton")->isEnabled());
+            m_prompt->PressCancel(dialog);
+        }));
+        // The loan sheets saved at once; cancelling the home's sheet does not bring them back.
+        QCOMPARE(RowCount("Loans", QString("WHERE AssetId=%1").arg(home.GetId())), 0L);
+    }
 
 private:
     bool RunSheet(CHome& home, bool startOnLoans, const std::function<void(QDialog&)>& handler)
     {
-        m_prompt->ExpectModal(handler).Caption(QStringLiteral("Home Profile"));
+        m_prompt->ExpectModal(handler).Caption("Home Profile");
         return EditProperties(home, nullptr, startOnLoans);
     }
+
     void ExpectLoanSheet(const std::function<void(QDialog&)>& handler)
     {
-        m_prompt->ExpectModal(handler).Caption(QStringLiteral("Loan Properties"));
+        m_prompt->ExpectModal(handler).Caption("Loan Properties");
     }
 };
-
-// A new home has no Loans page; its description and value keep the user on Details, and Cancel
-// stores nothing.
-void TestHomeSheet::pageSetsChecksAndCancel()
-{
-    const long nextId = StoredNextId(QStringLiteral("Homes"));
-    CHome home;
-    QVERIFY(!RunSheet(home, true, [this](QDialog& dialog) {
-        QCOMPARE(TabTitles(dialog), QStringList({QStringLiteral("Details"), QStringLiteral("Picture"),
-                                                 QStringLiteral("Notes")}));
-        QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
-        auto* description = Child<QLineEdit>(dialog, "homeDescription");
-        auto* value = Child<QLineEdit>(dialog, "homeValue");
-        auto* tabs = Child<QTabWidget>(dialog, "tabs");
-        m_prompt->ExpectMessage(IDOK)
-            .Text(QStringLiteral("Please enter a description for this home."))
-            .Caption(kCaption)
-            .Icon(MessageIcon::Information);
-        m_prompt->PressOk(dialog);
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.focusWidget(), description);
-
-        description->setText(QStringLiteral("Never stored"));
-        value->setText(QStringLiteral("a lot"));
-        m_prompt->ExpectMessage(IDOK)
-            .Text(QStringLiteral("Curr. Value must be a number, for example 6.5"))
-            .Caption(kCaption);
-        tabs->setCurrentIndex(2);
-        QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
-        QCOMPARE(dialog.focusWidget(), value);
-        value->setText(QStringLiteral("199999"));
-        tabs->setCurrentIndex(2);
-        QCOMPARE(CurrentTab(dialog), QStringLiteral("Notes"));
-        m_prompt->PressCancel(dialog);
-    }));
-    QVERIFY(home.GetDescription().isEmpty());
-    QCOMPARE(RowCount(QStringLiteral("Homes")), 0L);
-    QCOMPARE(StoredNextId(QStringLiteral("Homes")), nextId);
-
-    CHome cottage = StoredRecord<CHome>(StoredHome(QStringLiteral("Cottage")));
-    QVERIFY(!RunSheet(cottage, true, [this](QDialog& dialog) {
-        QCOMPARE(TabTitles(dialog), QStringList({QStringLiteral("Details"), QStringLiteral("Loans"),
-                                                 QStringLiteral("Picture"), QStringLiteral("Notes")}));
-        QCOMPARE(CurrentTab(dialog), QStringLiteral("Loans"));
-        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(0);
-        Child<QLineEdit>(dialog, "homeDescription")->setText(QStringLiteral("Renamed"));
-        m_prompt->PressCancel(dialog);
-    }));
-    QCOMPARE(cottage.GetDescription(), QStringLiteral("Cottage"));
-}
-
-void TestHomeSheet::okStoresEveryPage()
-{
-    const long nextId = StoredNextId(QStringLiteral("Homes"));
-    CHome home;
-    QVERIFY(RunSheet(home, false, [this](QDialog& dialog) {
-        Child<QLineEdit>(dialog, "homeDescription")->setText(QStringLiteral("my summer home"));
-        Child<QLineEdit>(dialog, "homeValue")->setText(QStringLiteral("250000.5"));
-        Child<QPlainTextEdit>(dialog, "homeAddress")->setPlainText(QStringLiteral("1 Lake Road\nPine Bay"));
-        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(1);
-        Child<QLineEdit>(dialog, "pathEdit")->setText(QStringLiteral("/pictures/lake.jpg"));
-        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(2);
-        Child<QPlainTextEdit>(dialog, "notesEdit")->setPlainText(QStringLiteral("Roof redone 2019"));
-        m_prompt->PressOk(dialog);
-    }));
-    QCOMPARE(home.GetId(), nextId);
-    CHome stored = StoredRecord<CHome>(nextId);
-    QCOMPARE(
-        QStringList({stored.GetDescription(), stored.GetAddress(), stored.GetPicture(), stored.GetNotes()}),
-        QStringList({QStringLiteral("my summer home"), QStringLiteral("1 Lake Road\nPine Bay"),
-                     QStringLiteral("/pictures/lake.jpg"), QStringLiteral("Roof redone 2019")}));
-    QCOMPARE(stored.GetCurrentValue(), 250000.5f);
-
-    // Shown on Details and saved again untouched, the value and an address with Windows line ends
-    // keep exactly.
-    stored.SetAddress(QStringLiteral("2 Hill Street\r\nHarbor Town"));
-    QVERIFY(stored.Save());
-    QVERIFY(RunSheet(stored, false, [this](QDialog& dialog) {
-        QCOMPARE(CurrentTab(dialog), QStringLiteral("Details"));
-        QCOMPARE(Child<QLineEdit>(dialog, "homeValue")->text(), QStringLiteral("250000.5"));
-        m_prompt->PressOk(dialog);
-    }));
-    QVERIFY(home.Load());
-    QCOMPARE(home.GetAddress(), QStringLiteral("2 Hill Street\r\nHarbor Town"));
-    QCOMPARE(home.GetCurrentValue(), 250000.5f);
-    QCOMPARE(StoredNextId(QStringLiteral("Homes")), nextId + 1);
-}
-
-// The store refuses the row (as a locked or read-only file would): the sheet stays open with the
-// typed text, and OK stores it once the store takes it again.
-void TestHomeSheet::failedSaveKeepsTheSheetAndWhatWasTyped()
-{
-    QVERIFY(AppDatabase()->Execute(QStringLiteral(
-        "CREATE TRIGGER Refuse BEFORE INSERT ON Homes BEGIN SELECT RAISE(ABORT, 'refused'); END;")));
-    const long nextId = StoredNextId(QStringLiteral("Homes"));
-    CHome home;
-    QVERIFY(RunSheet(home, false, [this, nextId](QDialog& dialog) {
-        Child<QLineEdit>(dialog, "homeDescription")->setText(QStringLiteral("Mill House"));
-        Child<QTabWidget>(dialog, "tabs")->setCurrentIndex(2);
-        Child<QPlainTextEdit>(dialog, "notesEdit")->setPlainText(QStringLiteral("Typed once"));
-        m_prompt->ExpectMessage(IDOK)
-            .Text(QStringLiteral("The home could not be saved."))
-            .Caption(kCaption)
-            .Icon(MessageIcon::Exclamation)
-            .Owner(&dialog);
-        m_prompt->PressOk(dialog);
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(Child<QLineEdit>(dialog, "homeDescription")->text(), QStringLiteral("Mill House"));
-        QCOMPARE(StoredNextId(QStringLiteral("Homes")), nextId);
-
-        QVERIFY(AppDatabase()->Execute(QStringLiteral("DROP TRIGGER Refuse;")));
-        m_prompt->PressOk(dialog);
-    }));
-    CHome stored = StoredRecord<CHome>(home.GetId());
-    QCOMPARE(stored.GetDescription(), QStringLiteral("Mill House"));
-    QCOMPARE(stored.GetNotes(), QStringLiteral("Typed once"));
-}
-
-void TestHomeSheet::loansListedLargestFirstWithTheEquityTotal()
-{
-    const long otherId = StoredHome(QStringLiteral("Flat"));
-    CHome home = StoredRecord<CHome>(StoredHome(QStringLiteral("Cottage")));
-    AddLoan(home.GetId(), QStringLiteral("Car loan"), QString(), 5000.0f, 0);
-    AddLoan(home.GetId(), QStringLiteral("Mortgage"), QStringLiteral("First Bank"), 100000.0f, 1);
-    AddLoan(home.GetId(), QStringLiteral("Mortgage"), QString(), 20000.25f, 1);
-    AddLoan(otherId, QStringLiteral("Elsewhere"), QString(), 999999.0f, 1);
-    RunSheet(home, true, [this](QDialog& dialog) {
-        QCOMPARE(ListRows(dialog),
-                 QStringList({QStringLiteral("Mortgage (First Bank) | ") + FormatMoney(100000.0f),
-                              QStringLiteral("Mortgage | ") + FormatMoney(20000.25f),
-                              QStringLiteral("Car loan | ") + FormatMoney(5000.0f)}));
-        // The car loan does not count against the home.
-        QCOMPARE(Total(dialog), FormatMoney(120000.25f));
-        m_prompt->PressCancel(dialog);
-    });
-}
-
-void TestHomeSheet::loansAddedEditedAndRemovedAtOnce()
-{
-    CHome home = StoredRecord<CHome>(StoredHome(QStringLiteral("Cottage")));
-    AddLoan(home.GetId(), QStringLiteral("Car loan"), QString(), 5000.0f, 0);
-    QVERIFY(!RunSheet(home, true, [this](QDialog& dialog) {
-        auto* list = Child<CAutoListCtrl>(dialog, "loanList");
-        ExpectLoanSheet([this](QDialog& loanSheet) {
-            Child<QLineEdit>(loanSheet, "loanDescription")->setText(QStringLiteral("Mortgage"));
-            Child<QLineEdit>(loanSheet, "loanPrincipal")->setText(QStringLiteral("100000"));
-            m_prompt->PressOk(loanSheet);
-        });
-        m_prompt->PressButton(dialog, QStringLiteral("&New"));
-        QCOMPARE(ListRows(dialog), QStringList({QStringLiteral("Mortgage | ") + FormatMoney(100000.0f),
-                                                QStringLiteral("Car loan | ") + FormatMoney(5000.0f)}));
-        QCOMPARE(Total(dialog), FormatMoney(100000.0f));
-
-        list->SetCurSel(1);
-        ExpectLoanSheet([this](QDialog& loanSheet) {
-            QCOMPARE(Child<QLineEdit>(loanSheet, "loanDescription")->text(), QStringLiteral("Car loan"));
-            Child<QTabWidget>(loanSheet, "tabs")->setCurrentIndex(1);
-            Child<QLineEdit>(loanSheet, "lenderName")->setText(QStringLiteral("Auto Credit"));
-            m_prompt->PressOk(loanSheet);
-        });
-        m_prompt->PressButton(dialog, QStringLiteral("&Edit"));
-        QCOMPARE(list->GetItemText(1, 0), QStringLiteral("Car loan (Auto Credit)"));
-        QCOMPARE(list->GetCurSel(), 1);
-
-        // Remove asks first; No keeps the loan.
-        m_prompt->ExpectMessage(IDNO)
-            .TextId(IDS_DELETE_LOAN_QUESTION)
-            .Caption(kCaption)
-            .Icon(MessageIcon::Exclamation)
-            .Buttons(MessageButtons::YesNo);
-        m_prompt->PressButton(dialog, QStringLiteral("&Remove"));
-        QCOMPARE(list->GetItemCount(), 2);
-        for (int loan = 0; loan < 2; ++loan) {
-            m_prompt->ExpectMessage(IDYES).TextId(IDS_DELETE_LOAN_QUESTION);
-            m_prompt->PressButton(dialog, QStringLiteral("&Remove"));
-        }
-        QCOMPARE(Total(dialog), FormatMoney(0.0f));
-        QVERIFY(!Child<QPushButton>(dialog, "editLoanButton")->isEnabled());
-        QVERIFY(!Child<QPushButton>(dialog, "removeLoanButton")->isEnabled());
-        m_prompt->PressCancel(dialog);
-    }));
-    // The loan sheets saved at once; cancelling the home's sheet does not bring them back.
-    QCOMPARE(RowCount(QStringLiteral("Loans"), QStringLiteral("WHERE AssetId=%1").arg(home.GetId())), 0L);
-}
 
 QTEST_MAIN(TestHomeSheet)
 #include "tst_homesheet.moc"
