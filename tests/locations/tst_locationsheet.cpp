@@ -1,12 +1,11 @@
-// The location record (its row in Areas and the rooms view's summary text; its delete runs through
-// the rooms view's tests), its "Location Properties" sheet and the "Select Color" dialog, driven
+// The location record (its row in Areas; its summary text and delete run through the rooms view's
+// tests), its "Location Properties" sheet and the "Select Color" dialog, driven
 // through the prompt seam: feet and inches to the record and back, the description refusal, and
 // the colours page.
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
 #include "controls/CLabel.h"
-#include "data/Formatting.h"
 #include "records/CArea.h"
 #include "records/sheets/AreaProperties.h"
 
@@ -44,34 +43,6 @@ private slots:
                  QList<long>({0x9D5F37, CArea::kWhite, CArea::kWhite}));
         QCOMPARE(QStringList({read.GetLabel(0), read.GetLabel(1), read.GetLabel(2)}),
                  QStringList({"Walls", "Blinds", "Panels"}));
-    }
-
-    void summaryText_data()
-    {
-        QTest::addColumn<QString>("dimensions"); // length, width and height in inches
-        QTest::addColumn<QString>("expected");
-        const auto area = [](float squareFeet) -> QString {
-            return "\r\nArea: " + FormatNumber(squareFeet, true, false) + " sq. ft.\r\n";
-        };
-        QTest::newRow("no length: notes only") << "0 120 96" << QString();
-        QTest::newRow("no width: notes only") << "150 0 0" << QString();
-        QTest::newRow("height under a foot") << "144 12 11"
-                                             << "Dimensions: 12' x 1' x 11\"" + area(12.0f);
-        QTest::newRow("inches only") << "7 10 0"
-                                     << "Dimensions: 7\" x 10\"" + area(70 * 0.0069444445f);
-    }
-
-    void summaryText()
-    {
-        QFETCH(QString, dimensions);
-        const QStringList inches = dimensions.split(' ');
-        QFETCH(QString, expected);
-        CArea area;
-        area.SetLength(inches[0].toLong());
-        area.SetWidth(inches[1].toLong());
-        area.SetHeight(inches[2].toLong());
-        area.SetNotes("North light");
-        QCOMPARE(area.GetSummaryText(), expected + "North light");
     }
 
     void feetAndInchesRoundTripAfterTheDescriptionRefusal()

@@ -23,9 +23,10 @@ private slots:
     {
         const long den = 50;
         QVERIFY(AppDatabase()->Execute(
-            QString("INSERT INTO Areas (AreaId, HomeId, Description, Length, Width, Color1, Color2, Notes) "
-                    "VALUES (%2, %1, 'den', 150, 120, %3, 0, 'Morning sun'), "
-                    "(51, %1, 'Attic', 0, 0, %4, 0, 'Morning sun'), (52, 99, 'Elsewhere', 0, 0, 0, 0, NULL); "
+            QString("INSERT INTO Areas (AreaId, HomeId, Description, Length, Width, Height, Color1, Notes) "
+                    "VALUES (%2, %1, 'Den', 150, 12, 11, %3, 'Morning sun'), (52, 99, 'Elsewhere', 0, 0, 0, "
+                    "0, NULL), (51, %1, 'attic', 0, 120, 0, %4, 'Morning sun'), "
+                    "(53, %1, 'Hall', 150, 0, 0, 0, 'Morning sun'); "
                     "INSERT INTO Assets (AssetId, HomeId, AreaId, CurrentValue) "
                     "VALUES (1, %1, %2, 100.5), (2, %1, %2, 200), (3, %1, 0, 50);")
                 .arg(m_homeId)
@@ -35,7 +36,7 @@ private slots:
         m_list->SetCurSel(0);
         m_frame->SelectHome(m_homeId);
         m_frame->OnCommand(ID_VIEW_LOCATIONS);
-        QCOMPARE(ListTexts(*m_list), QStringList({"Attic", "den"}));
+        QCOMPARE(ListTexts(*m_list), QStringList({"attic", "Den", "Hall"}));
         QCOMPARE(m_list->GetCurSel(), -1);
         QVERIFY(m_frame->GetRoomsView()->GetDetails()->toPlainText().isEmpty());
         // Each row's chip shows the location's first colour.
@@ -44,11 +45,14 @@ private slots:
 
         m_list->SetCurSel(1);
         QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
-                 "Dimensions: 12'6\" x 10'\nArea: " + FormatNumber(125.0f, true, false) +
+                 "Dimensions: 12'6\" x 1' x 11\"\nArea: " + FormatNumber(12.5f, true, false) +
                      " sq. ft.\nMorning sun\n\n2 assets are kept here, worth " + FormatMoney(300.5f) + '.');
-        m_list->SetCurSel(0);
-        QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
-                 "Morning sun\n\nNo assets are kept here.");
+        // Without both a length and a width there are no dimensions to show.
+        for (int row : {0, 2}) {
+            m_list->SetCurSel(row);
+            QCOMPARE(m_frame->GetRoomsView()->GetDetails()->toPlainText(),
+                     "Morning sun\n\nNo assets are kept here.");
+        }
     }
 
     void newPropertiesAndDeleteKeepTheListInStep()

@@ -63,9 +63,6 @@ private slots:
         CLoan loan;
         loan.SetPrincipal(100000.0f);
         QCOMPARE(qRound(loan.GetMonthlyPayment() * 100), 59955);
-        QCOMPARE(loan.GetPrincipalPaid(0), 0.0);
-        QCOMPARE(loan.GetPrincipalPaid(-3), 0.0);
-        QCOMPARE(qRound(float(100000.0 - loan.GetPrincipalPaid(12)) * 100.0f), 9877198);
         QVERIFY(qAbs(loan.GetPrincipalPaid(360) - 100000.0) < 1.0);
 
         loan.SetInterestRate(0.0f);
