@@ -1,14 +1,18 @@
-// The test starts itself as the saver (arguments "records <first>", on the data file the environment
-// names) and kills it with SIGKILL at random moments, 30 times. After each kill the data file passes
-// SQLite's integrity check, every drill row is whole and no save reported committed is missing. The
-// saver prints a line for every save reported committed: "i <n> <id>" for a new home whose fields
-// derive from the counter n, "u <id> <n>" for the run's first home saved again with the fields of n.
-// Settings files cut off mid-write: tests/platform/tst_registry.
+// The test starts itself as the saver and kills it with SIGKILL at random moments, 30 times for
+// records and 30 for settings. After each kill the data file passes SQLite's integrity check, every
+// drill row is whole, no save reported committed is missing; the settings file is always the old one
+// or the new one. As the saver (arguments "records <first>" or "settings <first>", on the data file
+// and settings folder the environment names) it prints a line for every save reported committed:
+// "i <n> <id>" for a new home whose fields derive from the counter n, "u <id> <n>" for the run's
+// first home saved again with the fields of n, "s <n>" for the settings value written as Payload(n).
 
 #include "CTestDataDir.h"
 #include "RecordTestSupport.h"
 #include "SqliteTestSupport.h"
 #include "data/AppPaths.h"
+#include "platform/CRegistryHive.h"
+#include "platform/CRegistryKey.h"
+#include "platform/RegistryHives.h"
 #include "records/CHome.h"
 
 #include <QProcess>
@@ -22,8 +26,9 @@
 namespace {
 
 constexpr int kKills = 30;
+const QString kSettingsKey = "Software\\Bright Water\\Crash Drill";
 
-// Long enough that a row spans pages.
+// Long enough that a row spans pages and a settings file many blocks.
 QString Payload(long n)
 {
     return QString("%1;").arg(n).repeated(2000);
@@ -80,13 +85,26 @@ int SaveRecords(long n)
     }
 }
 
+int SaveSettings(long n)
+{
+    CRegistryKey key;
+    if (!key.Create(RegistryRoot::CurrentUser, kSettingsKey)) {
+        return 1;
+    }
+    for (;; ++n) {
+        if (key.SetString("Payload", Payload(n))) {
+            Report("s " + QByteArray::number(qint64(n)));
+        }
+    }
+}
+
 // Starts the saver, lets it save for a random moment after its first report, kills it, and returns
 // the whole lines it reported.
-QList<QByteArray> RunAndKill(long first)
+QList<QByteArray> RunAndKill(const QString& mode, long first)
 {
     QProcess saver;
     saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    saver.start(QCoreApplication::applicationFilePath(), {"records", QString::number(first)});
+    saver.start(QCoreApplication::applicationFilePath(), {mode, QString::number(first)});
     if (!saver.waitForStarted(5000) || !saver.waitForReadyRead(10000)) {
         return {};
     }
@@ -111,7 +129,7 @@ private slots:
         QVERIFY2(dir.Database().IsOpen(), qPrintable(dir.Database().GetLastError()));
         int reports = 0;
         for (int kill = 0; kill < kKills; ++kill) {
-            const QList<QByteArray> lines = RunAndKill(kill * 1000000L);
+            const QList<QByteArray> lines = RunAndKill("records", kill * 1000000L);
             QCOMPARE(SqliteText(dir.DatabasePath(), "PRAGMA integrity_check;"), "ok");
             std::map<long, long> stored; // the counter every drill home's fields agree on, by id
             CADORecordset ids(AppDatabase());
@@ -136,6 +154,29 @@ private slots:
         }
         QVERIFY2(reports >= kKills, "the saver hardly saved before it was killed");
     }
+
+    void killedSettingsWritesLeaveOldOrNew()
+    {
+        CTestDataDir dir;
+        QVERIFY(dir.IsValid());
+        long lastReported = -1;
+        for (int kill = 0; kill < kKills; ++kill) {
+            const QList<QByteArray> lines = RunAndKill("settings", kill * 1000000L);
+            if (!lines.isEmpty()) {
+                lastReported = lines.last().split(' ').value(1).toLong();
+            }
+            ReloadHives();
+            QVERIFY(!LoadedHive(RegistryRoot::CurrentUser).IsCorrupt());
+            CRegistryKey key;
+            QString payload;
+            QVERIFY(key.Open(RegistryRoot::CurrentUser, kSettingsKey));
+            QVERIFY(key.GetString("Payload", payload));
+            const long n = payload.section(';', 0, 0).toLong();
+            QVERIFY(payload == Payload(n));
+            QVERIFY2(n >= lastReported, qPrintable(QString("%1 < %2").arg(n).arg(lastReported)));
+            lastReported = n;
+        }
+    }
 };
 
 int main(int argc, char** argv)
@@ -144,6 +185,9 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() == 3 && args.at(1) == "records") {
         return SaveRecords(args.at(2).toLong());
+    }
+    if (args.size() == 3 && args.at(1) == "settings") {
+        return SaveSettings(args.at(2).toLong());
     }
     TestCrashDrill test;
     QTEST_SET_MAIN_SOURCE_PATH
