@@ -145,29 +145,18 @@ private slots:
         QVERIFY(hint->isVisible());
     }
 
-    void replacingAFileDefaultsToNo_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::newRow("No keeps the file") << int(IDNO);
-        QTest::newRow("Yes replaces it") << int(IDYES);
-    }
-
     // A chosen file that exists is replaced only after a question whose default is No; No chooses again.
     void replacingAFileDefaultsToNo()
     {
-        QFETCH(int, answer);
         const QString path = m_session->Dir().Path() + "report.pdf";
         QVERIFY(WriteBytes(path, "kept"));
         m_prompt->ExpectFile(path).PromptOverwrite(true);
-        m_prompt->ExpectMessage(answer)
+        m_prompt->ExpectMessage(IDNO)
             .Text("report.pdf already exists.\nDo you want to replace it?")
             .DefaultAnswer(IDNO);
-        if (answer == IDNO)
-            m_prompt->ExpectFile(QString()).DefaultName(path);
-        else
-            m_prompt->ExpectMessage(IDNO).TextContains("has been created");
+        m_prompt->ExpectFile(QString()).DefaultName(path);
         PrintInventoryReport(m_frame.get(), StoredRecord<CHome>(StoredHome("Alder")));
-        QCOMPARE(ReadBytes(path) == "kept", answer == IDNO);
+        QCOMPARE(ReadBytes(path), "kept");
     }
 
 private:
