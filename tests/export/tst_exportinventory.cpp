@@ -104,7 +104,6 @@ private slots:
         QTest::addColumn<bool>("selectNone");
         QTest::addColumn<QString>("toggled");
         QTest::addColumn<int>("assetLines");
-        QTest::newRow("all at start") << false << QString() << 5;
         QTest::newRow("none keeps the uncategorised") << true << QString() << 2;
         QTest::newRow("one category") << true << "Video Library" << 3;
         QTest::newRow("all but one") << false << "Appliances" << 3;

@@ -43,10 +43,6 @@ private slots:
         // The type, then quantity, unit, store and aisle, separated by "|".
         QTest::addColumn<QString>("fields");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("general task: the description") << "1|2|gal|Corner Market|5" << QString("Milk");
-        QTest::newRow("every part") << "2|2|gal|Corner Market|5"
-                                    << QString("Buy 2 gal Milk @ Corner Market (#5)");
-        QTest::newRow("nothing but the description") << "2|0|||" << QString("Buy Milk");
         QTest::newRow("whole quantity") << "2|1.5|||" << QString("Buy 1 Milk");
         QTest::newRow("user's number format") << "2|1200|||" << QString("Buy 1,200 Milk");
         QTest::newRow("unit without quantity") << "2|0|gal||" << QString("Buy gal Milk");

@@ -141,8 +141,6 @@ private slots:
         QTest::newRow("done and unpicked left out")
             << QStringList{"Tea;Shop;1;2;2", "Jam;Shop;1;3;0", "Rice;Shop;1;4;1"}
             << QStringList{"Shop: Rice $4.00", "Any store: bread $0.00"};
-        QTest::newRow("totals") << QStringList{"Tea;Shop;1;1.5;1", "Jam;Shop;2;2.25;1", "Oil;;;3;1"}
-                                << QStringList{"Shop: Tea, Jam $3.75", "Any store: bread, Oil $3.00"};
     }
 
     void shoppingListByStoreAndAisle()
