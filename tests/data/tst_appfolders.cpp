@@ -1,6 +1,7 @@
 #include "RecordTestSupport.h"
 #include "data/AppPaths.h"
 #include "data/CAppFolders.h"
+#include "platform/ErrorLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,8 @@
 #include <QTest>
 
 // Where the data file and the delivered files are found, on real folders: a build tree, an
-// installed layout (prefix/bin and prefix/share/hearthstead) and the override.
+// installed layout (prefix/bin and prefix/share/hearthstead) and the override. Where the error log
+// lives, what a line holds, and that it never grows past two small files.
 class TestAppFolders : public QObject
 {
     Q_OBJECT
@@ -83,6 +85,24 @@ private slots:
     {
         qputenv("XDG_DATA_HOME", "relative/ignored");
         QCOMPARE(CAppFolders(Path("usr/bin")).DataPath(), QDir::homePath() + "/.local/share/hearthstead/");
+    }
+
+    void linesGoUnderTheStateFolderAndTheLogRotates()
+    {
+        qputenv("XDG_STATE_HOME", Path("state").toUtf8());
+        const QString path = Path("state/hearthstead/hearthstead.log");
+        QCOMPARE(ErrorLogPath(), path);
+
+        LogError("database is locked");
+        QVERIFY(ReadBytes(path).endsWith(" database is locked\n"));
+
+        for (int i = 0; i < 1300; ++i) {
+            LogError(QString(200, QLatin1Char('x')));
+        }
+        QVERIFY(QFileInfo(path + ".1").size() <= 256 * 1024);
+        QVERIFY(QFileInfo(path + ".1").size() > 200 * 1024);
+        QVERIFY(QFileInfo(path).size() < 256 * 1024);
+        QVERIFY(!QFileInfo::exists(path + ".2"));
     }
 
 private:

@@ -52,10 +52,7 @@ private slots:
             auto* combo = Child<QComboBox>(dialog, "areaDescription");
             QCOMPARE(combo->currentText(), "New Location");
             combo->setEditText(QString());
-            m_prompt->ExpectMessage(IDOK)
-                .Text("Please enter a description for this location.")
-                .Icon(MessageIcon::Information);
-            m_prompt->PressOk(dialog);
+            QVERIFY(m_prompt->RefusedOnOk(dialog, "Please enter a description for this location."));
             QCOMPARE(dialog.focusWidget(), combo);
             combo->setCurrentIndex(2);
             auto* lengthFeet = Child<QLineEdit>(dialog, "lengthFeet");

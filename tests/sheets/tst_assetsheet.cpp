@@ -155,12 +155,7 @@ private slots:
         CAsset asset;
         QVERIFY(!RunSheet(asset, [this](QDialog& dialog, QTabWidget&) {
             Child<QLineEdit>(dialog, "assetDescription")->clear();
-            m_prompt->ExpectMessage(IDOK)
-                .Text("Please enter a description for this asset.")
-                .Caption(kCaption)
-                .Icon(MessageIcon::Information);
-            m_prompt->PressOk(dialog);
-            QVERIFY(dialog.isVisible());
+            QVERIFY(m_prompt->RefusedOnOk(dialog, "Please enter a description for this asset."));
             m_prompt->PressCancel(dialog);
         }));
         QCOMPARE(asset.GetId(), -1L);

@@ -81,12 +81,7 @@ private slots:
             auto* description = Child<QLineEdit>(dialog, "homeDescription");
             auto* value = Child<QLineEdit>(dialog, "homeValue");
             auto* tabs = Child<QTabWidget>(dialog, "tabs");
-            m_prompt->ExpectMessage(IDOK)
-                .Text("Please enter a description for this home.")
-                .Caption(kCaption)
-                .Icon(MessageIcon::Information);
-            m_prompt->PressOk(dialog);
-            QVERIFY(dialog.isVisible());
+            QVERIFY(m_prompt->RefusedOnOk(dialog, "Please enter a description for this home."));
             QCOMPARE(dialog.focusWidget(), description);
 
             description->setText("Never stored");

@@ -95,12 +95,8 @@ private slots:
         CLoan loan;
         QVERIFY(!RunSheet(loan, [this](const LoanSheet& sheet) {
             sheet.description->clear();
-            m_prompt->ExpectMessage(IDOK)
-                .Text("Please enter a description for this loan (e.g: My Home Loan).")
-                .Caption(kCaption)
-                .Icon(MessageIcon::Information);
-            m_prompt->PressOk(*sheet.dialog);
-            QVERIFY(sheet.dialog->isVisible());
+            QVERIFY(m_prompt->RefusedOnOk(*sheet.dialog,
+                                          "Please enter a description for this loan (e.g: My Home Loan)."));
             QCOMPARE(sheet.dialog->focusWidget(), sheet.description);
 
             sheet.description->setText("Never stored");

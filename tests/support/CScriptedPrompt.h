@@ -98,12 +98,14 @@ public:
     bool PressOk(QDialog& dialog);
     bool PressCancel(QDialog& dialog);
     bool PressButton(QWidget& window, const QString& text);
+    // OK refused with that information message: true when the dialog is still open afterwards.
+    bool RefusedOnOk(QDialog& dialog, const QString& message);
 
     const QList<Record>& Shown() const { return m_shown; }
     QStringList MessageTexts() const;
     int Remaining() const { return int(m_script.size()); }
     // True when every prompt was expected, every check held and every answer was used.
-    bool Verify() const;
+    bool Verify() const { return m_problems.isEmpty() && m_script.empty(); }
     QString Problems() const;
     void AddProblem(const QString& problem) { m_problems += problem; }
 
@@ -125,5 +127,4 @@ private:
     std::deque<Step> m_script;
     QList<Record> m_shown;
     QStringList m_problems;
-    mutable bool m_verified = false;
 };
