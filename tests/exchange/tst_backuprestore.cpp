@@ -1,6 +1,7 @@
 // Backup and restore as a person does them, from File / "Backup & Restore..." of the real window: the
 // round trip, Cancel and No, a backup that fails, and the files refused, each refusal leaving the data
-// file byte for byte as it was.
+// file byte for byte as it was. Beneath them, the file work: a copy broken off half-way, the safety
+// copies and their limit, and a replaced data file that does not open being rolled back.
 
 #include "CSessionTest.h"
 #include "RecordTestSupport.h"
@@ -10,10 +11,34 @@
 #include "controls/CAutoListCtrl.h"
 #include "exchange/CBackupRestoreDlg.h"
 #include "exchange/CSafetyCopy.h"
+#include "exchange/DataFileReplace.h"
+#include "exchange/FileCopy.h"
 #include "res/AppInfo.h"
 #include "views/CHomeMgrView.h"
 
 #include <QPushButton>
+
+namespace {
+
+// A source whose reading breaks after its first bytes, as a pulled disk would.
+class CBreakingSource final : public QIODevice
+{
+public:
+    CBreakingSource() { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        std::fill_n(data, size, 'x');
+        return std::exchange(m_served, true) ? -1 : size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    bool m_served = false;
+};
+
+} // namespace
 
 class TestBackupRestore final : public CSessionTest
 {
@@ -113,6 +138,61 @@ private slots:
         QCOMPARE(DataBytes(), before);
         QVERIFY(m_session->Dir().Database().IsOpen());
         QCOMPARE(SafetyCopies(), 0);
+    }
+
+    void brokenCopyLeavesTheTarget()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("HOMEDATA.DAT");
+        QVERIFY(WriteBytes(target, "the data they had"));
+        CBreakingSource source;
+        QVERIFY(!CopyFileAtomically(source, target));
+        QCOMPARE(ReadBytes(target), QByteArray("the data they had"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"HOMEDATA.DAT"});
+    }
+
+    void safetyCopiesKeepTheNewestFive()
+    {
+        QTemporaryDir dir;
+        const QString data = dir.filePath("HOMEDATA.DAT");
+        CSafetyCopy safety(data, "restore");
+        for (int round = 1; round <= 7; ++round) {
+            QVERIFY(WriteBytes(data, QByteArray::number(round)));
+            safety = CSafetyCopy(data, "restore");
+            QVERIFY2(safety.Make(), qPrintable(safety.GetLastError()));
+            safety.RemoveOldest();
+        }
+        const QStringList kept = safety.Existing();
+        QCOMPARE(kept.size(), CSafetyCopy::kKeep);
+        QCOMPARE(ReadBytes(kept.first()), QByteArray("3"));
+        QCOMPARE(kept.last(), safety.GetPath());
+        QVERIFY(QFileInfo(kept.last()).fileName().startsWith("HOMEDATA.before-restore-"));
+    }
+
+    void replacedFileThatDoesNotOpenIsRolledBack()
+    {
+        const QByteArray before = DataBytes();
+        const QString junk = FilePath("junk.dat");
+        QVERIFY(WriteBytes(junk, QByteArray(4096, 'j')));
+        QString error;
+        QVERIFY(!ReplaceDataFile(m_session->Dir().Database(), junk, "restore", &error));
+        QVERIFY(error.contains("does not open"));
+        QVERIFY(AppDatabase()->IsOpen());
+        QCOMPARE(DataBytes(), before);
+    }
+
+    // With the limit reached, restoring the oldest copy must read it before the limit removes it.
+    void oldestSafetyCopyCanBeRestored()
+    {
+        const QByteArray oldest = DataBytes();
+        const QString path = m_session->Dir().DatabasePath();
+        for (int round = 1; round <= CSafetyCopy::kKeep; ++round) {
+            QVERIFY(CSafetyCopy(path, "restore").Make());
+            QVERIFY(AppDatabase()->Execute(QString("INSERT INTO Homes (HomeId) VALUES (%1);").arg(round)));
+        }
+        QVERIFY(ReplaceDataFile(m_session->Dir().Database(), CSafetyCopy(path, "restore").Existing().first(),
+                                "restore"));
+        QCOMPARE(DataBytes(), oldest);
     }
 
 private:
