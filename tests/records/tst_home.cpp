@@ -27,7 +27,7 @@ private slots:
     void deleteTakesTheHomesRowsAndLeavesTasks()
     {
         QList<long> ids;
-        for (const QString& description : {"Old flat", "Cottage"}) {
+        for (const char* description : {"Old flat", "Cottage"}) {
             CHome home;
             home.SetDescription(description);
             QVERIFY(home.Save());

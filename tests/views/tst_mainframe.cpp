@@ -80,7 +80,7 @@ private slots:
     // The title the window system is given, not only the one the widget keeps.
     void titleShowsTheDescriptionExactly()
     {
-        for (const QString& description : {"Flat [*] & Co.", "[*][*] b [*]"}) {
+        for (const QString description : {"Flat [*] & Co.", "[*][*] b [*]"}) {
             m_frame->SelectHome(StoredHome(description));
             QCOMPARE(m_frame->windowHandle()->title(), description + " - Hearthstead");
         }
