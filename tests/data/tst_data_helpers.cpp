@@ -1,7 +1,7 @@
 // Record ids, lookups, and money, numbers and dates as the user reads them.
 
 #include "CSessionTest.h"
-#include "QueryText.h"
+#include "RecordTestSupport.h"
 #include "data/AppPaths.h"
 #include "data/DataHelpers.h"
 #include "data/DateTimeValue.h"

@@ -3,7 +3,7 @@
 // record in tests/reliability/tst_hostileinput.
 
 #include "CSessionTest.h"
-#include "QueryText.h"
+#include "RecordTestSupport.h"
 
 namespace {
 
@@ -264,7 +264,7 @@ private slots:
         QVERIFY(rows.GetLastError().isEmpty());
         QVERIFY(!rows.Open("SELECT*FROM Categories;"));
         QVERIFY(rows.GetLastError().isEmpty());
-        QCOMPARE(QueryText("SELECT COUNT(*) FROM Categories WHERE Description<>'x';"), "29");
+        QCOMPARE(RowCount("Categories", "WHERE Description<>'x'"), 29L);
 
         QVERIFY(rows.Open("  \n\tselect * from Categories order by CategoryId;"));
         QCOMPARE(rows.GetQuery(), "select * from Categories order by CategoryId;");

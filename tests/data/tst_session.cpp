@@ -1,7 +1,6 @@
 // The session with the data file: what opens, what fails and how it says so, and transactions.
 
 #include "CTestDataDir.h"
-#include "QueryText.h"
 #include "RecordTestSupport.h"
 #include "data/AppPaths.h"
 
@@ -95,7 +94,7 @@ private slots:
         QVERIFY(db.Execute("DELETE FROM Homes;"));
         db.Close();
         QVERIFY(db.Open());
-        QCOMPARE(QueryText("SELECT COUNT(*) FROM Homes;"), "1");
+        QCOMPARE(RowCount("Homes"), 1L);
     }
 };
 

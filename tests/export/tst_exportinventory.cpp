@@ -157,8 +157,7 @@ private slots:
         QImage image(800, 600, QImage::Format_RGB32);
         image.fill(Qt::darkGreen);
         QVERIFY(image.save(picture));
-        CHome home;
-        home.SetDescription("Maple House");
+        CHome home = StoredRecord<CHome>(m_homeId);
         home.SetAddress("1 Elm Road\nSpringfield");
         home.SetPicture(picture);
         QVERIFY(home.Save());

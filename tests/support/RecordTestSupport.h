@@ -3,6 +3,7 @@
 #include "data/CADODataBase.h"
 #include "data/CADORecordset.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QObject>
 #include <QString>
@@ -15,6 +16,17 @@ inline long QueryNumber(const QString& sql)
     long value = -1;
     if (!rows.Open(sql) || rows.IsEof() || !rows.GetFieldValue(0, value))
         return -1;
+    return value;
+}
+
+// The first field of the first row of a query as text; why it could not be read goes to the test's
+// output.
+inline QString QueryText(const QString& sql)
+{
+    CADORecordset rows(AppDatabase());
+    QString value;
+    if (!rows.Open(sql) || !rows.GetFieldValue(0, value))
+        qWarning().noquote() << rows.GetLastError();
     return value;
 }
 
